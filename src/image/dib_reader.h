@@ -1,0 +1,26 @@
+// The bitmap file reader: Windows device-independent bitmap files (BMP), with
+// or without the file header, with the 12- or 40-byte image header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "image/rgb_image.h"
+
+namespace vorbexia {
+
+// Shows one of the reader's boxes: caption "Error", one OK button, owned by
+// the window with the keyboard focus.
+using ReaderBox = std::function<void(const char* text)>;
+
+// Reads and decodes a bitmap file. On failure the box has shown exactly one
+// text and the result is empty.
+std::unique_ptr<RgbImage> ReadDibFile(const char* name, const ReaderBox& box);
+
+// The number of colour-table entries an image header announces, kept modulo
+// 65536. `available` is how many bytes of the header can be read.
+uint16_t CountDibColors(const uint8_t* header, size_t available);
+
+}  // namespace vorbexia

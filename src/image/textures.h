@@ -1,0 +1,19 @@
+// The texture set: the game's seven pictures as OpenGL textures.
+#pragma once
+
+#include <memory>
+
+#include "image/dib_reader.h"
+#include "world/game_state.h"
+
+namespace vorbexia {
+
+// A silent probe whether the file opens, then the reader.
+std::unique_ptr<RgbImage> LoadImageFile(const char* name, const ReaderBox& box);
+
+// Reads the seven files of textures/ and uploads them into slots 0 to 6 of
+// the table. Needs the current GL context. False at the first file that
+// cannot be read; then no texture name is generated.
+bool LoadTextures(TextureTable& textures, const ReaderBox& box);
+
+}  // namespace vorbexia

@@ -1,0 +1,278 @@
+#include "shell/sdl_platform.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "shell/key_map.h"
+
+namespace vorbexia {
+namespace {
+
+Uint32 SdlBoxFlags(unsigned type) {
+  switch (type & kBoxIconMask) {
+    case MB_ICONSTOP: return SDL_MESSAGEBOX_ERROR;
+    case MB_ICONEXCLAMATION: return SDL_MESSAGEBOX_WARNING;
+    case MB_ICONINFORMATION: return SDL_MESSAGEBOX_INFORMATION;
+    case MB_ICONQUESTION: return SDL_MESSAGEBOX_INFORMATION;
+    default: return 0;
+  }
+}
+
+uint64_t NowNs() {
+  return static_cast<uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(
+          std::chrono::steady_clock::now().time_since_epoch())
+          .count());
+}
+
+// The pixel format: double-buffered RGB with at least 5/6/5 colour bits, a
+// 16-bit depth buffer and nothing else; a compatibility context for the
+// fixed-function pipeline.
+void RequestPixelFormat() {
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 6);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK,
+                      SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform(bool paced) : paced_(paced) { SDL_SetMainReady(); }
+
+SdlPlatform::~SdlPlatform() {
+  if (context_) SDL_GL_DeleteContext(context_);
+  if (window_) SDL_DestroyWindow(window_);
+  SDL_Quit();
+}
+
+int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
+                                const std::string& caption, unsigned type) {
+  const bool yes_no = (type & kBoxButtonMask) == MB_YESNO;
+  const SDL_MessageBoxButtonData yes_no_buttons[] = {
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Tak"},
+      {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "Nie"},
+  };
+  const SDL_MessageBoxButtonData ok_button[] = {
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
+           SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+       IDOK, "OK"},
+  };
+  SDL_MessageBoxData box{};
+  box.flags = SdlBoxFlags(type) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+  box.window = owner == BoxOwner::kFocusWindow ? SDL_GetKeyboardFocus() : nullptr;
+  box.title = caption.c_str();
+  box.message = text.c_str();
+  box.numbuttons = yes_no ? 2 : 1;
+  box.buttons = yes_no ? yes_no_buttons : ok_button;
+
+  const int refusal = yes_no ? IDNO : IDOK;
+  int answer = refusal;
+  if (SDL_ShowMessageBox(&box, &answer) != 0) {
+    // No box can be shown (no display): the player still gets the words.
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fflush(stderr);
+    return refusal;
+  }
+  return answer == IDYES || answer == IDNO || answer == IDOK ? answer : refusal;
+}
+
+bool SdlPlatform::RegisterWindowClass() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  video_ = true;
+  RequestPixelFormat();
+  SDL_DisableScreenSaver();
+  return true;
+}
+
+bool SdlPlatform::UnregisterWindowClass() {
+  if (!video_) return false;
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  video_ = false;
+  return true;
+}
+
+// SDL switches the display mode with a full-screen window, so the switch is
+// tried with the game's window itself, made here and kept hidden until
+// CreateWindow takes it over. Refused when the display has no such mode or
+// the window does not end up at that size.
+bool SdlPlatform::ChangeDisplayMode(int width, int height, int bits) {
+  (void)bits;  // SDL offers the display's own depth.
+  SDL_DisplayMode wanted{SDL_PIXELFORMAT_RGB565, width, height, 0, nullptr};
+  SDL_DisplayMode closest{};
+  if (!SDL_GetClosestDisplayMode(0, &wanted, &closest) ||
+      closest.w != width || closest.h != height) {
+    return false;
+  }
+  window_ = SDL_CreateWindow("", 0, 0, width, height,
+                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
+                                 SDL_WINDOW_FULLSCREEN);
+  if (!window_) return false;
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  if (SDL_SetWindowDisplayMode(window_, &closest) != 0 || w != width ||
+      h != height) {
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
+    return false;
+  }
+  return true;
+}
+
+void SdlPlatform::RestoreDisplayMode() {
+  if (window_) SDL_SetWindowFullscreen(window_, 0);
+}
+
+void SdlPlatform::ShowCursor(bool show) {
+  SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool SdlPlatform::CreateWindow(const std::string& title, int width, int height,
+                               bool fullscreen) {
+  if (fullscreen && window_) {
+    SDL_SetWindowTitle(window_, title.c_str());
+    return true;
+  }
+  // SDL sizes the client area, so the first viewport matches it.
+  window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
+                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+  return window_ != nullptr;
+}
+
+bool SdlPlatform::DestroyWindow() {
+  if (!window_) return false;
+  SDL_DestroyWindow(window_);
+  window_ = nullptr;
+  return true;
+}
+
+void SdlPlatform::ShowWindow() {
+  if (!window_) return;
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
+}
+
+// SDL has no device context; the window's own drawable stands for it.
+bool SdlPlatform::GetDeviceContext() { return window_ != nullptr; }
+bool SdlPlatform::ReleaseDeviceContext() { return true; }
+
+// The pixel format was requested before the window was made (SDL picks the
+// visual then); a window without a matching visual is never created.
+bool SdlPlatform::ChoosePixelFormat(int color_bits) {
+  (void)color_bits;
+  return window_ != nullptr;
+}
+bool SdlPlatform::SetPixelFormat() { return window_ != nullptr; }
+
+bool SdlPlatform::CreateContext() {
+  context_ = SDL_GL_CreateContext(window_);
+  return context_ != nullptr;
+}
+
+bool SdlPlatform::MakeContextCurrent() {
+  if (SDL_GL_MakeCurrent(window_, context_) != 0) return false;
+  SDL_GL_SetSwapInterval(1);  // vsync where the display has it
+  return true;
+}
+
+bool SdlPlatform::DetachContext() {
+  return SDL_GL_MakeCurrent(window_, nullptr) == 0;
+}
+
+bool SdlPlatform::DeleteContext() {
+  if (!context_) return false;
+  SDL_GL_DeleteContext(context_);
+  context_ = nullptr;
+  return true;
+}
+
+bool SdlPlatform::HasCurrentContext() {
+  return video_ && SDL_GL_GetCurrentContext() != nullptr;
+}
+
+Event SdlPlatform::ActivateEvent() const {
+  const bool minimised =
+      window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+  return Event{EventCode::kActivate, MakeLong(0, minimised ? 1 : 0), 0};
+}
+
+bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
+  switch (sdl_event.type) {
+    case SDL_QUIT:
+      event = Event{EventCode::kClose, 0, 0};
+      return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      const int vk = VirtualKeyFromSdl(sdl_event.key.keysym.sym);
+      if (vk < 0) return false;
+      event = Event{sdl_event.type == SDL_KEYDOWN ? EventCode::kKeyDown
+                                                  : EventCode::kKeyUp,
+                    static_cast<uint32_t>(vk), 0};
+      return true;
+    }
+    case SDL_WINDOWEVENT:
+      switch (sdl_event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          event = Event{EventCode::kClose, 0, 0};
+          return true;
+        case SDL_WINDOWEVENT_MINIMIZED:
+          event = Event{EventCode::kActivate, MakeLong(0, 1), 0};
+          return true;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          event = ActivateEvent();
+          return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: {
+          // The drawable size, so that HiDPI displays get a whole viewport.
+          int w = 0, h = 0;
+          SDL_GL_GetDrawableSize(window_, &w, &h);
+          event = Event{EventCode::kSize, 0,
+                        MakeLong(static_cast<uint32_t>(w),
+                                 static_cast<uint32_t>(h))};
+          return true;
+        }
+        default:
+          return false;
+      }
+    default:
+      return false;
+  }
+}
+
+bool SdlPlatform::PeekEvent(Event& event) {
+  SDL_Event sdl_event;
+  while (SDL_PollEvent(&sdl_event)) {
+    if (TranslateEvent(sdl_event, event)) return true;
+  }
+  if (quit_posted_) {
+    quit_posted_ = false;
+    event = Event{EventCode::kQuit, 0, 0};
+    return true;
+  }
+  return false;
+}
+
+void SdlPlatform::PostQuit() { quit_posted_ = true; }
+
+void SdlPlatform::WaitForFrameDeadline() {
+  const uint64_t wait_ns = NextFrameWait(pacer_, NowNs());
+  if (wait_ns > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(wait_ns));
+}
+
+void SdlPlatform::SwapBuffers() {
+  if (!window_) return;
+  SDL_GL_SwapWindow(window_);
+  if (paced_) WaitForFrameDeadline();
+}
+
+}  // namespace vorbexia

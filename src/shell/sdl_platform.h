@@ -1,0 +1,64 @@
+// The platform layer on SDL2 and OpenGL.
+#pragma once
+
+#include <SDL.h>
+
+#include "shell/frame_pacer.h"
+#include "shell/platform.h"
+
+namespace vorbexia {
+
+class SdlPlatform final : public Platform {
+ public:
+  // paced: hold the swap to 60 frames per second (the game); unpaced swaps
+  // serve measurements.
+  explicit SdlPlatform(bool paced = true);
+  ~SdlPlatform() override;
+
+  int ShowMessageBox(BoxOwner owner, const std::string& text,
+                     const std::string& caption, unsigned type) override;
+
+  bool RegisterWindowClass() override;
+  bool UnregisterWindowClass() override;
+
+  bool ChangeDisplayMode(int width, int height, int bits) override;
+  void RestoreDisplayMode() override;
+  void ShowCursor(bool show) override;
+
+  bool CreateWindow(const std::string& title, int width, int height,
+                    bool fullscreen) override;
+  bool DestroyWindow() override;
+  void ShowWindow() override;
+
+  bool GetDeviceContext() override;
+  bool ReleaseDeviceContext() override;
+  bool ChoosePixelFormat(int color_bits) override;
+  bool SetPixelFormat() override;
+
+  bool CreateContext() override;
+  bool MakeContextCurrent() override;
+  bool DetachContext() override;
+  bool DeleteContext() override;
+  bool HasCurrentContext() override;
+
+  bool PeekEvent(Event& event) override;
+  void PostQuit() override;
+
+  void SwapBuffers() override;
+
+  SDL_Window* window() const { return window_; }
+
+ private:
+  bool TranslateEvent(const SDL_Event& sdl_event, Event& event);
+  Event ActivateEvent() const;
+  void WaitForFrameDeadline();
+
+  bool paced_;
+  bool video_ = false;
+  bool quit_posted_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_GLContext context_ = nullptr;
+  FramePacer pacer_;
+};
+
+}  // namespace vorbexia

@@ -1,0 +1,101 @@
+// The one record of game state and the records it is made of.
+//
+// Every stored quantity is a 32-bit float (world units, degrees) or a 32-bit
+// integer, exactly as the game's arithmetic expects. The game owns one
+// GameState for its whole run and passes it explicitly; nothing here is global.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// GLU's quadric type, named here so that the world stays free of GL headers.
+struct GLUquadric;
+
+namespace vorbexia {
+
+// Who asks the collision test.
+using MoverId = int32_t;
+constexpr MoverId kPlayerMover = 0;  // robots are 1 to 5 (robot i is i + 1)
+constexpr MoverId kShotMover = 100;
+
+constexpr MoverId RobotMover(int index) { return index + 1; }
+
+struct PlayerState {
+  float x = 2.0f;          // world units
+  float z = 2.0f;          // world units
+  float heading = 180.0f;  // degrees, never wrapped; 180 looks along +z
+};
+
+struct RobotState {
+  float x = 0.0f;
+  float z = 0.0f;
+  float heading = 0.0f;  // degrees, never wrapped
+  int32_t hp = 0;        // hit points; <= 0 means destroyed, may fall below 0
+};
+
+struct ShotState {
+  uint8_t active = 0;  // 0 or 1
+  float x = 0.0f;
+  float z = 0.0f;
+  float heading = 0.0f;
+};
+
+// An axis-aligned wall line. With x1 == x2 it runs along z at x = x1;
+// otherwise along x at z = z1 (z2 equals z1 for every such row).
+struct WallSegment {
+  float x1 = 0.0f;
+  float x2 = 0.0f;
+  float z1 = 0.0f;
+  float z2 = 0.0f;
+};
+
+struct FloorRect {
+  float x_min = 0.0f;
+  float x_max = 0.0f;
+  float z_min = 0.0f;
+  float z_max = 0.0f;
+};
+
+// 1 while the key with that virtual-key code is held, 0 otherwise.
+using KeyTable = std::array<uint8_t, 256>;
+
+// Virtual-key codes the game reads.
+constexpr int kKeyEscape = 27;
+constexpr int kKeySpace = 32;
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
+
+// Twelve GL texture names generated at once; slots 0 to 6 hold the images.
+using TextureTable = std::array<uint32_t, 12>;
+
+// Texture slots.
+constexpr int kTextureBrick = 0;      // walls
+constexpr int kTextureFloor = 1;      // floor tiles
+constexpr int kTextureCeiling = 2;    // ceiling tiles
+constexpr int kTextureGun = 3;        // the gun
+constexpr int kTextureShot = 4;       // the plasma shot
+constexpr int kTextureWreck = 5;      // destroyed robots
+constexpr int kTextureRobot = 6;      // live robots
+
+constexpr int kRobotCount = 5;
+constexpr int kWallCount = 22;
+
+struct GameState {
+  PlayerState player;
+  std::array<RobotState, kRobotCount> robots{};
+  ShotState shot;
+  KeyTable keys{};
+  FloorRect floor;
+  std::array<WallSegment, kWallCount> walls{};
+  TextureTable textures{};
+  uint32_t robot_list = 0;  // display-list names of the three models
+  uint32_t gun_list = 0;
+  uint32_t shot_list = 0;
+  GLUquadric* gun_quadric = nullptr;
+  bool window_active = true;
+  bool fullscreen = true;
+};
+
+}  // namespace vorbexia
