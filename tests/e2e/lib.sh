@@ -1,0 +1,122 @@
+# Helpers for end-to-end tests: the real program on its own Xvfb display,
+# driven with xdotool and looked at with screenshots.
+# Source it; every function fails the test loudly with `fail`.
+
+set -u
+export LANG=C.UTF-8  # SDL's boxes cut non-ASCII text in other locales
+
+E2E_TMP=$(mktemp -d)
+XVFB_PID=""
+GAME_PID=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+# start_xvfb WxHxD: a fresh display of that one mode; sets DISPLAY.
+start_xvfb() {
+  local fifo="$E2E_TMP/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+  XVFB_PID=$!
+  local number
+  read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+  export DISPLAY=":$number"
+}
+
+# start_game BINARY: runs the game in the repository root, output to files.
+start_game() {
+  "$1" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
+  GAME_PID=$!
+}
+
+# wait_game SECONDS: waits for the game to end; prints its exit code.
+wait_game() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$GAME_PID" 2>/dev/null; do
+    [ $SECONDS -ge $deadline ] && fail "the game did not end within $1 s"
+    sleep 0.1
+  done
+  local code=0
+  wait "$GAME_PID" || code=$?
+  GAME_PID=""
+  echo "$code"
+}
+
+# window_id NAME: the id of a window titled exactly NAME, or nothing.
+# (xdotool search --name misses SDL's boxes in a UTF-8 locale.)
+window_id() {
+  xwininfo -root -tree 2>/dev/null |
+    awk -v name="\"$1\":" 'index($0, name) { print $1; exit }'
+}
+
+# wait_window NAME SECONDS: waits until a window titled NAME exists; prints its id.
+wait_window() {
+  local deadline=$((SECONDS + $2)) id
+  while :; do
+    id=$(window_id "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ $SECONDS -ge $deadline ] && fail "no window \"$1\" within $2 s"
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before window \"$1\" appeared"
+    sleep 0.1
+  done
+}
+
+# wait_no_window NAME SECONDS: waits until no window titled NAME exists.
+wait_no_window() {
+  local deadline=$((SECONDS + $2))
+  while [ -n "$(window_id "$1")" ]; do
+    [ $SECONDS -ge $deadline ] && fail "window \"$1\" still there after $2 s"
+    sleep 0.1
+  done
+}
+
+# answer_box CAPTION KEY: answers the box with that caption (Return: Tak/OK,
+# Escape: Nie).
+answer_box() {
+  local id
+  id=$(wait_window "$1" 20)
+  sleep 0.3  # let the box map and draw before it takes a key
+  xdotool key --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+}
+
+# key_down/key_up/press KEY: keyboard input to the game window.
+game_key() {
+  local id
+  id=$(wait_window "Vorbexia" 20)
+  xdotool "$1" --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+}
+
+# close_window NAME: the window manager's close request (WM_DELETE_WINDOW);
+# xdotool windowclose would destroy the window instead.
+close_window() {
+  local id
+  id=$(wait_window "$1" 20)
+  python3 "$(dirname "${BASH_SOURCE[0]}")/wm_close.py" "$id" || fail "could not send the close request"
+}
+
+# screenshot FILE: the whole screen as a PNG.
+screenshot() {
+  import -window root "$1" || fail "screenshot failed"
+}
+
+# mean_brightness FILE [GEOMETRY]: mean grey level 0..255 of the image or a crop.
+mean_brightness() {
+  local crop=()
+  [ $# -ge 2 ] && crop=(-crop "$2" +repage)
+  convert "$1" "${crop[@]}" -colorspace Gray -format '%[fx:int(255*mean)]' info:
+}
+
+# colour_count FILE: the number of distinct colours in the image.
+colour_count() {
+  convert "$1" -format '%k' info:
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The mode question, "Nie" for a window titled "Vorbexia", Esc ends with 0.
+source "$(dirname "$0")/lib.sh"
+GAME=$1
+
+start_xvfb 1024x768x24
+start_game "$GAME"
+answer_box "Wybor trybu" Escape
+wait_window "Vorbexia" 20 >/dev/null
+sleep 1
+kill -0 "$GAME_PID" || fail "the game ended on its own"
+game_key key Escape
+code=$(wait_game 20)
+[ "$code" = 0 ] || fail "exit code $code, expected 0"
+[ -z "$(window_id Vorbexia)" ] || fail "the window outlived the game"
+echo "ok: windowed game ended by Esc with exit code 0"

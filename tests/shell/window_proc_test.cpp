@@ -1,0 +1,105 @@
+// The window procedure and the viewport.
+#include <gtest/gtest.h>
+
+#include "shell/game_window.h"
+#include "support/scripted_platform.h"
+
+namespace vorbexia {
+namespace {
+
+class WindowProcTest : public ::testing::Test {
+ protected:
+  ScriptedPlatform platform;
+  ScriptedRenderer renderer{platform};
+  GameState state;
+  GameWindow window{platform, renderer};
+
+  uint32_t Send(EventCode code, uint32_t wparam = 0, uint32_t lparam = 0) {
+    return GameWindowProc(window, state, Event{code, wparam, lparam});
+  }
+};
+
+TEST_F(WindowProcTest, ActivationFollowsOnlyTheMinimisedState) {
+  Send(EventCode::kActivate, MakeLong(0, 1));
+  EXPECT_FALSE(state.window_active);
+  // Restored, whether activated or not: the low word is not consulted.
+  Send(EventCode::kActivate, MakeLong(0, 0));
+  EXPECT_TRUE(state.window_active);
+  Send(EventCode::kActivate, MakeLong(1, 1));
+  EXPECT_FALSE(state.window_active);
+  Send(EventCode::kActivate, MakeLong(2, 0));
+  EXPECT_TRUE(state.window_active);
+}
+
+TEST_F(WindowProcTest, KeysSetAndClearTheirEntries) {
+  EXPECT_EQ(Send(EventCode::kKeyDown, kKeyUp), 0u);
+  EXPECT_EQ(state.keys[kKeyUp], 1);
+  Send(EventCode::kKeyDown, kKeyUp);  // a repeat sets it again
+  EXPECT_EQ(state.keys[kKeyUp], 1);
+  Send(EventCode::kKeyDown, 255);
+  EXPECT_EQ(state.keys[255], 1);
+  Send(EventCode::kKeyUp, kKeyUp);
+  EXPECT_EQ(state.keys[kKeyUp], 0);
+  // Deactivation does not release held keys.
+  Send(EventCode::kActivate, MakeLong(0, 1));
+  EXPECT_EQ(state.keys[255], 1);
+}
+
+TEST_F(WindowProcTest, KeyCodesOutsideTheTableAreIgnored) {
+  const GameState before = state;
+  Send(EventCode::kKeyDown, 256);
+  Send(EventCode::kKeyDown, 0xFFFFFFFFu);
+  Send(EventCode::kKeyUp, 1000);
+  EXPECT_EQ(state.keys, before.keys);
+}
+
+TEST_F(WindowProcTest, CloseOnlyPostsTheQuitEvent) {
+  EXPECT_EQ(Send(EventCode::kClose), 0u);
+  EXPECT_EQ(platform.log, std::vector<std::string>{"PostQuit"});
+  Event event;
+  ASSERT_TRUE(platform.PeekEvent(event));
+  EXPECT_EQ(event.code, EventCode::kQuit);
+}
+
+TEST_F(WindowProcTest, ScreenSaverRequestsAreRefusedQuietly) {
+  EXPECT_EQ(Send(EventCode::kSysCommand, SC_SCREENSAVE), 0u);
+  EXPECT_EQ(Send(EventCode::kSysCommand, SC_MONITORPOWER), 0u);
+  EXPECT_TRUE(platform.log.empty());
+}
+
+TEST_F(WindowProcTest, SizeEventsSetTheViewportFromTheClientSize) {
+  platform.context_current = true;
+  Send(EventCode::kSize, 0, MakeLong(640, 480));
+  Send(EventCode::kSize, 0, MakeLong(800, 0));   // width x 0
+  Send(EventCode::kSize, 0, MakeLong(0, 0));     // minimised
+  Send(EventCode::kSize, 0, MakeLong(0, 300));   // width 0
+  ASSERT_EQ(renderer.viewports.size(), 4u);
+  EXPECT_EQ(renderer.viewports[0].width, 640);
+  EXPECT_EQ(renderer.viewports[0].height, 480);
+  EXPECT_EQ(renderer.viewports[0].aspect, static_cast<double>(640.0f / 480.0f));
+  EXPECT_EQ(renderer.viewports[1].width, 800);
+  EXPECT_EQ(renderer.viewports[1].height, 1);
+  EXPECT_EQ(renderer.viewports[1].aspect, 800.0);
+  EXPECT_EQ(renderer.viewports[2].width, 0);
+  EXPECT_EQ(renderer.viewports[2].height, 1);
+  EXPECT_EQ(renderer.viewports[2].aspect, 0.0);
+  EXPECT_EQ(renderer.viewports[3].aspect, 0.0);
+}
+
+TEST_F(WindowProcTest, AspectIsDividedInSinglePrecision) {
+  platform.context_current = true;
+  ResizeViewport(window, 800, 600);
+  ASSERT_EQ(renderer.viewports.size(), 1u);
+  // 800 / 600 in single precision is 1.33333337..., not 1.3333333333.
+  EXPECT_EQ(renderer.viewports[0].aspect, 1.3333333730697632);
+}
+
+TEST_F(WindowProcTest, SizeEventWithoutContextChangesNothing) {
+  platform.context_current = false;
+  Send(EventCode::kSize, 0, MakeLong(640, 480));
+  ResizeViewport(window, 800, 600);
+  EXPECT_TRUE(renderer.viewports.empty());
+}
+
+}  // namespace
+}  // namespace vorbexia

@@ -1,0 +1,19 @@
+#include "support/gl_test_context.h"
+
+namespace vorbexia {
+
+GlTestContext::GlTestContext(int width, int height) {
+  ok_ = platform_.RegisterWindowClass() &&
+        platform_.CreateWindow("Vorbexia test", width, height, false) &&
+        platform_.CreateContext() && platform_.MakeContextCurrent();
+}
+
+GlTestContext::~GlTestContext() {
+  if (!ok_) return;
+  platform_.DetachContext();
+  platform_.DeleteContext();
+  platform_.DestroyWindow();
+  platform_.UnregisterWindowClass();
+}
+
+}  // namespace vorbexia
