@@ -1,5 +1,6 @@
 #include "image/dib_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 

@@ -1,0 +1,3 @@
+# Image tools: the texture generator and the bitmap-to-PPM converter.
+add_executable(make-textures ${CMAKE_CURRENT_LIST_DIR}/make_textures.cpp)
+target_link_libraries(make-textures PRIVATE vorbexia_image)
