@@ -1,0 +1,51 @@
+// Reading a replay: the command line of vorbexia-sim and its key script.
+//
+//   vorbexia-sim --seed S [--frames N] < script
+//
+// The script has one line per frame naming the keys held in that frame:
+// U (Up), D (Down), R (Right), L (Left), and S for a Space key-down that
+// arrived before the frame. An empty line is a frame with no key.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorbexia {
+
+// The keys acting in one frame.
+struct FrameKeys {
+  bool forward = false;   // U
+  bool backward = false;  // D
+  bool right = false;     // R
+  bool left = false;      // L
+  bool fire = false;      // S
+
+  bool operator==(const FrameKeys&) const = default;
+};
+
+using KeyScript = std::vector<FrameKeys>;
+
+struct ReplayOptions {
+  uint32_t seed = 0;
+  std::optional<uint64_t> frames;  // without it the run is as long as the script
+};
+
+// Reads one script line. False, with `error` set, on any character other
+// than the five key letters.
+bool ParseFrameKeys(std::string_view line, FrameKeys& keys, std::string& error);
+
+// Reads the whole script, one frame per line. False, with `error` naming the
+// line (counted from 1), on the first bad line.
+bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error);
+
+// Reads the arguments after the program name. --seed is required; numbers
+// are plain decimal digits (no sign, no spaces) within their range.
+bool ParseReplayOptions(std::span<const std::string_view> args,
+                        ReplayOptions& options, std::string& error);
+
+}  // namespace vorbexia
