@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "image/rgb_image.h"
 
@@ -18,6 +19,14 @@ using ReaderBox = std::function<void(const char* text)>;
 // Reads and decodes a bitmap file. On failure the box has shown exactly one
 // text and the result is empty.
 std::unique_ptr<RgbImage> ReadDibFile(const char* name, const ReaderBox& box);
+
+// Decodes the bytes of a whole bitmap file held in memory; the boxes and the
+// result as for ReadDibFile, apart from the open failure.
+std::unique_ptr<RgbImage> ReadDibMemory(const uint8_t* data, size_t size, const ReaderBox& box);
+
+// "Failed to open DIB file <name>.\n" in at most 255 characters: a name too
+// long for them is cut so that the text keeps its end.
+std::string FormatOpenFailure(const char* name);
 
 // The number of colour-table entries an image header announces, kept modulo
 // 65536. `available` is how many bytes of the header can be read.

@@ -1,0 +1,84 @@
+#include "image/dib_reader.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "image/dib_decode.h"
+#include "image/dib_header.h"
+#include "image/mapped_file.h"
+
+namespace vorbexia {
+namespace {
+
+constexpr char kOutOfMemory[] = "Out of memory.";
+constexpr char kUnknownFormat[] = "Unknown DIB file format.";
+constexpr char kConversionError[] = "Image file conversion error.";
+
+constexpr size_t kOpenFailureSize = 256;  // characters, terminator included
+
+const char* TextOf(DibHeaderStatus status) {
+  switch (status) {
+    case DibHeaderStatus::kUnknownFormat: return kUnknownFormat;
+    case DibHeaderStatus::kTooLarge: return kOutOfMemory;
+    default: return kConversionError;
+  }
+}
+
+}  // namespace
+
+std::string FormatOpenFailure(const char* name) {
+  static constexpr char kBefore[] = "Failed to open DIB file ";
+  static constexpr char kAfter[] = ".\n";
+  // 229 characters of the name fit; a longer name is cut there, never in the
+  // middle of a UTF-8 character, so that the text keeps its end.
+  constexpr size_t kRoom = kOpenFailureSize - 1 - (sizeof(kBefore) - 1) - (sizeof(kAfter) - 1);
+  size_t length = strnlen(name, kRoom + 1);
+  if (length > kRoom) {
+    length = kRoom;
+    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
+  }
+  char text[kOpenFailureSize];
+  std::snprintf(text, sizeof text, "%s%.*s%s", kBefore, int(length), name, kAfter);
+  return text;
+}
+
+std::unique_ptr<RgbImage> ReadDibMemory(const uint8_t* data, size_t size, const ReaderBox& box) {
+  DibSource source;
+  const DibHeaderStatus status = ReadDibHeaders(data, size, source);
+  if (status != DibHeaderStatus::kOk) {
+    box(TextOf(status));
+    return nullptr;
+  }
+  std::unique_ptr<RgbImage> image(new (std::nothrow) RgbImage);
+  if (image == nullptr) {
+    box(kOutOfMemory);
+    return nullptr;
+  }
+  try {
+    image->pixels.resize(size_t(RgbByteCount(source)));
+  } catch (const std::bad_alloc&) {
+    box(kOutOfMemory);
+    return nullptr;
+  }
+  if (!ConvertDibPixels(source, image->pixels.data())) {
+    box(kConversionError);
+    return nullptr;
+  }
+  image->width = source.width;
+  image->height = source.height;
+  return image;
+}
+
+std::unique_ptr<RgbImage> ReadDibFile(const char* name, const ReaderBox& box) {
+  if (name != nullptr) {
+    if (const std::unique_ptr<MappedFile> file = MappedFile::Open(name)) {
+      return ReadDibMemory(file->data(), file->size(), box);
+    }
+  }
+  // Nothing of the file is held any more when the box shows.
+  box(FormatOpenFailure(name != nullptr ? name : "").c_str());
+  return nullptr;
+}
+
+}  // namespace vorbexia

@@ -1,0 +1,53 @@
+#include "image/textures.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdio>
+
+namespace vorbexia {
+namespace {
+
+// Load order is slot order.
+constexpr std::array<const char*, 7> kTextureFiles = {
+    "textures/brick.bmp",      // kTextureBrick
+    "textures/deska.bmp",      // kTextureFloor
+    "textures/panel.bmp",      // kTextureCeiling
+    "textures/niebieski.bmp",  // kTextureGun
+    "textures/qq.bmp",         // kTextureShot
+    "textures/robot.bmp",      // kTextureWreck
+    "textures/plasma.bmp",     // kTextureRobot
+};
+
+void UploadTexture(uint32_t name, const RgbImage& image) {
+  glBindTexture(GL_TEXTURE_2D, name);
+  // Three components from R, G, B bytes; the sizes go in as the file gives
+  // them, so a picture that is not a power of two stays untextured.
+  glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+               image.pixels.data());
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+}  // namespace
+
+std::unique_ptr<RgbImage> LoadImageFile(const char* name, const ReaderBox& box) {
+  if (name == nullptr) return nullptr;
+  std::FILE* probe = std::fopen(name, "r");
+  if (probe == nullptr) return nullptr;  // silently
+  std::fclose(probe);
+  return ReadDibFile(name, box);
+}
+
+bool LoadTextures(TextureTable& textures, const ReaderBox& box) {
+  std::array<std::unique_ptr<RgbImage>, kTextureFiles.size()> images;
+  for (size_t slot = 0; slot < kTextureFiles.size(); ++slot) {
+    images[slot] = LoadImageFile(kTextureFiles[slot], box);
+    if (images[slot] == nullptr) return false;  // later files are not touched
+  }
+  glGenTextures(GLsizei(textures.size()), textures.data());
+  for (size_t slot = 0; slot < images.size(); ++slot) UploadTexture(textures[slot], *images[slot]);
+  return true;  // upload errors are not queried
+}
+
+}  // namespace vorbexia
