@@ -3,23 +3,22 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "world/world.h"
+#include "render/models.h"
+#include "render/render_state.h"
+#include "render/scene.h"
 
 namespace vorbexia {
 
-// Placeholders until the render state, the models and the scene land.
 bool GlRenderer::InitGL(GameState& state) {
-  SetupLevel(state);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  return true;
+  return vorbexia::InitGL(state, reader_box_);
 }
 
-bool GlRenderer::BuildModels(GameState&) { return true; }
+bool GlRenderer::BuildModels(GameState& state) {
+  return vorbexia::BuildModels(state);
+}
 
 bool GlRenderer::DrawScene(GameState& state, Random& random) {
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AdvanceWorld(state, random);
-  return true;
+  return vorbexia::DrawScene(state, random);
 }
 
 void GlRenderer::SetViewport(int width, int height, double aspect) {

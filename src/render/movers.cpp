@@ -1,0 +1,46 @@
+#include "render/movers.h"
+
+#include <GL/gl.h>
+
+namespace vorbexia {
+namespace {
+
+// Heights of the models' origins above the floor, world units.
+constexpr float kShotHeight = 0.25f;
+constexpr float kLiveRobotHeight = 0.3f;
+constexpr float kWreckHeight = 0.1f;
+
+// The models face +z; turning by heading + 180 degrees about y points that
+// front along the heading.
+void FaceHeading(float heading) {
+  glRotatef(heading + 180.0f, 0.0f, 1.0f, 0.0f);
+}
+
+}  // namespace
+
+void DrawShot(const GameState& state) {
+  const ShotState& shot = state.shot;
+  glBindTexture(GL_TEXTURE_2D, state.textures[kTextureShot]);
+  glTranslatef(shot.x, kShotHeight, shot.z);
+  FaceHeading(shot.heading);
+  glCallList(state.shot_list);
+}
+
+void DrawRobot(const GameState& state, int index) {
+  const RobotState& robot = state.robots[index];
+  if (robot.hp <= 0) {
+    glBindTexture(GL_TEXTURE_2D, state.textures[kTextureWreck]);
+    glTranslatef(robot.x, kWreckHeight, robot.z);
+    FaceHeading(robot.heading);
+    // Applied to the model first: its front turns up, its top points
+    // against the last heading. The robot lies on its back.
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+  } else {
+    glBindTexture(GL_TEXTURE_2D, state.textures[kTextureRobot]);
+    glTranslatef(robot.x, kLiveRobotHeight, robot.z);
+    FaceHeading(robot.heading);
+  }
+  glCallList(state.robot_list);
+}
+
+}  // namespace vorbexia

@@ -1,0 +1,174 @@
+#include "render/scene.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "render/lights.h"
+#include "render/movers.h"
+#include "world/world.h"
+
+namespace vorbexia {
+namespace {
+
+constexpr float kEyeHeight = 0.45f;   // world units above the floor
+constexpr float kWallHeight = 1.5f;   // also the ceiling's height
+constexpr float kGunHeight = 0.35f;   // 0.1 below the eye
+constexpr float kGunReach = 0.1f;     // ahead of the viewer
+constexpr float kDegreesToRadians = 0.017453292f;
+
+// A textured quad: the slot's texture, then four vertices, each after its
+// texture coordinate (0, 0), (1, 0), (1, 1), (0, 1). No normal and no
+// colour: the quad is lit with whatever normal is current.
+struct QuadCorner {
+  float x, y, z;
+};
+
+void DrawTexturedQuad(GLuint texture, const QuadCorner (&corners)[4]) {
+  static constexpr float kTexCoords[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  for (int v = 0; v < 4; ++v) {
+    glTexCoord2f(kTexCoords[v][0], kTexCoords[v][1]);
+    glVertex3f(corners[v].x, corners[v].y, corners[v].z);
+  }
+  glEnd();
+}
+
+// Unit strips from `low` on, while the strip's index is below `length`
+// (so a length of 2.5 gives three strips). Each start is rounded to a float,
+// and its end is that start plus 1, rounded again.
+template <typename DrawStrip>
+void ForEachUnitStrip(float low, float length, DrawStrip draw_strip) {
+  for (int k = 0; static_cast<float>(k) < length; ++k) {
+    const float start = low + static_cast<float>(k);
+    draw_strip(start, start + 1.0f);
+  }
+}
+
+// The camera: turn the world by 360 - heading degrees about y, so that a
+// heading of 180 looks along +z.
+float CameraAngle(float heading) { return 360.0f - heading; }
+
+// Step 8 and 9 of the frame: the shot and robots 0 to 4, each stepped and
+// then drawn in a push/pop pair of its own, from the camera transform.
+//
+// The world steps all six movers first (the shot, then robots 0 to 4) and
+// the drawing follows. That gives exactly the GL calls of stepping and
+// drawing each mover in turn: no step reads anything the drawing changes,
+// and no later step changes what an earlier mover's drawing reads (the shot
+// step is the only one that writes a robot's hit points, and it runs
+// first; a robot's step moves only that robot). The shot is drawn only when
+// it is still active after its step, which is exactly when that step was
+// free: a shot that was not flying stays inactive, and a blocked step ends
+// it.
+void StepAndDrawMovers(GameState& state, Random& random) {
+  AdvanceWorld(state, random);
+  glPushMatrix();
+  if (state.shot.active) DrawShot(state);
+  glPopMatrix();
+  for (int i = 0; i < kRobotCount; ++i) {
+    glPushMatrix();
+    DrawRobot(state, i);
+    glPopMatrix();
+  }
+}
+
+}  // namespace
+
+void DrawWallStrip(const TextureTable& textures, float x1, float z1, float x2,
+                   float z2) {
+  DrawTexturedQuad(textures[kTextureBrick], {{x1, 0.0f, z1},
+                                             {x2, 0.0f, z2},
+                                             {x2, kWallHeight, z2},
+                                             {x1, kWallHeight, z1}});
+}
+
+void DrawFloorTile(const TextureTable& textures, float x0, float z0, float x1,
+                   float z1) {
+  DrawTexturedQuad(textures[kTextureFloor], {{x0, 0.0f, z0},
+                                             {x0, 0.0f, z1},
+                                             {x1, 0.0f, z1},
+                                             {x1, 0.0f, z0}});
+}
+
+void DrawCeilingTile(const TextureTable& textures, float x0, float z0,
+                     float x1, float z1) {
+  DrawTexturedQuad(textures[kTextureCeiling], {{x0, kWallHeight, z0},
+                                               {x0, kWallHeight, z1},
+                                               {x1, kWallHeight, z1},
+                                               {x1, kWallHeight, z0}});
+}
+
+void DrawWall(const TextureTable& textures, const WallSegment& wall) {
+  if (wall.x1 != wall.x2) {
+    // Along x; z1 and z2 go to every strip unchanged.
+    ForEachUnitStrip(std::fmin(wall.x1, wall.x2), std::fabs(wall.x2 - wall.x1),
+                     [&](float start, float end) {
+                       DrawWallStrip(textures, start, wall.z1, end, wall.z2);
+                     });
+  } else if (wall.z1 != wall.z2) {
+    ForEachUnitStrip(std::fmin(wall.z1, wall.z2), std::fabs(wall.z2 - wall.z1),
+                     [&](float start, float end) {
+                       DrawWallStrip(textures, wall.x1, start, wall.x1, end);
+                     });
+  }
+}
+
+void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor) {
+  const int i0 = static_cast<int>(floor.x_min);  // truncated toward zero
+  const int j0 = static_cast<int>(floor.z_min);
+  for (int i = i0; static_cast<float>(i) < floor.x_max; ++i) {
+    const float x0 = static_cast<float>(i);
+    const float x1 = static_cast<float>(i + 1);
+    for (int j = j0; static_cast<float>(j) < floor.z_max; ++j) {
+      const float z0 = static_cast<float>(j);
+      const float z1 = static_cast<float>(j + 1);
+      DrawFloorTile(textures, x0, z0, x1, z1);
+      DrawCeilingTile(textures, x0, z0, x1, z1);
+    }
+  }
+}
+
+void DrawWeapon(const GameState& state, float px, float pz) {
+  const float heading = state.player.heading;
+  glBindTexture(GL_TEXTURE_2D, state.textures[kTextureGun]);
+  // The point 0.1 ahead along the heading's direction (-sin, -cos); angle,
+  // sine, cosine and products in double, each coordinate rounded once.
+  const double radians =
+      static_cast<double>(heading) * static_cast<double>(kDegreesToRadians);
+  const double reach = kGunReach;
+  glTranslatef(static_cast<float>(px - reach * std::sin(radians)), kGunHeight,
+               static_cast<float>(pz - reach * std::cos(radians)));
+  glRotatef(heading + 180.0f, 0.0f, 1.0f, 0.0f);
+  glCallList(state.gun_list);
+}
+
+bool DrawScene(GameState& state, Random& random) {
+  // The player moves only after the frame, so one position serves the
+  // lights, the camera and the gun.
+  const float px = state.player.x;
+  const float pz = state.player.z;
+  const float camera_angle = CameraAngle(state.player.heading);
+
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  // The lights are given relative to the player under the camera's rotation
+  // alone, so each stands at its place in the world.
+  glPushMatrix();
+  glRotatef(camera_angle, 0.0f, 1.0f, 0.0f);
+  PlaceLights(px, pz);
+  glPopMatrix();
+
+  glRotatef(camera_angle, 0.0f, 1.0f, 0.0f);
+  glTranslatef(-px, -kEyeHeight, -pz);
+  for (const WallSegment& wall : state.walls) DrawWall(state.textures, wall);
+  DrawFloorAndCeiling(state.textures, state.floor);
+  StepAndDrawMovers(state, random);
+  glPushMatrix();
+  DrawWeapon(state, px, pz);
+  glPopMatrix();
+  return true;
+}
+
+}  // namespace vorbexia

@@ -1,0 +1,45 @@
+// One frame: lights, camera, the maze quad by quad, the shot and the robots
+// (stepped and drawn), and the gun in front of the viewer.
+//
+// World units: one wall strip or one floor tile is 1 unit wide; the floor
+// lies at y 0, wall tops and the ceiling at y 1.5, the eye at y 0.45.
+#pragma once
+
+#include "world/game_state.h"
+#include "world/random.h"
+
+namespace vorbexia {
+
+// Draws the whole frame into the back buffer and advances the shot and the
+// robots by one frame on the way. Needs the modelview matrix as the current
+// matrix mode and the render state of InitGL. Always true.
+bool DrawScene(GameState& state, Random& random);
+
+// One wall quad, texture slot 0, from the floor to height 1.5 between the
+// floor points (x1, z1) and (x2, z2). Texture s runs along the strip, t up.
+void DrawWallStrip(const TextureTable& textures, float x1, float z1, float x2,
+                   float z2);
+
+// One floor quad at height 0, texture slot 1, corners (x0, z0) and (x1, z1).
+void DrawFloorTile(const TextureTable& textures, float x0, float z0, float x1,
+                   float z1);
+
+// One ceiling quad at height 1.5, texture slot 2, facing up like the floor.
+void DrawCeilingTile(const TextureTable& textures, float x0, float z0,
+                     float x1, float z1);
+
+// A wall segment cut into unit strips in increasing coordinate order,
+// whichever end comes first; the last strip may reach past the segment's
+// end. A segment whose ends are equal draws nothing.
+void DrawWall(const TextureTable& textures, const WallSegment& wall);
+
+// Floor and ceiling tiles over the rectangle, column by column along x,
+// each floor tile followed by the ceiling tile above it. The first column
+// and row start at x_min and z_min truncated toward zero.
+void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor);
+
+// The gun, texture slot 3, 0.1 ahead of the player at (px, pz) and 0.1
+// below the eye, pointing along the player's heading.
+void DrawWeapon(const GameState& state, float px, float pz);
+
+}  // namespace vorbexia
