@@ -26,14 +26,6 @@ TEST(SetupLevel, WritesFloorAndTheWallTableInOrder) {
   EXPECT_EQ(last.z2, 5.0f);
 }
 
-TEST(SetupLevel, EveryAlongXRowHasOneZ) {
-  GameState state;
-  SetupLevel(state);
-  for (const WallSegment& wall : state.walls) {
-    EXPECT_TRUE(wall.x1 == wall.x2 || wall.z1 == wall.z2);
-  }
-}
-
 TEST(SetupRobots, HeadingsAreTheFirstFiveValuesModulo360InRobotOrder) {
   GameState state;
   Random random;
