@@ -87,20 +87,21 @@ bool MakeBitFields(const DibSource& source, BitFields& fields) {
 
 // Uncompressed rows: width x bits per pixel, rounded up to 4 bytes. The last
 // row needs only its pixels, not its filler.
-bool ConvertUncompressed(const DibSource& source, uint8_t* rgb) {
-  const uint32_t width = uint32_t(source.width);
-  const uint64_t bits = uint64_t(width) * source.bit_count;
+bool UncompressedRowsFit(const DibSource& source) {
+  const uint64_t bits = uint64_t(uint32_t(source.width)) * source.bit_count;
   const uint64_t stride = (bits + 31) / 32 * 4;
-  const uint64_t used = (bits + 7) / 8;
   const uint64_t rows = RowCount(source);
-  if (rows == 0 || width == 0) return false;
-  if ((rows - 1) * stride + used > source.pixel_bytes) return false;
+  if (rows == 0 || bits == 0) return false;
+  return (rows - 1) * stride + (bits + 7) / 8 <= source.pixel_bytes;
+}
 
+void ConvertUncompressed(const DibSource& source, uint8_t* rgb) {
+  const uint32_t width = uint32_t(source.width);
+  const uint64_t stride = (uint64_t(width) * source.bit_count + 31) / 32 * 4;
+  const uint64_t rows = RowCount(source);
   const Palette palette = MakePalette(source);
   BitFields fields{};
-  if (source.bit_count == 16 || source.bit_count == 32) {
-    if (!MakeBitFields(source, fields)) return false;
-  }
+  if (source.bit_count == 16 || source.bit_count == 32) MakeBitFields(source, fields);
   const uint64_t out_stride = uint64_t(width) * 3;
   for (uint64_t row = 0; row < rows; ++row) {
     const uint8_t* in = source.pixels + row * stride;
@@ -117,7 +118,6 @@ bool ConvertUncompressed(const DibSource& source, uint8_t* rgb) {
         break;
     }
   }
-  return true;
 }
 
 // --- Run-length encoded pixels ---------------------------------------------
@@ -158,8 +158,7 @@ unsigned NthIndex(const uint8_t* bytes, unsigned n, bool rle4) {
   return n % 2 == 0 ? b >> 4 : b & 0x0F;
 }
 
-bool ConvertRle(const DibSource& source, uint8_t* rgb) {
-  if (source.height < 0) return false;  // compressed rows are always bottom-up
+void ConvertRle(const DibSource& source, uint8_t* rgb) {
   const bool rle4 = source.compression == kCompressionRle4;
   RleCanvas canvas(source, rgb);
   const uint8_t* p = source.pixels;
@@ -185,27 +184,38 @@ bool ConvertRle(const DibSource& source, uint8_t* rgb) {
       p += std::min<size_t>((bytes + 1) & ~size_t{1}, size_t(end - p));
     }
   }
-  return true;
 }
 
 }  // namespace
 
-bool ConvertDibPixels(const DibSource& source, uint8_t* rgb) {
+bool CanConvertDibPixels(const DibSource& source) {
   const uint16_t bits = source.bit_count;
+  BitFields fields{};
   switch (source.compression) {
     case kCompressionRgb:
       if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
-      return ConvertUncompressed(source, rgb);
+      return UncompressedRowsFit(source);
     case kCompressionBitfields:
       if (bits != 16 && bits != 32) return false;
-      return ConvertUncompressed(source, rgb);
+      return MakeBitFields(source, fields) && UncompressedRowsFit(source);
     case kCompressionRle8:
-      return bits == 8 && ConvertRle(source, rgb);
     case kCompressionRle4:
-      return bits == 4 && ConvertRle(source, rgb);
+      // Compressed rows are always stored bottom-up.
+      return bits == (source.compression == kCompressionRle8 ? 8 : 4) && source.height > 0 &&
+             source.width > 0 && source.pixel_bytes > 0;
     default:
       return false;
   }
+}
+
+bool ConvertDibPixels(const DibSource& source, uint8_t* rgb) {
+  if (!CanConvertDibPixels(source)) return false;
+  if (source.compression == kCompressionRle8 || source.compression == kCompressionRle4) {
+    ConvertRle(source, rgb);
+  } else {
+    ConvertUncompressed(source, rgb);
+  }
+  return true;
 }
 
 }  // namespace vorbexia

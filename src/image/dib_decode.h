@@ -15,6 +15,9 @@
 
 namespace vorbexia {
 
+// Whether the layout is one of those above and the file holds its rows.
+bool CanConvertDibPixels(const DibSource& source);
+
 // `rgb` holds RgbByteCount(source) bytes, zero-filled. False when the layout
 // is not one of those above or the file is too short for the rows.
 bool ConvertDibPixels(const DibSource& source, uint8_t* rgb);

@@ -50,6 +50,10 @@ std::unique_ptr<RgbImage> ReadDibMemory(const uint8_t* data, size_t size, const 
     box(TextOf(status));
     return nullptr;
   }
+  if (!CanConvertDibPixels(source)) {  // before anything large is allocated
+    box(kConversionError);
+    return nullptr;
+  }
   std::unique_ptr<RgbImage> image(new (std::nothrow) RgbImage);
   if (image == nullptr) {
     box(kOutOfMemory);
@@ -61,10 +65,7 @@ std::unique_ptr<RgbImage> ReadDibMemory(const uint8_t* data, size_t size, const 
     box(kOutOfMemory);
     return nullptr;
   }
-  if (!ConvertDibPixels(source, image->pixels.data())) {
-    box(kConversionError);
-    return nullptr;
-  }
+  ConvertDibPixels(source, image->pixels.data());
   image->width = source.width;
   image->height = source.height;
   return image;
