@@ -45,6 +45,18 @@ void RequestPixelFormat() {
                       SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
 
+// Without a display SDL falls back to drivers that draw where nobody can see
+// (offscreen, dummy); the game would then run on unseen and never end. Such a
+// driver serves only when it was asked for by name.
+bool HasVisibleDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return false;
+  const std::string name = driver;
+  if (name != "offscreen" && name != "dummy") return true;
+  const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+  return requested && name == requested;
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform(bool paced) : paced_(paced) { SDL_SetMainReady(); }
@@ -88,6 +100,10 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
 
 bool SdlPlatform::RegisterWindowClass() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  if (!HasVisibleDisplay()) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
   video_ = true;
   RequestPixelFormat();
   SDL_DisableScreenSaver();

@@ -39,17 +39,23 @@ start_game() {
   GAME_PID=$!
 }
 
-# wait_game SECONDS: waits for the game to end; prints its exit code.
+# wait_game SECONDS: waits for the game to end; sets GAME_CODE to its exit code.
+GAME_CODE=""
 wait_game() {
   local deadline=$((SECONDS + $1))
   while kill -0 "$GAME_PID" 2>/dev/null; do
     [ $SECONDS -ge $deadline ] && fail "the game did not end within $1 s"
     sleep 0.1
   done
-  local code=0
-  wait "$GAME_PID" || code=$?
+  GAME_CODE=0
+  wait "$GAME_PID" || GAME_CODE=$?
   GAME_PID=""
-  echo "$code"
+}
+
+# expect_exit_code N SECONDS: the game ends within SECONDS with code N.
+expect_exit_code() {
+  wait_game "$2"
+  [ "$GAME_CODE" = "$1" ] || fail "exit code $GAME_CODE, expected $1"
 }
 
 # window_id NAME: the id of a window titled exactly NAME, or nothing.
@@ -89,11 +95,22 @@ answer_box() {
   xdotool key --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
 }
 
-# key_down/key_up/press KEY: keyboard input to the game window.
+# game_key keydown|keyup KEY: keyboard input to the game window.
 game_key() {
   local id
   id=$(wait_window "Vorbexia" 20)
   xdotool "$1" --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+}
+
+# press KEY [SECONDS]: holds the key as a person would (0.2 s by default).
+# A tap whose release comes in the same frame as its press is never seen:
+# the loop handles every pending event before it runs a frame.
+press() {
+  local id
+  id=$(wait_window "Vorbexia" 20)
+  xdotool keydown --window "$id" "$1" 2>>"$E2E_TMP/xdotool.log"
+  sleep "${2:-0.2}"
+  xdotool keyup --window "$id" "$1" 2>>"$E2E_TMP/xdotool.log"  # the game may be gone
 }
 
 # close_window NAME: the window manager's close request (WM_DELETE_WINDOW);

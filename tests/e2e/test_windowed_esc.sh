@@ -9,8 +9,7 @@ answer_box "Wybor trybu" Escape
 wait_window "Vorbexia" 20 >/dev/null
 sleep 1
 kill -0 "$GAME_PID" || fail "the game ended on its own"
-game_key key Escape
-code=$(wait_game 20)
-[ "$code" = 0 ] || fail "exit code $code, expected 0"
+press Escape
+expect_exit_code 0 20
 [ -z "$(window_id Vorbexia)" ] || fail "the window outlived the game"
 echo "ok: windowed game ended by Esc with exit code 0"

@@ -1,0 +1,241 @@
+// The start sequence, the main loop and the end of the game, on the scripted
+// platform.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shell/game_main.h"
+#include "support/scripted_platform.h"
+
+namespace vorbexia {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class GameMainTest : public ::testing::Test {
+ protected:
+  ScriptedPlatform platform;
+  ScriptedRenderer renderer{platform};
+  GameState state;
+
+  GameMainTest() { platform.answers = {IDNO}; }  // windowed
+
+  int Run(uint32_t seed = 1) {
+    return GameMain(state, platform, renderer, seed);
+  }
+
+  // The log from the first entry equal to `from` on.
+  Log LogFrom(const std::string& from) const {
+    const auto it = std::find(platform.log.begin(), platform.log.end(), from);
+    return Log(it, platform.log.end());
+  }
+
+  int Count(const std::string& entry) const {
+    return static_cast<int>(
+        std::count(platform.log.begin(), platform.log.end(), entry));
+  }
+
+  // Presses Esc after the given number of swaps.
+  void EscAfterSwaps(int swaps) {
+    platform.on_swap = [this, swaps](int swap) {
+      if (swap == swaps) platform.Push(EventCode::kKeyDown, kKeyEscape);
+    };
+  }
+
+  void DestroyAllRobots() {
+    for (RobotState& robot : state.robots) robot.hp = 0;
+  }
+};
+
+const Log kTeardown = {"DetachContext", "DeleteContext",
+                       "ReleaseDeviceContext", "DestroyWindow",
+                       "UnregisterWindowClass"};
+
+TEST_F(GameMainTest, AsksTheModeQuestionFirst) {
+  platform.Push(EventCode::kKeyDown, kKeyEscape);
+  EXPECT_EQ(Run(), 0);
+  ASSERT_FALSE(platform.boxes.empty());
+  const ShownBox& box = platform.boxes[0];
+  EXPECT_EQ(box.text, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE");
+  EXPECT_EQ(box.caption, "Wybor trybu");
+  EXPECT_EQ(box.type, MB_YESNO | MB_ICONQUESTION);
+  EXPECT_EQ(box.owner, BoxOwner::kNone);
+  EXPECT_EQ(platform.log[0], "Box Wybor trybu: " + box.text);
+  EXPECT_EQ(platform.log[2], "CreateWindow windowed");
+}
+
+TEST_F(GameMainTest, AnswerYesAsksForFullscreen) {
+  platform.answers = {IDYES};
+  platform.Push(EventCode::kKeyDown, kKeyEscape);
+  Run();
+  EXPECT_EQ(Count("ChangeDisplayMode 800x600x16"), 1);
+  EXPECT_EQ(Count("CreateWindow fullscreen"), 1);
+  EXPECT_EQ(Count("RestoreDisplayMode"), 1);
+}
+
+TEST_F(GameMainTest, RobotsAreSetUpFromTheSeedBeforeTheQuestion) {
+  platform.Push(EventCode::kKeyDown, kKeyEscape);
+  Run(1);
+  // Seeded with 1 the generator yields 41, 18467, 6334, 26500, 19169.
+  EXPECT_EQ(state.robots[0].heading, 41.0f);
+  EXPECT_EQ(state.robots[1].heading, 18467.0f - 51 * 360);
+  EXPECT_EQ(state.robots[4].heading, 19169.0f - 53 * 360);
+  for (const RobotState& robot : state.robots) EXPECT_EQ(robot.hp, 3);
+}
+
+TEST_F(GameMainTest, FailedWindowReturnsZeroWithoutBoxOfItsOwn) {
+  platform.failing = {"CreateWindow windowed"};
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(platform.boxes.size(), 2u);
+  EXPECT_EQ(platform.boxes[1].text, "Blad tworzenia okna.");
+  EXPECT_EQ(Count("BuildModels"), 0);
+  EXPECT_EQ(Count("SwapBuffers"), 0);
+  EXPECT_EQ(platform.log.back(), "Box ERROR: Blad tworzenia okna.");
+}
+
+TEST_F(GameMainTest, FailedModelBuildTearsDownThenReports) {
+  renderer.build_models_result = false;
+  EXPECT_EQ(Run(), 0);
+  Log expected = {"BuildModels failed"};
+  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  expected.push_back("Box ERROR: Blad w procedurze InitGL.");
+  EXPECT_EQ(LogFrom("BuildModels failed"), expected);
+  EXPECT_EQ(renderer.draws, 0);
+}
+
+TEST_F(GameMainTest, EscFrameIsDrawnButNeverShownNorFollowedByKeys) {
+  EscAfterSwaps(2);
+  platform.Push(EventCode::kKeyDown, kKeyLeft);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(renderer.draws, 3);
+  EXPECT_EQ(platform.swaps, 2);
+  // Left acted after each of the two swaps, not in the Esc frame.
+  EXPECT_EQ(state.player.heading, 186.0f);
+  Log expected = {"DrawScene", "SwapBuffers", "DrawScene", "SwapBuffers",
+                  "DrawScene"};
+  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  EXPECT_EQ(LogFrom("DrawScene"), expected);
+}
+
+TEST_F(GameMainTest, InactiveFramesSwapWithoutDrawingWhileKeysStillAct) {
+  platform.Push(EventCode::kActivate, MakeLong(0, 1));  // minimised
+  platform.Push(EventCode::kKeyDown, kKeyRight);
+  EscAfterSwaps(4);
+  Run();
+  EXPECT_EQ(renderer.draws, 0);
+  EXPECT_EQ(platform.swaps, 4);
+  EXPECT_EQ(state.player.heading, 180.0f - 4 * 3.0f);
+}
+
+TEST_F(GameMainTest, AllPendingEventsAreHandledBeforeAFrame) {
+  platform.Push(EventCode::kKeyDown, kKeyLeft);
+  platform.Push(EventCode::kKeyDown, kKeyRight);
+  platform.Push(EventCode::kKeyUp, kKeyRight);
+  EscAfterSwaps(1);
+  Run();
+  // Right was released before the first frame: only Left acted.
+  EXPECT_EQ(state.player.heading, 183.0f);
+}
+
+TEST_F(GameMainTest, LeftAndRightTogetherCancelOut) {
+  platform.Push(EventCode::kKeyDown, kKeyLeft);
+  platform.Push(EventCode::kKeyDown, kKeyRight);
+  EscAfterSwaps(10);
+  Run();
+  EXPECT_EQ(state.player.heading, 180.0f);
+}
+
+TEST_F(GameMainTest, SpaceFiresOncePerKeyDownAndItsEntryIsCleared) {
+  // Space is never released; a second key-down (a repeat) comes after the
+  // first shot has ended at the wall ahead, z = 20.
+  int flights = 0;
+  bool was_active = false;
+  renderer.on_draw = [&](GameState& s) {
+    if (s.shot.active && !was_active) ++flights;
+    was_active = s.shot.active;
+  };
+  platform.Push(EventCode::kKeyDown, kKeySpace);
+  platform.on_swap = [this](int swap) {
+    if (swap == 1) {
+      EXPECT_EQ(state.keys[kKeySpace], 1);
+    }
+    if (swap == 60) platform.Push(EventCode::kKeyDown, kKeySpace);
+    if (swap == 70) platform.Push(EventCode::kKeyDown, kKeyEscape);
+  };
+  Run();
+  EXPECT_EQ(state.keys[kKeySpace], 0);
+  EXPECT_EQ(flights, 2);
+  EXPECT_EQ(state.shot.active, 1);
+}
+
+TEST_F(GameMainTest, VictoryFrameIsShownAndItsKeysAppliedBeforeTheEnd) {
+  platform.Push(EventCode::kKeyDown, kKeyLeft);
+  renderer.on_draw = [&](GameState&) {
+    if (renderer.draws == 3) DestroyAllRobots();
+  };
+  Run();
+  EXPECT_EQ(renderer.draws, 3);
+  EXPECT_EQ(platform.swaps, 3);
+  EXPECT_EQ(state.player.heading, 189.0f);
+  Log expected = {"SwapBuffers"};
+  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  expected.push_back("Box INFO: GRATULACJE! WYGRALES!");
+  EXPECT_EQ(LogFrom("DrawScene").size(), 3 * 2 + kTeardown.size() + 1);
+  EXPECT_EQ(Log(platform.log.end() - static_cast<long>(expected.size()),
+                platform.log.end()),
+            expected);
+  EXPECT_EQ(platform.boxes.back().type, MB_OK);
+  EXPECT_EQ(platform.boxes.back().owner, BoxOwner::kNone);
+}
+
+TEST_F(GameMainTest, VictoryBoxFollowsTheTeardownAfterEsc) {
+  // Esc held in the frame that destroys the last robot: the loop ends on
+  // Esc, and the box still comes.
+  renderer.on_draw = [&](GameState& s) {
+    DestroyAllRobots();
+    s.keys[kKeyEscape] = 1;
+  };
+  Run();
+  EXPECT_EQ(platform.swaps, 0);
+  Log expected = kTeardown;
+  expected.push_back("Box INFO: GRATULACJE! WYGRALES!");
+  EXPECT_EQ(Log(platform.log.end() - static_cast<long>(expected.size()),
+                platform.log.end()),
+            expected);
+}
+
+TEST_F(GameMainTest, CloseEndsTheLoopAndShowsNoBoxWhileRobotsLive) {
+  platform.on_swap = [this](int swap) {
+    if (swap == 2) platform.Push(EventCode::kClose);
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(platform.swaps, 2);
+  EXPECT_EQ(Log(platform.log.end() - static_cast<long>(kTeardown.size()),
+                platform.log.end()),
+            kTeardown);
+  EXPECT_EQ(platform.boxes.size(), 1u);  // only the mode question
+}
+
+TEST_F(GameMainTest, CloseAfterAllRobotsAreDestroyedStillCongratulates) {
+  platform.on_swap = [this](int swap) {
+    if (swap != 1) return;
+    DestroyAllRobots();  // after this frame's victory test
+    platform.Push(EventCode::kClose);
+  };
+  Run();
+  EXPECT_EQ(renderer.draws, 1);
+  EXPECT_EQ(platform.log.back(), "Box INFO: GRATULACJE! WYGRALES!");
+}
+
+TEST_F(GameMainTest, FailedFrameEndsTheLoopLikeEsc) {
+  renderer.draw_result = false;
+  platform.Push(EventCode::kKeyDown, kKeyLeft);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(renderer.draws, 1);
+  EXPECT_EQ(platform.swaps, 0);
+  EXPECT_EQ(state.player.heading, 180.0f);
+  EXPECT_EQ(Count("UnregisterWindowClass"), 1);
+}
+
+}  // namespace
+}  // namespace vorbexia

@@ -1,0 +1,216 @@
+// Building and tearing down the window: the order of the steps, the boxes
+// and the teardown each failure needs.
+#include <gtest/gtest.h>
+
+#include "shell/game_window.h"
+#include "support/scripted_platform.h"
+
+namespace vorbexia {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class GameWindowTest : public ::testing::Test {
+ protected:
+  ScriptedPlatform platform;
+  ScriptedRenderer renderer{platform};
+  GameState state;
+  GameWindow window{platform, renderer};
+
+  bool Create(bool fullscreen) {
+    return CreateGameWindow(window, state, "Vorbexia", 800, 600, 16,
+                            fullscreen);
+  }
+};
+
+const Log kWindowedBuild = {
+    "RegisterWindowClass", "CreateWindow windowed", "GetDeviceContext",
+    "ChoosePixelFormat",   "SetPixelFormat",        "CreateContext",
+    "MakeContextCurrent",  "ShowWindow",            "SetViewport 800x600",
+    "InitGL"};
+
+const Log kTeardown = {"DetachContext", "DeleteContext",
+                       "ReleaseDeviceContext", "DestroyWindow",
+                       "UnregisterWindowClass"};
+
+TEST_F(GameWindowTest, WindowedBuildRunsEveryStepInOrder) {
+  ASSERT_TRUE(Create(false));
+  EXPECT_EQ(platform.log, kWindowedBuild);
+  EXPECT_FALSE(state.fullscreen);
+  EXPECT_TRUE(platform.boxes.empty());
+  // The first viewport is the requested size, in single-precision aspect.
+  ASSERT_EQ(renderer.viewports.size(), 1u);
+  EXPECT_EQ(renderer.viewports[0].aspect, static_cast<double>(800.0f / 600.0f));
+}
+
+TEST_F(GameWindowTest, TeardownReleasesInReverseOrder) {
+  ASSERT_TRUE(Create(false));
+  platform.log.clear();
+  DestroyGameWindow(window, state);
+  EXPECT_EQ(platform.log, kTeardown);
+  EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(GameWindowTest, FullscreenHidesTheCursorAndRestoresFirst) {
+  ASSERT_TRUE(Create(true));
+  EXPECT_TRUE(state.fullscreen);
+  const Log start(platform.log.begin(), platform.log.begin() + 4);
+  EXPECT_EQ(start, (Log{"RegisterWindowClass", "ChangeDisplayMode 800x600x16",
+                        "ShowCursor false", "CreateWindow fullscreen"}));
+  platform.log.clear();
+  DestroyGameWindow(window, state);
+  Log expected = {"RestoreDisplayMode", "ShowCursor true"};
+  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  EXPECT_EQ(platform.log, expected);
+}
+
+TEST_F(GameWindowTest, RefusedFullscreenAnsweredYesRunsInAWindow) {
+  platform.failing = {"ChangeDisplayMode 800x600x16"};
+  platform.answers = {IDYES};
+  ASSERT_TRUE(Create(true));
+  EXPECT_FALSE(state.fullscreen);
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  const ShownBox& box = platform.boxes[0];
+  EXPECT_EQ(box.text,
+            "Karta graficzna nie zadziala w pelnym ekranie.\n"
+            "Czy uruchomic w oknie?");
+  EXPECT_EQ(box.caption, "OpenGL");
+  EXPECT_EQ(box.type, MB_YESNO | MB_ICONEXCLAMATION);
+  EXPECT_EQ(box.owner, BoxOwner::kNone);
+  // The cursor was never hidden and the mode never changed: nothing to
+  // restore at the end.
+  platform.log.clear();
+  DestroyGameWindow(window, state);
+  EXPECT_EQ(platform.log, kTeardown);
+}
+
+TEST_F(GameWindowTest, RefusedFullscreenAnsweredNoEndsWithoutTeardown) {
+  platform.failing = {"ChangeDisplayMode 800x600x16"};
+  platform.answers = {IDNO};
+  EXPECT_FALSE(Create(true));
+  EXPECT_EQ(platform.log,
+            (Log{"RegisterWindowClass", "ChangeDisplayMode 800x600x16 failed",
+                 "Box OpenGL: Karta graficzna nie zadziala w pelnym ekranie.\n"
+                 "Czy uruchomic w oknie?",
+                 "Box ERROR: Nastapi wyjscie z programu."}));
+  EXPECT_EQ(platform.boxes.back().type, MB_ICONSTOP);
+}
+
+TEST_F(GameWindowTest, FailedClassRegistrationTearsNothingDown) {
+  platform.failing = {"RegisterWindowClass"};
+  EXPECT_FALSE(Create(true));
+  EXPECT_EQ(platform.log, (Log{"RegisterWindowClass failed",
+                               "Box ERROR: Blad rejastracji klasy okna!"}));
+  EXPECT_EQ(platform.boxes[0].type, MB_ICONEXCLAMATION);
+}
+
+struct StepFailure {
+  const char* step;  // the operation that fails
+  const char* text;  // the box that follows the teardown
+  Log teardown;      // what the teardown releases before the box
+};
+
+class FailingStepTest : public GameWindowTest,
+                        public ::testing::WithParamInterface<StepFailure> {};
+
+TEST_P(FailingStepTest, TearsDownThenShowsItsBox) {
+  const StepFailure& failure = GetParam();
+  if (std::string(failure.step) == "InitGL") {
+    renderer.init_gl_result = false;
+  } else {
+    platform.failing = {failure.step};
+  }
+  EXPECT_FALSE(Create(false));
+
+  // The failing step, then exactly the releases it needs, then the box.
+  const auto failed = std::find_if(
+      platform.log.begin(), platform.log.end(),
+      [](const std::string& entry) { return entry.ends_with(" failed"); });
+  ASSERT_NE(failed, platform.log.end());
+  Log after(failed + 1, platform.log.end());
+  Log expected = failure.teardown;
+  expected.push_back(std::string("Box ERROR: ") + failure.text);
+  EXPECT_EQ(after, expected);
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.boxes[0].type, MB_ICONEXCLAMATION);
+  EXPECT_EQ(platform.boxes[0].owner, BoxOwner::kNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStep, FailingStepTest,
+    ::testing::Values(
+        StepFailure{"CreateWindow windowed", "Blad tworzenia okna.",
+                    {"UnregisterWindowClass"}},
+        StepFailure{"GetDeviceContext", "Nie mozna utworzyc GDI.",
+                    {"DestroyWindow", "UnregisterWindowClass"}},
+        StepFailure{"ChoosePixelFormat", "Nie mozna odnalezc formatu piksli.",
+                    {"ReleaseDeviceContext", "DestroyWindow",
+                     "UnregisterWindowClass"}},
+        StepFailure{"SetPixelFormat", "Nie mozna ustawic formatu piksli.",
+                    {"ReleaseDeviceContext", "DestroyWindow",
+                     "UnregisterWindowClass"}},
+        StepFailure{"CreateContext", "Nie mozna podczepic OGL pod GDI.",
+                    {"ReleaseDeviceContext", "DestroyWindow",
+                     "UnregisterWindowClass"}},
+        StepFailure{"MakeContextCurrent", "Nieudana aktywacja RC.",
+                    {"DetachContext", "DeleteContext", "ReleaseDeviceContext",
+                     "DestroyWindow", "UnregisterWindowClass"}},
+        StepFailure{"InitGL", "Blad w procedurze InitGL.",
+                    {"DetachContext", "DeleteContext", "ReleaseDeviceContext",
+                     "DestroyWindow", "UnregisterWindowClass"}}));
+
+TEST_F(GameWindowTest, FailureAfterFullscreenRestoresBeforeTheBox) {
+  renderer.init_gl_result = false;
+  EXPECT_FALSE(Create(true));
+  Log expected = {"InitGL failed", "RestoreDisplayMode", "ShowCursor true"};
+  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  expected.push_back("Box ERROR: Blad w procedurze InitGL.");
+  const Log tail(platform.log.end() - static_cast<long>(expected.size()),
+                 platform.log.end());
+  EXPECT_EQ(tail, expected);
+}
+
+TEST_F(GameWindowTest, EveryFailedReleaseIsReportedAndTheTeardownGoesOn) {
+  ASSERT_TRUE(Create(false));
+  platform.log.clear();
+  platform.failing = {"DetachContext", "DeleteContext", "ReleaseDeviceContext",
+                      "DestroyWindow", "UnregisterWindowClass"};
+  DestroyGameWindow(window, state);
+  EXPECT_EQ(platform.log,
+            (Log{"DetachContext failed",
+                 "Box SHUTDOWN ERROR: Nieudane zwolnienie DC i RC.",
+                 "DeleteContext failed",
+                 "Box SHUTDOWN ERROR: Nieudane usuniecie RC.",
+                 "ReleaseDeviceContext failed",
+                 "Box SHUTDOWN ERROR: Nieudane zwolnienie GDI.",
+                 "DestroyWindow failed",
+                 "Box SHUTDOWN ERROR: Nie zwolniono handlera.",
+                 "UnregisterWindowClass failed",
+                 "Box SHUTDOWN ERROR: Nie odrejestrowano okna."}));
+  for (const ShownBox& box : platform.boxes) {
+    EXPECT_EQ(box.type, MB_ICONINFORMATION);
+    EXPECT_EQ(box.owner, BoxOwner::kNone);
+  }
+}
+
+TEST_F(GameWindowTest, PartialBuildReleasesOnlyWhatExists) {
+  window.has_window = true;  // a window, but no device context or context
+  state.fullscreen = false;
+  DestroyGameWindow(window, state);
+  EXPECT_EQ(platform.log, (Log{"DestroyWindow", "UnregisterWindowClass"}));
+  // Nothing is released twice.
+  platform.log.clear();
+  DestroyGameWindow(window, state);
+  EXPECT_EQ(platform.log, (Log{"UnregisterWindowClass"}));
+}
+
+TEST_F(GameWindowTest, ReleasedContextLeavesLaterSizeEventsHarmless) {
+  ASSERT_TRUE(Create(false));
+  DestroyGameWindow(window, state);
+  renderer.viewports.clear();
+  GameWindowProc(window, state, Event{EventCode::kSize, 0, MakeLong(640, 480)});
+  EXPECT_TRUE(renderer.viewports.empty());
+}
+
+}  // namespace
+}  // namespace vorbexia

@@ -1,0 +1,31 @@
+# The Debian packages the game needs, and a check that installs what is
+# missing. Sourced by ./play and ./test.
+
+BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
+                libglu1-mesa-dev libgl1-mesa-dri)
+# Tests: GoogleTest, benchmarks, a virtual display with input and screenshots
+# (SDL's X11 message boxes need the fonts of xfonts-base), the fuzzer.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+               xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev)
+
+# ensure_packages NAME...: installs the missing ones with apt-get when run as
+# root; otherwise prints the one apt-get line to run and stops.
+ensure_packages() {
+  local missing=()
+  local name
+  for name in "$@"; do
+    dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$name")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local install=(apt-get install -y --no-install-recommends "${missing[@]}")
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Install them with:" >&2
+    echo "  sudo apt-get update && sudo ${install[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  "${install[@]}"
+}
