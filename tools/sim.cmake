@@ -5,7 +5,6 @@ target_link_libraries(vorbexia-sim PRIVATE vorbexia_world)
 # The tool itself, end to end: a recorded script against its recorded output,
 # and bad input refused with exit code 2.
 if(VORBEXIA_TESTS)
-  enable_testing()
   set(sim_data ${PROJECT_SOURCE_DIR}/tests/world/data)
   add_test(NAME world.sim.replays_recorded_script
            COMMAND bash -c "\"$0\" --seed 7 --frames 60 < \"$1\" | diff -u \"$2\" -"
