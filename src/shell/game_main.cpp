@@ -11,20 +11,6 @@ constexpr int kWidth = 800;   // pixels
 constexpr int kHeight = 600;  // pixels
 constexpr int kBits = 16;     // bits per pixel
 
-// Held keys act every frame, in this fixed order; Space fires once per
-// key-down event, so its entry is cleared after the shot.
-void ApplyKeys(GameState& state) {
-  KeyTable& keys = state.keys;
-  if (keys[kKeyUp]) MoveForward(state);
-  if (keys[kKeyDown]) MoveBackward(state);
-  if (keys[kKeyRight]) TurnRight(state);
-  if (keys[kKeyLeft]) TurnLeft(state);
-  if (keys[kKeySpace]) {
-    FireShot(state);
-    keys[kKeySpace] = 0;
-  }
-}
-
 enum class FrameEnd { kGoOn, kLeave };
 
 // One frame: draw (only while the window is not minimised), the Esc test,
@@ -37,7 +23,7 @@ FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random) {
   if (state.keys[kKeyEscape]) return FrameEnd::kLeave;
   const bool victory = AllRobotsDestroyed(state);
   window.platform.SwapBuffers();
-  ApplyKeys(state);
+  ApplyHeldKeys(state);
   // The winning frame is shown and its keys applied before the loop ends.
   return victory ? FrameEnd::kLeave : FrameEnd::kGoOn;
 }

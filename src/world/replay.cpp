@@ -21,11 +21,14 @@ void AppendInteger(std::string& line, int64_t value) {
 }  // namespace
 
 void ApplyFrameKeys(GameState& state, const FrameKeys& keys) {
-  if (keys.forward) MoveForward(state);
-  if (keys.backward) MoveBackward(state);
-  if (keys.right) TurnRight(state);
-  if (keys.left) TurnLeft(state);
-  if (keys.fire) FireShot(state);
+  // The script's keys go through the key table, as the window's key events
+  // do, so that the replay runs the game's own key actions.
+  state.keys[kKeyUp] = keys.forward;
+  state.keys[kKeyDown] = keys.backward;
+  state.keys[kKeyRight] = keys.right;
+  state.keys[kKeyLeft] = keys.left;
+  state.keys[kKeySpace] = keys.fire;
+  ApplyHeldKeys(state);
 }
 
 bool RunReplayFrame(GameState& state, Random& random, const FrameKeys& keys) {
