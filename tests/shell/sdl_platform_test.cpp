@@ -1,0 +1,111 @@
+// The SDL platform layer on a real display: SDL's events become the game's
+// window events, and the paced swap holds 60 frames per second.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "support/gl_test_context.h"
+
+namespace vorbexia {
+namespace {
+
+void PushKey(Uint32 type, SDL_Keycode key) {
+  SDL_Event event{};
+  event.type = type;
+  event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+  event.key.keysym.sym = key;
+  ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
+void PushWindowEvent(SDL_Window* window, Uint8 what) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.windowID = SDL_GetWindowID(window);
+  event.window.event = what;
+  ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
+class SdlPlatformTest : public ::testing::Test {
+ protected:
+  GlTestContext context{320, 240};
+
+  void SetUp() override {
+    VORBEXIA_REQUIRE_GL(context);
+    Event event;
+    while (context.platform().PeekEvent(event)) {}  // what the window got so far
+  }
+
+  Event Next() {
+    Event event;
+    EXPECT_TRUE(context.platform().PeekEvent(event));
+    return event;
+  }
+};
+
+TEST_F(SdlPlatformTest, KeysArriveAsVirtualKeyCodes) {
+  PushKey(SDL_KEYDOWN, SDLK_UP);
+  PushKey(SDL_KEYDOWN, SDLK_F20);  // no code: never delivered
+  PushKey(SDL_KEYUP, SDLK_SPACE);
+  Event event = Next();
+  EXPECT_EQ(event.code, EventCode::kKeyDown);
+  EXPECT_EQ(event.wparam, 38u);
+  event = Next();
+  EXPECT_EQ(event.code, EventCode::kKeyUp);
+  EXPECT_EQ(event.wparam, 32u);
+  EXPECT_FALSE(context.platform().PeekEvent(event));
+}
+
+TEST_F(SdlPlatformTest, CloseRequestsAndTheQuitEvent) {
+  PushWindowEvent(context.platform().window(), SDL_WINDOWEVENT_CLOSE);
+  context.platform().PostQuit();
+  EXPECT_EQ(Next().code, EventCode::kClose);
+  // The posted quit comes after the events already queued, once.
+  EXPECT_EQ(Next().code, EventCode::kQuit);
+  Event event;
+  EXPECT_FALSE(context.platform().PeekEvent(event));
+}
+
+TEST_F(SdlPlatformTest, FocusChangesReportTheMinimisedState) {
+  PushWindowEvent(context.platform().window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  PushWindowEvent(context.platform().window(), SDL_WINDOWEVENT_MINIMIZED);
+  Event event = Next();
+  EXPECT_EQ(event.code, EventCode::kActivate);
+  EXPECT_EQ(HighWord(event.wparam), 0u);  // focus lost, not minimised
+  event = Next();
+  EXPECT_EQ(event.code, EventCode::kActivate);
+  EXPECT_EQ(HighWord(event.wparam), 1u);
+}
+
+TEST_F(SdlPlatformTest, SizeEventsCarryTheDrawableSize) {
+  PushWindowEvent(context.platform().window(), SDL_WINDOWEVENT_SIZE_CHANGED);
+  const Event event = Next();
+  EXPECT_EQ(event.code, EventCode::kSize);
+  int w = 0, h = 0;
+  SDL_GL_GetDrawableSize(context.platform().window(), &w, &h);
+  EXPECT_EQ(LowWord(event.lparam), static_cast<uint32_t>(w));
+  EXPECT_EQ(HighWord(event.lparam), static_cast<uint32_t>(h));
+}
+
+TEST_F(SdlPlatformTest, ContextIsCurrentUntilDetached) {
+  EXPECT_TRUE(context.platform().HasCurrentContext());
+  ASSERT_TRUE(context.platform().DetachContext());
+  EXPECT_FALSE(context.platform().HasCurrentContext());
+  ASSERT_TRUE(context.platform().MakeContextCurrent());
+}
+
+TEST(SdlPlatformPacingTest, PacedSwapShowsAtMostSixtyFramesPerSecond) {
+  SdlPlatform platform(true);
+  if (!platform.RegisterWindowClass() ||
+      !platform.CreateWindow("pacing", 64, 64, false) ||
+      !platform.CreateContext() || !platform.MakeContextCurrent()) {
+    GTEST_SKIP() << "no display for OpenGL";
+  }
+  const auto start = std::chrono::steady_clock::now();
+  for (int frame = 0; frame < 31; ++frame) platform.SwapBuffers();
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  // The first frame is shown at once, each later one a period after the last.
+  EXPECT_GE(elapsed, std::chrono::nanoseconds(30 * (1'000'000'000ll / 60)));
+}
+
+}  // namespace
+}  // namespace vorbexia
