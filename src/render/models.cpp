@@ -140,8 +140,9 @@ bool BuildModels(GameState& state) {
   if (robot_quadric == nullptr) return false;
   CompileRobot(state.robot_list, robot_quadric);
 
+  if (state.gun_quadric == nullptr) return false;
   state.gun_list = glGenLists(1);
-  if (state.gun_list == 0 || state.gun_quadric == nullptr) return false;
+  if (state.gun_list == 0) return false;
   CompileGun(state.gun_list, state.gun_quadric);
 
   state.shot_list = glGenLists(1);
