@@ -31,12 +31,15 @@ LayoutInfo DescribeLayout(DibLayout layout) {
 }
 
 void Append16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
+  uint8_t bytes[2];
+  WriteLe16(bytes, v);
+  out.insert(out.end(), bytes, bytes + 2);
 }
 
 void Append32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  uint8_t bytes[4];
+  WriteLe32(bytes, v);
+  out.insert(out.end(), bytes, bytes + 4);
 }
 
 void PadRow(std::vector<uint8_t>& out, size_t row_start) {
@@ -211,8 +214,7 @@ std::vector<uint8_t> EncodeDib(const DibPicture& picture, DibLayout layout,
                                bool with_file_header) {
   const LayoutInfo info = DescribeLayout(layout);
   if (info.compression == kCompressionBitfields) with_file_header = true;
-  std::vector<uint8_t> out;
-  if (with_file_header) out.resize(kFileHeaderSize);
+  std::vector<uint8_t> out(with_file_header ? kFileHeaderSize : 0);
   const size_t header_start = out.size();
   const uint32_t colors = info.indexed ? uint32_t(picture.palette.size()) : 0;
   if (info.core_header) AppendCoreHeader(picture, info, out);

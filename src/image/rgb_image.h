@@ -6,12 +6,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "image/pixel_allocator.h"
+
 namespace vorbexia {
+
+using PixelBytes = std::vector<uint8_t, PixelAllocator<uint8_t>>;
 
 struct RgbImage {
   int32_t width = 0;   // pixels, from the image header
   int32_t height = 0;  // pixels, from the image header, with its sign
-  std::vector<uint8_t> pixels;  // |height| * width * 3 bytes
+  PixelBytes pixels;   // |height| * width * 3 bytes
 };
 
 }  // namespace vorbexia

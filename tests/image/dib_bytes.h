@@ -15,6 +15,10 @@ namespace vorbexia::test {
 struct Bytes {
   std::vector<uint8_t> data;
 
+  // Room from the start keeps GCC 12 from a false -Wstringop-overflow on
+  // inserts into an empty vector.
+  Bytes() { data.reserve(64); }
+
   Bytes& U8(std::initializer_list<uint8_t> values) {
     data.insert(data.end(), values);
     return *this;
@@ -73,6 +77,6 @@ inline std::unique_ptr<RgbImage> Decode(const std::vector<uint8_t>& file, BoxLog
   return ReadDibMemory(exact.get(), file.size(), log.box());
 }
 
-inline std::vector<uint8_t> Rgb(std::initializer_list<uint8_t> bytes) { return bytes; }
+inline PixelBytes Rgb(std::initializer_list<uint8_t> bytes) { return bytes; }
 
 }  // namespace vorbexia::test

@@ -34,7 +34,7 @@ TEST(DibLayout, TwentyFourBitsSwapBlueAndRedAndKeepFileRowOrder) {
 
 TEST(DibLayout, FivePixelWideRowsDropTheirFillerByte) {
   Bytes pixels;
-  std::vector<uint8_t> expected;
+  PixelBytes expected;
   for (int row = 0; row < 3; ++row) {
     for (int i = 0; i < 5; ++i) {
       const uint8_t b = uint8_t(row * 50 + i * 3);

@@ -19,8 +19,8 @@ Bytes HeaderWithPalette(int32_t width, int32_t height, uint16_t bits, uint32_t c
 }
 
 // The expected picture: one palette index per pixel, -1 for black.
-std::vector<uint8_t> Expect(std::initializer_list<int> indices) {
-  std::vector<uint8_t> rgb;
+PixelBytes Expect(std::initializer_list<int> indices) {
+  PixelBytes rgb;
   for (int i : indices) {
     if (i < 0) rgb.insert(rgb.end(), {0, 0, 0});
     else rgb.insert(rgb.end(), {uint8_t(i), uint8_t(16 + i), uint8_t(32 + i)});

@@ -115,7 +115,7 @@ TEST_F(TextureDirectory, AllSevenUploadedIntoSlotsZeroToSix) {
     EXPECT_EQ(min_filter, GL_LINEAR);
     EXPECT_EQ(mag_filter, GL_LINEAR);
     // The texture holds the picture's rows as decoded, bottom row at t = 0.
-    std::vector<uint8_t> texels(image->pixels.size());
+    PixelBytes texels(image->pixels.size());
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
     EXPECT_EQ(texels, image->pixels) << kNames[slot];
   }
