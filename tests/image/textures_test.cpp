@@ -11,7 +11,6 @@
 #include <tuple>
 
 #include "dib_bytes.h"
-#include "keep_gl_driver.h"
 #include "image/textures.h"
 #include "support/gl_test_context.h"
 #include "temp_directory.h"
@@ -97,7 +96,6 @@ TEST_F(TextureDirectory, EmptyFilePassesTheProbeAndFailsInTheReader) {
 TEST_F(TextureDirectory, AllSevenUploadedIntoSlotsZeroToSix) {
   GlTestContext gl;
   VORBEXIA_REQUIRE_GL(gl);
-  KeepGlDriverLoaded();
   TextureTable textures{};
   BoxLog log;
   ASSERT_TRUE(LoadTextures(textures, log.box()));
@@ -128,7 +126,6 @@ TEST_F(TextureDirectory, AllSevenUploadedIntoSlotsZeroToSix) {
 TEST_F(TextureDirectory, MissingShotStopsSilentlyBeforeAnyName) {
   GlTestContext gl;
   VORBEXIA_REQUIRE_GL(gl);
-  KeepGlDriverLoaded();
   Remove(4);
   Replace(5, {});  // would show a box if the reader came to it
   Replace(6, {});
@@ -146,7 +143,6 @@ TEST_F(TextureDirectory, MissingShotStopsSilentlyBeforeAnyName) {
 TEST_F(TextureDirectory, RefusedFilesShowTheReadersText) {
   GlTestContext gl;
   VORBEXIA_REQUIRE_GL(gl);
-  KeepGlDriverLoaded();
   Replace(2, Bytes().U32(124).Zeros(200).data);
   TextureTable textures{};
   BoxLog log;

@@ -1,11 +1,14 @@
 #include "support/gl_test_context.h"
 
+#include "support/keep_gl_driver.h"
+
 namespace vorbexia {
 
 GlTestContext::GlTestContext(int width, int height) {
   ok_ = platform_.RegisterWindowClass() &&
         platform_.CreateWindow("Vorbexia test", width, height, false) &&
         platform_.CreateContext() && platform_.MakeContextCurrent();
+  if (ok_) KeepGlDriverLoaded();
 }
 
 GlTestContext::~GlTestContext() {

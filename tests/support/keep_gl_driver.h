@@ -11,7 +11,7 @@
 
 #include <cstring>
 
-namespace vorbexia::test {
+namespace vorbexia {
 
 inline void KeepGlDriverLoaded() {
   dl_iterate_phdr(
@@ -26,4 +26,4 @@ inline void KeepGlDriverLoaded() {
       nullptr);
 }
 
-}  // namespace vorbexia::test
+}  // namespace vorbexia
