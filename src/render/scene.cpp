@@ -6,6 +6,7 @@
 
 #include "render/lights.h"
 #include "render/movers.h"
+#include "world/heading.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -15,7 +16,6 @@ constexpr float kEyeHeight = 0.45f;   // world units above the floor
 constexpr float kWallHeight = 1.5f;   // also the ceiling's height
 constexpr float kGunHeight = 0.35f;   // 0.1 below the eye
 constexpr float kGunReach = 0.1f;     // ahead of the viewer
-constexpr float kDegreesToRadians = 0.017453292f;
 
 // A textured quad: the slot's texture, then four vertices, each after its
 // texture coordinate (0, 0), (1, 0), (1, 1), (0, 1). No normal and no
@@ -133,13 +133,9 @@ void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor) {
 void DrawWeapon(const GameState& state, float px, float pz) {
   const float heading = state.player.heading;
   glBindTexture(GL_TEXTURE_2D, state.textures[kTextureGun]);
-  // The point 0.1 ahead along the heading's direction (-sin, -cos); angle,
-  // sine, cosine and products in double, each coordinate rounded once.
-  const double radians =
-      static_cast<double>(heading) * static_cast<double>(kDegreesToRadians);
-  const double reach = kGunReach;
-  glTranslatef(static_cast<float>(px - reach * std::sin(radians)), kGunHeight,
-               static_cast<float>(pz - reach * std::cos(radians)));
+  // 0.1 ahead along the heading, rounded as every mover's step is.
+  const GroundPoint gun = PointAhead(px, pz, heading, kGunReach);
+  glTranslatef(gun.x, kGunHeight, gun.z);
   glRotatef(heading + 180.0f, 0.0f, 1.0f, 0.0f);
   glCallList(state.gun_list);
 }
