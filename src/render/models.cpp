@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "render/quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -136,9 +135,9 @@ void DrawBox(const BoxCorners& corners) {
 bool BuildModels(GameState& state) {
   state.robot_list = glGenLists(1);
   if (state.robot_list == 0) return false;
-  GLUquadric* robot_quadric = NewKeptQuadric();
-  if (robot_quadric == nullptr) return false;
-  CompileRobot(state.robot_list, robot_quadric);
+  state.robot_quadric = gluNewQuadric();
+  if (state.robot_quadric == nullptr) return false;
+  CompileRobot(state.robot_list, state.robot_quadric);
 
   if (state.gun_quadric == nullptr) return false;
   state.gun_list = glGenLists(1);
@@ -147,9 +146,9 @@ bool BuildModels(GameState& state) {
 
   state.shot_list = glGenLists(1);
   if (state.shot_list == 0) return false;
-  GLUquadric* shot_quadric = NewKeptQuadric();
-  if (shot_quadric == nullptr) return false;
-  CompileShot(state.shot_list, shot_quadric);
+  state.shot_quadric = gluNewQuadric();
+  if (state.shot_quadric == nullptr) return false;
+  CompileShot(state.shot_list, state.shot_quadric);
   return true;
 }
 

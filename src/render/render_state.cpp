@@ -5,7 +5,6 @@
 
 #include "image/textures.h"
 #include "render/lights.h"
-#include "render/quadrics.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -28,7 +27,7 @@ void SetSurfaceState() {
 // The gun's cylinders: smooth normals and texture coordinates. Empty when
 // GLU has no memory for it.
 GLUquadric* NewGunQuadric() {
-  GLUquadric* quadric = NewKeptQuadric();
+  GLUquadric* quadric = gluNewQuadric();
   if (quadric == nullptr) return nullptr;
   gluQuadricNormals(quadric, GLU_SMOOTH);
   gluQuadricTexture(quadric, GL_TRUE);

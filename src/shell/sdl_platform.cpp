@@ -99,7 +99,12 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
 }
 
 bool SdlPlatform::RegisterWindowClass() {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Now and then (about once in a hundred starts under Xvfb) SDL fails to
+  // read the display's modes on its first try; a second try succeeds.
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 &&
+      SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    return false;
+  }
   if (!HasVisibleDisplay()) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;

@@ -93,7 +93,10 @@ struct GameState {
   uint32_t robot_list = 0;  // display-list names of the three models
   uint32_t gun_list = 0;
   uint32_t shot_list = 0;
+  // GLU quadrics of the models, made once and kept for the whole run.
   GLUquadric* gun_quadric = nullptr;
+  GLUquadric* robot_quadric = nullptr;
+  GLUquadric* shot_quadric = nullptr;
   bool window_active = true;
   bool fullscreen = true;
 };

@@ -13,6 +13,7 @@
 #include "render/golden_image.h"
 #include "support/gl_test_context.h"
 #include "world/world.h"
+#include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -89,6 +90,7 @@ class FrameTest : public ::testing::Test {
   GlTestContext context_{kWidth, kHeight};
   GlRenderer renderer_{[](const char*) {}};
   GameState state_;
+  OwnedQuadrics quadrics_{state_};
   Random random_;
 };
 

@@ -13,6 +13,7 @@
 #include "render/render_state.h"
 #include "render/silhouette.h"
 #include "support/gl_test_context.h"
+#include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -127,6 +128,7 @@ class ModelsTest : public ::testing::Test {
 
   GlTestContext context_{kSilhouetteSize, kSilhouetteSize};
   GameState state_;
+  OwnedQuadrics quadrics_{state_};
 };
 
 TEST_F(ModelsTest, ListsAreNamedOneByOneInRobotGunShotOrder) {
@@ -294,6 +296,7 @@ TEST(BuildModelsFailureTest, NoListNameFailsTheBuild) {
   GlTestContext context(64, 64);
   VORBEXIA_REQUIRE_GL(context);
   GameState state;
+  OwnedQuadrics quadrics{state};
   ASSERT_TRUE(InitGL(state, [](const char*) {}));
   glBegin(GL_QUADS);
   const bool built = BuildModels(state);
@@ -309,6 +312,7 @@ TEST(BuildModelsFailureTest, MissingGunQuadricFailsTheBuild) {
   GlTestContext context(64, 64);
   VORBEXIA_REQUIRE_GL(context);
   GameState state;
+  OwnedQuadrics quadrics{state};
   EXPECT_FALSE(BuildModels(state));
   EXPECT_TRUE(glIsList(state.robot_list));
   EXPECT_EQ(state.gun_list, 0u);

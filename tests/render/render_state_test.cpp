@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "support/gl_test_context.h"
+#include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -79,6 +80,7 @@ class InitGLTest : public ::testing::Test {
  protected:
   GlTestContext context_{64, 64};
   GameState state_;
+  OwnedQuadrics quadrics_{state_};
   std::vector<std::string> reader_texts_;
   ReaderBox reader_box_ = [this](const char* text) {
     reader_texts_.emplace_back(text);

@@ -14,6 +14,7 @@
 #include "render/movers.h"
 #include "render/render_state.h"
 #include "support/gl_test_context.h"
+#include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -89,6 +90,7 @@ class SceneTest : public ::testing::Test {
 
   GlTestContext context_{64, 64};
   GameState state_;
+  OwnedQuadrics quadrics_{state_};
 };
 
 TEST_F(SceneTest, WallStripStandsOnTheFloorPointsWithItsTexture) {

@@ -15,6 +15,7 @@
 #include "shell/sdl_platform.h"
 #include "support/scripted_platform.h"
 #include "world/world.h"
+#include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -155,6 +156,7 @@ TEST(WonGameTest, FiveRobotsShotDownThenTheWindowClosesThenTheBox) {
   constexpr int kFrameBudget = 8000;  // the game gives up (closes) after this
   GlScriptedPlatform platform;
   GameState state;
+  OwnedQuadrics quadrics{state};
   GlRenderer renderer([&platform](const char* text) {
     platform.ShowMessageBox(BoxOwner::kFocusWindow, text, "Error", MB_OK);
   });
