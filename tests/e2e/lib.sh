@@ -92,12 +92,18 @@ wait_no_window() {
 }
 
 # answer_box CAPTION KEY: answers the box with that caption (Return: Tak/OK,
-# Escape: Nie).
+# Escape: Nie). A box that is still being drawn may miss the key, so it is
+# sent again until the box is gone.
 answer_box() {
-  local id
+  local id tries
   id=$(wait_window "$1" 20)
-  sleep 0.3  # let the box map and draw before it takes a key
-  xdotool key --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+  for tries in 1 2 3 4 5 6 7 8 9 10; do
+    sleep 0.3
+    xdotool key --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+    sleep 0.2
+    [ "$(window_id "$1")" = "$id" ] || return 0
+  done
+  fail "the box \"$1\" did not take $2"
 }
 
 # game_key keydown|keyup KEY: keyboard input to the game window.

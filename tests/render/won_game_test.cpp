@@ -16,6 +16,7 @@
 #include "support/scripted_platform.h"
 #include "world/world.h"
 #include "render/owned_quadrics.h"
+#include "support/keep_gl_driver.h"
 
 namespace vorbexia {
 namespace {
@@ -54,7 +55,11 @@ class GlScriptedPlatform : public ScriptedPlatform {
     return ScriptedPlatform::CreateContext() && real_.CreateContext();
   }
   bool MakeContextCurrent() override {
-    return ScriptedPlatform::MakeContextCurrent() && real_.MakeContextCurrent();
+    if (!ScriptedPlatform::MakeContextCurrent() || !real_.MakeContextCurrent()) {
+      return false;
+    }
+    KeepGlDriverLoaded();
+    return true;
   }
   bool DetachContext() override {
     return ScriptedPlatform::DetachContext() && real_.DetachContext();

@@ -94,12 +94,9 @@ TEST_F(SdlPlatformTest, ContextIsCurrentUntilDetached) {
 }
 
 TEST(SdlPlatformPacingTest, PacedSwapShowsAtMostSixtyFramesPerSecond) {
-  SdlPlatform platform(true);
-  if (!platform.RegisterWindowClass() ||
-      !platform.CreateWindow("pacing", 64, 64, false) ||
-      !platform.CreateContext() || !platform.MakeContextCurrent()) {
-    GTEST_SKIP() << "no display for OpenGL";
-  }
+  GlTestContext context(64, 64, true);
+  VORBEXIA_REQUIRE_GL(context);
+  SdlPlatform& platform = context.platform();
   const auto start = std::chrono::steady_clock::now();
   for (int frame = 0; frame < 31; ++frame) platform.SwapBuffers();
   const auto elapsed = std::chrono::steady_clock::now() - start;

@@ -4,7 +4,8 @@
 
 namespace vorbexia {
 
-GlTestContext::GlTestContext(int width, int height) {
+GlTestContext::GlTestContext(int width, int height, bool paced)
+    : platform_(paced) {
   ok_ = platform_.RegisterWindowClass() &&
         platform_.CreateWindow("Vorbexia test", width, height, false) &&
         platform_.CreateContext() && platform_.MakeContextCurrent();
