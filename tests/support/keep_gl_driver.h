@@ -1,4 +1,5 @@
-// Keeps the GL driver's libraries loaded until the process ends.
+// Keeps the GL driver's libraries (and D-Bus, which SDL loads for the screen
+// saver) loaded until the process ends.
 //
 // The driver is loaded and unloaded with each test's context; LeakSanitizer
 // then finds the driver's own leftovers at exit in a module it can no longer
@@ -18,7 +19,8 @@ inline void KeepGlDriverLoaded() {
       [](dl_phdr_info* info, size_t, void*) {
         const char* name = info->dlpi_name;
         if (name != nullptr && (std::strstr(name, "_dri") || std::strstr(name, "gallium") ||
-                                std::strstr(name, "LLVM") || std::strstr(name, "GLX_mesa"))) {
+                                std::strstr(name, "LLVM") || std::strstr(name, "GLX_mesa") ||
+                                std::strstr(name, "libdbus"))) {
           dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
         }
         return 0;
