@@ -1,0 +1,322 @@
+// The game's costs, measured in one run on a real display (Xvfb will do):
+//
+//   DISPLAY=:93 build/perf/bench/vorbexia-bench           the figures below
+//   DISPLAY=:93 build/perf/bench/vorbexia-bench --paced   10 s of paced play
+//
+// Every figure is one `name value` line. The run ends with the summary:
+// scene_frame_ms_median, scene_frame_ms_p95 (DrawScene and the swap at
+// 800 x 600, over all fixed views), empty_frame_ms_median (clear and swap),
+// world_frame_us (one AdvanceWorld), startup_ms (window, context, InitGL,
+// models, first frame drawn and swapped), dib_24bit_mb_s and memcpy_mb_s
+// (a 4096 x 4096 24-bit bitmap decoded from memory, and a plain copy of its
+// pixel bytes; MB = 10^6 bytes).
+#define SDL_MAIN_HANDLED
+
+#include <GL/gl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "image/dib_reader.h"
+#include "image/dib_writer.h"
+#include "render/gl_renderer.h"
+#include "shell/game_window.h"
+#include "shell/sdl_platform.h"
+#include "world/world.h"
+
+namespace vorbexia {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 800;   // pixels, the game's window
+constexpr int kHeight = 600;  // pixels
+constexpr int kBits = 16;     // bits per pixel asked for, as the game does
+constexpr int kWarmFrames = 20;    // per view, not timed
+constexpr int kTimedFrames = 300;  // per view
+constexpr uint32_t kSeed = 2026;
+constexpr double kPacedSeconds = 10.0;
+
+// Fixed places to look from: x and z in world units, heading in degrees
+// (0 looks down -z, 90 down -x, 180 down +z, 270 down +x).
+struct View {
+  const char* name;
+  PlayerState player;
+};
+constexpr View kViews[] = {
+    {"start", {2.0f, 2.0f, 180.0f}},           // along the west wall, 18 units
+    {"facing_wall", {2.0f, 2.0f, 0.0f}},       // two units from the south wall
+    {"corridor", {47.0f, 12.5f, 90.0f}},       // down the corridor z 10 to 15
+    {"robots", {20.0f, 17.5f, 90.0f}},         // robot 1 ahead, at (15, 17)
+    {"room_corner", {48.0f, 33.0f, 45.0f}},    // across the north-east room
+    {"green_light", {3.0f, 13.0f, 180.0f}},    // under the green light
+    {"blue_niche", {37.0f, 2.0f, 160.0f}},     // towards the blue light
+};
+
+double MsBetween(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// The value below which `fraction` of the values lie (nearest rank).
+double Percentile(std::vector<double> values, double fraction) {
+  std::sort(values.begin(), values.end());
+  const double rank = fraction * static_cast<double>(values.size() - 1);
+  return values[static_cast<size_t>(rank + 0.5)];
+}
+
+double Median(const std::vector<double>& values) {
+  return Percentile(values, 0.5);
+}
+
+void Print(const std::string& name, double value) {
+  std::printf("%s %.3f\n", name.c_str(), value);
+  std::fflush(stdout);
+}
+
+// Everything the game keeps while it runs, on the SDL platform with the
+// GL renderer.
+struct BenchGame {
+  explicit BenchGame(bool paced) : platform(paced) {}
+
+  SdlPlatform platform;
+  GlRenderer renderer{[](const char* text) { std::fprintf(stderr, "%s\n", text); }};
+  GameState state;
+  GameWindow window{platform, renderer};
+  Random random;
+};
+
+// Robots back at their start, no shot in flight: every view starts alike.
+void ResetMovers(BenchGame& game) {
+  SeedRandom(game.random, kSeed);
+  SetupRobots(game.state, game.random);
+  game.state.shot = ShotState{};
+}
+
+// The game's start from the mode answer on: window, context and InitGL
+// (textures, render state, level, lights), the models, then the first frame
+// drawn and shown.
+bool StartGame(BenchGame& game) {
+  ResetMovers(game);
+  if (!CreateGameWindow(game.window, game.state, "Vorbexia", kWidth, kHeight,
+                        kBits, false)) {
+    return false;
+  }
+  if (!game.renderer.BuildModels(game.state)) return false;
+  game.renderer.DrawScene(game.state, game.random);
+  game.platform.SwapBuffers();
+  return true;
+}
+
+// Hands pending window events to the window procedure, as the loop does.
+void DrainEvents(BenchGame& game) {
+  Event event;
+  while (game.platform.PeekEvent(event)) {
+    if (event.code != EventCode::kQuit) GameWindowProc(game.window, game.state, event);
+  }
+}
+
+// One drawn frame until the picture is handed to the display. glFinish
+// after the swap makes sure no rendering is left outstanding.
+double TimeSceneFrame(BenchGame& game) {
+  DrainEvents(game);
+  const Clock::time_point start = Clock::now();
+  game.renderer.DrawScene(game.state, game.random);
+  game.platform.SwapBuffers();
+  glFinish();
+  return MsBetween(start, Clock::now());
+}
+
+double TimeEmptyFrame(BenchGame& game) {
+  DrainEvents(game);
+  const Clock::time_point start = Clock::now();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  game.platform.SwapBuffers();
+  glFinish();
+  return MsBetween(start, Clock::now());
+}
+
+// Frame times of every view, in view order; prints each view's own figures.
+std::vector<double> MeasureViews(BenchGame& game) {
+  std::vector<double> all;
+  for (const View& view : kViews) {
+    ResetMovers(game);
+    game.state.player = view.player;
+    for (int i = 0; i < kWarmFrames; ++i) TimeSceneFrame(game);
+    std::vector<double> times;
+    for (int i = 0; i < kTimedFrames; ++i) times.push_back(TimeSceneFrame(game));
+    Print(std::string("view_") + view.name + "_ms_median", Median(times));
+    Print(std::string("view_") + view.name + "_ms_p95", Percentile(times, 0.95));
+    all.insert(all.end(), times.begin(), times.end());
+  }
+  return all;
+}
+
+double MeasureEmptyFrameMs(BenchGame& game) {
+  for (int i = 0; i < kWarmFrames; ++i) TimeEmptyFrame(game);
+  std::vector<double> times;
+  for (int i = 0; i < kTimedFrames; ++i) times.push_back(TimeEmptyFrame(game));
+  return Median(times);
+}
+
+// One world frame: the shot and five robots that never fall, with their
+// collision tests; the shot is fired anew every frame so it always flies.
+double MeasureWorldFrameUs() {
+  constexpr int kFrames = 200000;
+  GameState state;
+  Random random;
+  SeedRandom(random, kSeed);
+  SetupLevel(state);
+  SetupRobots(state, random);
+  for (RobotState& robot : state.robots) robot.hp = 1 << 30;
+  const Clock::time_point start = Clock::now();
+  for (int i = 0; i < kFrames; ++i) {
+    AdvanceWorld(state, random);
+    TurnLeft(state);
+    FireShot(state);
+  }
+  // AdvanceWorld lives in another library: the loop cannot be folded away.
+  return MsBetween(start, Clock::now()) * 1000.0 / kFrames;
+}
+
+// A 4096 x 4096 picture in the 24-bit layout with its file header.
+std::vector<uint8_t> BigBitmap() {
+  constexpr int kSide = 4096;  // pixels
+  DibPicture picture;
+  picture.width = kSide;
+  picture.height = kSide;
+  picture.rgb.resize(size_t(kSide) * kSide * 3);
+  for (size_t i = 0; i < picture.rgb.size(); ++i) {
+    picture.rgb[i] = uint8_t(i * 131 >> 3);
+  }
+  return EncodeDib(picture, DibLayout::kRgb24, true);
+}
+
+double MbPerSecond(size_t bytes, double ms) {
+  return static_cast<double>(bytes) / 1e6 / (ms / 1000.0);
+}
+
+// The median of five timed runs of `work`, in milliseconds.
+template <typename Work>
+double MedianMsOfFive(Work work) {
+  std::vector<double> times;
+  for (int run = 0; run < 5; ++run) {
+    const Clock::time_point start = Clock::now();
+    work();
+    times.push_back(MsBetween(start, Clock::now()));
+  }
+  return Median(times);
+}
+
+// Decode and copy rates of the same pixel bytes, in MB per second.
+void MeasureReader(double& dib_mb_s, double& memcpy_mb_s) {
+  const std::vector<uint8_t> file = BigBitmap();
+  const size_t pixel_bytes = size_t(4096) * 4096 * 3;
+  const uint8_t* pixels = file.data() + file.size() - pixel_bytes;
+  bool ok = true;
+  const double decode_ms = MedianMsOfFive([&] {
+    auto image = ReadDibMemory(file.data(), file.size(), [](const char*) {});
+    ok = ok && image && image->pixels.size() == pixel_bytes;
+  });
+  const double copy_ms = MedianMsOfFive([&] {
+    std::unique_ptr<uint8_t, decltype(&std::free)> copy(
+        static_cast<uint8_t*>(std::malloc(pixel_bytes)), &std::free);
+    std::memcpy(copy.get(), pixels, pixel_bytes);
+    ok = ok && copy.get()[pixel_bytes / 2] == pixels[pixel_bytes / 2];
+  });
+  if (!ok) std::fprintf(stderr, "the bench bitmap did not decode\n");
+  dib_mb_s = MbPerSecond(pixel_bytes, decode_ms);
+  memcpy_mb_s = MbPerSecond(pixel_bytes, copy_ms);
+}
+
+// Milliseconds since the kernel started this process (10 ms steps: the
+// kernel counts process start in clock ticks).
+double MsSinceExec() {
+  std::ifstream stat("/proc/self/stat");
+  std::string line;
+  std::getline(stat, line);
+  std::istringstream fields(line.substr(line.rfind(')') + 2));
+  std::string field;
+  for (int i = 3; i <= 22; ++i) fields >> field;  // field 22: start time
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double ticks_per_s = static_cast<double>(sysconf(_SC_CLK_TCK));
+  const double start_s = std::stod(field) / ticks_per_s;
+  return (now.tv_sec + now.tv_nsec * 1e-9 - start_s) * 1000.0;
+}
+
+// The full measurement; 1 when the game could not start.
+int RunFigures() {
+  BenchGame game(false);
+  const double exec_ms = MsSinceExec();
+  const Clock::time_point start = Clock::now();
+  if (!StartGame(game)) return 1;
+  const double startup_ms = MsBetween(start, Clock::now());
+  Print("startup_from_exec_ms", exec_ms + startup_ms);
+
+  const std::vector<double> frames = MeasureViews(game);
+  const double empty_ms = MeasureEmptyFrameMs(game);
+  DestroyGameWindow(game.window, game.state);
+  const double world_us = MeasureWorldFrameUs();
+  double dib_mb_s = 0, memcpy_mb_s = 0;
+  MeasureReader(dib_mb_s, memcpy_mb_s);
+
+  Print("scene_frame_ms_median", Median(frames));
+  Print("scene_frame_ms_p95", Percentile(frames, 0.95));
+  Print("empty_frame_ms_median", empty_ms);
+  Print("world_frame_us", world_us);
+  Print("startup_ms", startup_ms);
+  Print("dib_24bit_mb_s", dib_mb_s);
+  Print("memcpy_mb_s", memcpy_mb_s);
+  return 0;
+}
+
+// Ten seconds of play on the paced platform, as the game runs its frames:
+// draw, victory test, swap, keys. Up and Left are held, so the player walks
+// in circles and bumps into walls.
+int RunPaced() {
+  BenchGame game(true);
+  if (!StartGame(game)) return 1;
+  game.state.keys[kKeyUp] = 1;
+  game.state.keys[kKeyLeft] = 1;
+  std::vector<double> intervals;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point last = start;
+  while (MsBetween(start, last) < kPacedSeconds * 1000.0) {
+    DrainEvents(game);
+    game.renderer.DrawScene(game.state, game.random);
+    AllRobotsDestroyed(game.state);
+    game.platform.SwapBuffers();
+    ApplyHeldKeys(game.state);
+    const Clock::time_point now = Clock::now();
+    intervals.push_back(MsBetween(last, now));
+    last = now;
+  }
+  DestroyGameWindow(game.window, game.state);
+  Print("paced_frames", static_cast<double>(intervals.size()));
+  Print("paced_fps", intervals.size() / (MsBetween(start, last) / 1000.0));
+  Print("paced_frame_ms_median", Median(intervals));
+  Print("paced_frame_ms_max", *std::max_element(intervals.begin(), intervals.end()));
+  return 0;
+}
+
+}  // namespace
+}  // namespace vorbexia
+
+int main(int argc, char** argv) {
+  if (chdir(VORBEXIA_SOURCE_DIR) != 0) {
+    std::fprintf(stderr, "cannot enter %s for its textures\n", VORBEXIA_SOURCE_DIR);
+    return 1;
+  }
+  const bool paced = argc > 1 && std::strcmp(argv[1], "--paced") == 0;
+  return paced ? vorbexia::RunPaced() : vorbexia::RunFigures();
+}
