@@ -6,6 +6,7 @@
 
 #include "render/lights.h"
 #include "render/movers.h"
+#include "render/view_volume.h"
 #include "world/heading.h"
 #include "world/world.h"
 
@@ -20,11 +21,7 @@ constexpr float kGunReach = 0.1f;     // ahead of the viewer
 // A textured quad: the slot's texture, then four vertices, each after its
 // texture coordinate (0, 0), (1, 0), (1, 1), (0, 1). No normal and no
 // colour: the quad is lit with whatever normal is current.
-struct QuadCorner {
-  float x, y, z;
-};
-
-void DrawTexturedQuad(GLuint texture, const QuadCorner (&corners)[4]) {
+void DrawTexturedQuad(GLuint texture, const QuadCorners& corners) {
   static constexpr float kTexCoords[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
   glBindTexture(GL_TEXTURE_2D, texture);
   glBegin(GL_QUADS);
@@ -33,6 +30,31 @@ void DrawTexturedQuad(GLuint texture, const QuadCorner (&corners)[4]) {
     glVertex3f(corners[v].x, corners[v].y, corners[v].z);
   }
   glEnd();
+}
+
+// The same quad as part of the maze. A quad wholly outside the view volume
+// colours no pixel, so its vertices are left out; its texture is still
+// bound. That keeps the quads around it apart as they were: Mesa joins
+// quads with one texture in a row into a single draw, and its software
+// renderer (llvmpipe) shades the quads of a joined draw differently from a
+// lone quad, by up to 23 levels inside a tile where the spot lights change
+// fast. So a floor tile must never end up next to another floor tile.
+void DrawMazeQuad(GLuint texture, const QuadCorners& corners,
+                  const ViewVolume& view) {
+  if (QuadOutside(view, corners)) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+  } else {
+    DrawTexturedQuad(texture, corners);
+  }
+}
+
+// The corners of the three maze quads, in their drawing order.
+QuadCorners WallStripCorners(float x1, float z1, float x2, float z2) {
+  return {{{x1, 0.0f, z1}, {x2, 0.0f, z2}, {x2, kWallHeight, z2}, {x1, kWallHeight, z1}}};
+}
+
+QuadCorners TileCorners(float height, float x0, float z0, float x1, float z1) {
+  return {{{x0, height, z0}, {x0, height, z1}, {x1, height, z1}, {x1, height, z0}}};
 }
 
 // Unit strips from `low` on, while the strip's index is below `length`
@@ -50,6 +72,16 @@ void ForEachUnitStrip(float low, float length, DrawStrip draw_strip) {
 // heading of 180 looks along +z.
 float CameraAngle(float heading) { return 360.0f - heading; }
 
+// Every robot, standing (origin 0.3 up) or lying (0.1 up), and the shot
+// (0.25 up) lies within 0.6 world units of its origin, and so within this
+// ball around (x, 0.2, z).
+constexpr float kMoverBallHeight = 0.2f;  // world units
+constexpr float kMoverBallRadius = 0.75f;
+
+bool MoverMayShow(const ViewVolume& view, float x, float z) {
+  return !BallOutside(view, WorldPoint{x, kMoverBallHeight, z}, kMoverBallRadius);
+}
+
 // Step 8 and 9 of the frame: the shot and robots 0 to 4, each stepped and
 // then drawn in a push/pop pair of its own, from the camera transform.
 //
@@ -62,14 +94,21 @@ float CameraAngle(float heading) { return 360.0f - heading; }
 // it is still active after its step, which is exactly when that step was
 // free: a shot that was not flying stays inactive, and a blocked step ends
 // it.
-void StepAndDrawMovers(GameState& state, Random& random) {
+//
+// A mover wholly outside the view volume is stepped but not drawn. Each
+// model binds its own texture and brings its own normals, and the gun that
+// ends the frame does the same, so nothing drawn later depends on it.
+void StepAndDrawMovers(GameState& state, Random& random, const ViewVolume& view) {
   AdvanceWorld(state, random);
   glPushMatrix();
-  if (state.shot.active) DrawShot(state);
+  if (state.shot.active && MoverMayShow(view, state.shot.x, state.shot.z)) {
+    DrawShot(state);
+  }
   glPopMatrix();
   for (int i = 0; i < kRobotCount; ++i) {
     glPushMatrix();
-    DrawRobot(state, i);
+    const RobotState& robot = state.robots[i];
+    if (MoverMayShow(view, robot.x, robot.z)) DrawRobot(state, i);
     glPopMatrix();
   }
 }
@@ -78,26 +117,18 @@ void StepAndDrawMovers(GameState& state, Random& random) {
 
 void DrawWallStrip(const TextureTable& textures, float x1, float z1, float x2,
                    float z2) {
-  DrawTexturedQuad(textures[kTextureBrick], {{x1, 0.0f, z1},
-                                             {x2, 0.0f, z2},
-                                             {x2, kWallHeight, z2},
-                                             {x1, kWallHeight, z1}});
+  DrawTexturedQuad(textures[kTextureBrick], WallStripCorners(x1, z1, x2, z2));
 }
 
 void DrawFloorTile(const TextureTable& textures, float x0, float z0, float x1,
                    float z1) {
-  DrawTexturedQuad(textures[kTextureFloor], {{x0, 0.0f, z0},
-                                             {x0, 0.0f, z1},
-                                             {x1, 0.0f, z1},
-                                             {x1, 0.0f, z0}});
+  DrawTexturedQuad(textures[kTextureFloor], TileCorners(0.0f, x0, z0, x1, z1));
 }
 
 void DrawCeilingTile(const TextureTable& textures, float x0, float z0,
                      float x1, float z1) {
-  DrawTexturedQuad(textures[kTextureCeiling], {{x0, kWallHeight, z0},
-                                               {x0, kWallHeight, z1},
-                                               {x1, kWallHeight, z1},
-                                               {x1, kWallHeight, z0}});
+  DrawTexturedQuad(textures[kTextureCeiling],
+                   TileCorners(kWallHeight, x0, z0, x1, z1));
 }
 
 void DrawWall(const TextureTable& textures, const WallSegment& wall) {
@@ -115,7 +146,8 @@ void DrawWall(const TextureTable& textures, const WallSegment& wall) {
   }
 }
 
-void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor) {
+void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
+                         const ViewVolume& view) {
   const int i0 = static_cast<int>(floor.x_min);  // truncated toward zero
   const int j0 = static_cast<int>(floor.z_min);
   for (int i = i0; static_cast<float>(i) < floor.x_max; ++i) {
@@ -124,10 +156,23 @@ void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor) {
     for (int j = j0; static_cast<float>(j) < floor.z_max; ++j) {
       const float z0 = static_cast<float>(j);
       const float z1 = static_cast<float>(j + 1);
-      DrawFloorTile(textures, x0, z0, x1, z1);
-      DrawCeilingTile(textures, x0, z0, x1, z1);
+      DrawMazeQuad(textures[kTextureFloor], TileCorners(0.0f, x0, z0, x1, z1), view);
+      DrawMazeQuad(textures[kTextureCeiling],
+                   TileCorners(kWallHeight, x0, z0, x1, z1), view);
     }
   }
+}
+
+void DrawMaze(const GameState& state, const ViewVolume& view) {
+  // The walls are one run of quads with one texture, which Mesa draws as
+  // one; all 320 strips are kept so that run stays as it is.
+  for (const WallSegment& wall : state.walls) DrawWall(state.textures, wall);
+  DrawFloorAndCeiling(state.textures, state.floor, view);
+  // Every maze quad ends on texture coordinate (0, 1), and the robots' heads
+  // and the shot, which carry no coordinates of their own, are sampled at
+  // the current one. Set it here as the whole maze leaves it, whichever
+  // quads the view left out.
+  glTexCoord2f(0.0f, 1.0f);
 }
 
 void DrawWeapon(const GameState& state, float px, float pz) {
@@ -158,9 +203,10 @@ bool DrawScene(GameState& state, Random& random) {
 
   glRotatef(camera_angle, 0.0f, 1.0f, 0.0f);
   glTranslatef(-px, -kEyeHeight, -pz);
-  for (const WallSegment& wall : state.walls) DrawWall(state.textures, wall);
-  DrawFloorAndCeiling(state.textures, state.floor);
-  StepAndDrawMovers(state, random);
+  // The camera is in place: what lies outside its view need not be drawn.
+  const ViewVolume view = CurrentViewVolume();
+  DrawMaze(state, view);
+  StepAndDrawMovers(state, random, view);
   glPushMatrix();
   DrawWeapon(state, px, pz);
   glPopMatrix();

@@ -5,6 +5,7 @@
 // lies at y 0, wall tops and the ceiling at y 1.5, the eye at y 0.45.
 #pragma once
 
+#include "render/view_volume.h"
 #include "world/game_state.h"
 #include "world/random.h"
 
@@ -35,8 +36,15 @@ void DrawWall(const TextureTable& textures, const WallSegment& wall);
 
 // Floor and ceiling tiles over the rectangle, column by column along x,
 // each floor tile followed by the ceiling tile above it. The first column
-// and row start at x_min and z_min truncated toward zero.
-void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor);
+// and row start at x_min and z_min truncated toward zero. A tile wholly
+// outside the view volume only binds its texture.
+void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
+                         const ViewVolume& view);
+
+// The maze: the walls segment by segment in table order, then floor and
+// ceiling. Leaves texture coordinate (0, 1) current, as every maze quad
+// ends on it.
+void DrawMaze(const GameState& state, const ViewVolume& view);
 
 // The gun, texture slot 3, 0.1 ahead of the player at (px, pz) and 0.1
 // below the eye, pointing along the player's heading.

@@ -15,6 +15,8 @@
 #include "render/render_state.h"
 #include "support/gl_test_context.h"
 #include "render/owned_quadrics.h"
+#include "render/view_volume.h"
+#include "world/world.h"
 
 namespace vorbexia {
 namespace {
@@ -84,7 +86,8 @@ class SceneTest : public ::testing::Test {
   std::vector<FeedbackQuad> FloorQuads(float x_min, float x_max, float z_min,
                                        float z_max) {
     return QuadsOf(CaptureTriangles([&] {
-      DrawFloorAndCeiling(state_.textures, FloorRect{x_min, x_max, z_min, z_max});
+      DrawFloorAndCeiling(state_.textures, FloorRect{x_min, x_max, z_min, z_max},
+                          CurrentViewVolume());
     }));
   }
 
@@ -208,6 +211,76 @@ TEST_F(SceneTest, EmptyFloorRectangleDrawsNothing) {
   VORBEXIA_REQUIRE_GL(context_);
   EXPECT_TRUE(FloorQuads(3.7f, 3.0f, 0.0f, 5.0f).empty());
   EXPECT_TRUE(FloorQuads(0.0f, 5.0f, 2.0f, 2.0f).empty());
+}
+
+// A tile wholly outside the view sends no vertex but still binds its
+// texture, so the quads around it stay as many draws as before. The
+// feedback's view reaches 100 units every way.
+TEST_F(SceneTest, TilesOutsideTheViewOnlyBindTheirTexture) {
+  VORBEXIA_REQUIRE_GL(context_);
+  EXPECT_EQ(FloorQuads(97.0f, 99.0f, 0.0f, 1.0f).size(), 4u);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  EXPECT_TRUE(FloorQuads(150.0f, 152.0f, 0.0f, 1.0f).empty());
+  EXPECT_EQ(BoundTexture(), state_.textures[2]);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  EXPECT_TRUE(FloorQuads(0.0f, 2.0f, -160.0f, -158.0f).empty());
+  EXPECT_EQ(BoundTexture(), state_.textures[2]);
+}
+
+// The robots' heads and the shot are sampled at the current texture
+// coordinate, which every maze quad leaves at (0, 1): the maze leaves it so
+// even when the view left out every quad. The current normal, which lights
+// the maze, is not touched.
+TEST_F(SceneTest, MazeLeavesTexCoordZeroOneAndTheNormalAsItWas) {
+  VORBEXIA_REQUIRE_GL(context_);
+  state_.walls.fill(WallSegment{0.0f, 0.0f, 0.0f, 0.0f});
+  glNormal3f(0.6f, 0.0f, 0.8f);
+  glTexCoord2f(0.25f, 0.75f);
+  const auto quads = QuadsOf(CaptureTriangles([&] {
+    glTranslatef(-1000.0f, 0.0f, 0.0f);  // the whole floor far off to the side
+    DrawMaze(state_, CurrentViewVolume());
+  }));
+  EXPECT_TRUE(quads.empty());
+  std::array<float, 4> coord{}, normal{};
+  glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord.data());
+  glGetFloatv(GL_CURRENT_NORMAL, normal.data());
+  EXPECT_EQ(coord[0], 0.0f);
+  EXPECT_EQ(coord[1], 1.0f);
+  EXPECT_EQ(normal[0], 0.6f);
+  EXPECT_EQ(normal[2], 0.8f);
+}
+
+// Robots outside the view take their step but are not drawn; one in view
+// is. The robot list here only sets a texture coordinate, so the one left
+// current tells whether any robot was drawn.
+TEST_F(SceneTest, RobotsOutsideTheViewAreSteppedNotDrawn) {
+  VORBEXIA_REQUIRE_GL(context_);
+  state_.robot_list = glGenLists(1);
+  glNewList(state_.robot_list, GL_COMPILE);
+  glTexCoord2f(0.5f, 0.25f);
+  glEndList();
+  state_.player = PlayerState{10.0f, 2.0f, 180.0f};
+  for (int i = 0; i < kRobotCount; ++i) {
+    state_.robots[i] = RobotState{300.0f + 4 * i, 10.0f, 90.0f * i, 3};
+  }
+  auto robot_drawn = [&] {
+    GameState expected = state_;
+    Random random, expected_random;
+    AdvanceWorld(expected, expected_random);
+    QuadsOf(CaptureTriangles([&] { DrawScene(state_, random); }));
+    for (int i = 0; i < kRobotCount; ++i) {
+      EXPECT_EQ(state_.robots[i].x, expected.robots[i].x) << "robot " << i;
+      EXPECT_EQ(state_.robots[i].z, expected.robots[i].z) << "robot " << i;
+      EXPECT_EQ(state_.robots[i].heading, expected.robots[i].heading) << "robot " << i;
+    }
+    std::array<float, 4> coord{};
+    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord.data());
+    return coord[0] == 0.5f && coord[1] == 0.25f;
+  };
+  EXPECT_FALSE(robot_drawn());
+  state_.robots[3] = RobotState{10.0f, 12.0f, 0.0f, 3};  // 10 units ahead
+  EXPECT_TRUE(robot_drawn());
+  glDeleteLists(state_.robot_list, 1);
 }
 
 // The whole level, models left out (list 0 draws nothing): 320 wall strips
