@@ -33,15 +33,16 @@ void DrawTexturedQuad(GLuint texture, const QuadCorners& corners) {
 }
 
 // The same quad as part of the maze. A quad wholly outside the view volume
-// colours no pixel, so its vertices are left out; its texture is still
+// colours no pixel, and one behind a wall loses every pixel to the wall, so
+// their vertices are left out; their texture is still
 // bound. That keeps the quads around it apart as they were: Mesa joins
 // quads with one texture in a row into a single draw, and its software
 // renderer (llvmpipe) shades the quads of a joined draw differently from a
 // lone quad, by up to 23 levels inside a tile where the spot lights change
 // fast. So a floor tile must never end up next to another floor tile.
 void DrawMazeQuad(GLuint texture, const QuadCorners& corners,
-                  const ViewVolume& view) {
-  if (QuadOutside(view, corners)) {
+                  const Sight& sight) {
+  if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) {
     glBindTexture(GL_TEXTURE_2D, texture);
   } else {
     DrawTexturedQuad(texture, corners);
@@ -147,7 +148,7 @@ void DrawWall(const TextureTable& textures, const WallSegment& wall) {
 }
 
 void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
-                         const ViewVolume& view) {
+                         const Sight& sight) {
   const int i0 = static_cast<int>(floor.x_min);  // truncated toward zero
   const int j0 = static_cast<int>(floor.z_min);
   for (int i = i0; static_cast<float>(i) < floor.x_max; ++i) {
@@ -156,18 +157,18 @@ void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
     for (int j = j0; static_cast<float>(j) < floor.z_max; ++j) {
       const float z0 = static_cast<float>(j);
       const float z1 = static_cast<float>(j + 1);
-      DrawMazeQuad(textures[kTextureFloor], TileCorners(0.0f, x0, z0, x1, z1), view);
+      DrawMazeQuad(textures[kTextureFloor], TileCorners(0.0f, x0, z0, x1, z1), sight);
       DrawMazeQuad(textures[kTextureCeiling],
-                   TileCorners(kWallHeight, x0, z0, x1, z1), view);
+                   TileCorners(kWallHeight, x0, z0, x1, z1), sight);
     }
   }
 }
 
-void DrawMaze(const GameState& state, const ViewVolume& view) {
+void DrawMaze(const GameState& state, const Sight& sight) {
   // The walls are one run of quads with one texture, which Mesa draws as
   // one; all 320 strips are kept so that run stays as it is.
   for (const WallSegment& wall : state.walls) DrawWall(state.textures, wall);
-  DrawFloorAndCeiling(state.textures, state.floor, view);
+  DrawFloorAndCeiling(state.textures, state.floor, sight);
   // Every maze quad ends on texture coordinate (0, 1), and the robots' heads
   // and the shot, which carry no coordinates of their own, are sampled at
   // the current one. Set it here as the whole maze leaves it, whichever
@@ -203,10 +204,10 @@ bool DrawScene(GameState& state, Random& random) {
 
   glRotatef(camera_angle, 0.0f, 1.0f, 0.0f);
   glTranslatef(-px, -kEyeHeight, -pz);
-  // The camera is in place: what lies outside its view need not be drawn.
-  const ViewVolume view = CurrentViewVolume();
-  DrawMaze(state, view);
-  StepAndDrawMovers(state, random, view);
+  // The camera is in place: what it cannot see need not be drawn.
+  const Sight sight{CurrentViewVolume(), ShadowsOf(state.walls, GroundPoint{px, pz})};
+  DrawMaze(state, sight);
+  StepAndDrawMovers(state, random, sight.view);
   glPushMatrix();
   DrawWeapon(state, px, pz);
   glPopMatrix();

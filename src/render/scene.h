@@ -6,10 +6,18 @@
 #pragma once
 
 #include "render/view_volume.h"
+#include "render/wall_shadow.h"
 #include "world/game_state.h"
 #include "world/random.h"
 
 namespace vorbexia {
+
+// What the eye can see this frame: the view volume, and the shadows the
+// walls cast from the eye (in which no floor or ceiling tile shows).
+struct Sight {
+  ViewVolume view;
+  WallShadows shadows;
+};
 
 // Draws the whole frame into the back buffer and advances the shot and the
 // robots by one frame on the way. Needs the modelview matrix as the current
@@ -36,15 +44,16 @@ void DrawWall(const TextureTable& textures, const WallSegment& wall);
 
 // Floor and ceiling tiles over the rectangle, column by column along x,
 // each floor tile followed by the ceiling tile above it. The first column
-// and row start at x_min and z_min truncated toward zero. A tile wholly
-// outside the view volume only binds its texture.
+// and row start at x_min and z_min truncated toward zero. A tile that
+// cannot be seen (wholly outside the view volume, or behind a wall) only
+// binds its texture.
 void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
-                         const ViewVolume& view);
+                         const Sight& sight);
 
 // The maze: the walls segment by segment in table order, then floor and
 // ceiling. Leaves texture coordinate (0, 1) current, as every maze quad
 // ends on it.
-void DrawMaze(const GameState& state, const ViewVolume& view);
+void DrawMaze(const GameState& state, const Sight& sight);
 
 // The gun, texture slot 3, 0.1 ahead of the player at (px, pz) and 0.1
 // below the eye, pointing along the player's heading.

@@ -87,7 +87,7 @@ class SceneTest : public ::testing::Test {
                                        float z_max) {
     return QuadsOf(CaptureTriangles([&] {
       DrawFloorAndCeiling(state_.textures, FloorRect{x_min, x_max, z_min, z_max},
-                          CurrentViewVolume());
+                          Sight{CurrentViewVolume(), WallShadows{}});
     }));
   }
 
@@ -238,7 +238,7 @@ TEST_F(SceneTest, MazeLeavesTexCoordZeroOneAndTheNormalAsItWas) {
   glTexCoord2f(0.25f, 0.75f);
   const auto quads = QuadsOf(CaptureTriangles([&] {
     glTranslatef(-1000.0f, 0.0f, 0.0f);  // the whole floor far off to the side
-    DrawMaze(state_, CurrentViewVolume());
+    DrawMaze(state_, Sight{CurrentViewVolume(), WallShadows{}});
   }));
   EXPECT_TRUE(quads.empty());
   std::array<float, 4> coord{}, normal{};
@@ -283,29 +283,59 @@ TEST_F(SceneTest, RobotsOutsideTheViewAreSteppedNotDrawn) {
   glDeleteLists(state_.robot_list, 1);
 }
 
-// The whole level, models left out (list 0 draws nothing): 320 wall strips
-// in table order, then 2,100 floor tiles each followed by its ceiling tile.
-TEST_F(SceneTest, FrameDrawsTheLevelWallsFirstThenFloorAndCeiling) {
+// The whole level, nothing left out: 320 wall strips in table order, then
+// 2,100 floor tiles each followed by its ceiling tile.
+TEST_F(SceneTest, MazeDrawsTheWallsFirstThenFloorAndCeilingTileByTile) {
   VORBEXIA_REQUIRE_GL(context_);
-  state_.player = PlayerState{0.0f, 0.0f, 360.0f};  // camera turned by 0
-  Random random;
-  const auto quads =
-      QuadsOf(CaptureTriangles([&] { DrawScene(state_, random); }));
+  const auto quads = QuadsOf(CaptureTriangles(
+      [&] { DrawMaze(state_, Sight{CurrentViewVolume(), WallShadows{}}); }));
   ASSERT_EQ(quads.size(), 4520u);
-  // Eye coordinates: the world lowered by the eye height 0.45.
-  ExpectQuad(quads[0], {{{0, -0.45f, 0, 0, 0}, {1, -0.45f, 0, 1, 0},
-                         {1, 1.05f, 0, 1, 1}, {0, 1.05f, 0, 0, 1}}});
+  ExpectQuad(quads[0], {{{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0},
+                         {1, 1.5f, 0, 1, 1}, {0, 1.5f, 0, 0, 1}}});
   for (int i = 0; i < 320; ++i) {
     ASSERT_NE(quads[i][0].y, quads[i][2].y) << "quad " << i << " not a wall";
   }
   for (int i = 320; i < 4520; ++i) {
-    const float height = (i - 320) % 2 == 0 ? -0.45f : 1.05f;
+    const float height = (i - 320) % 2 == 0 ? 0.0f : 1.5f;
     ASSERT_NEAR(quads[i][0].y, height, 1e-5) << "quad " << i;
     ASSERT_NEAR(quads[i][2].y, height, 1e-5) << "quad " << i;
   }
   // The last tile: column 59, row 34.
   EXPECT_EQ(quads[4519][2].x, 60.0f);
   EXPECT_NEAR(quads[4519][2].z, 35.0f, 1e-4);
+}
+
+// A frame from the corner (0, 0), models left out (list 0 draws nothing):
+// all 320 wall strips first, then floor and ceiling tile by tile, without
+// the tiles that lie behind a wall, such as those beyond the wall along
+// z 20 from x 0 to 10.
+TEST_F(SceneTest, FrameDrawsAllWallsThenTheTilesNotBehindWalls) {
+  VORBEXIA_REQUIRE_GL(context_);
+  state_.player = PlayerState{0.0f, 0.0f, 360.0f};  // camera turned by 0
+  Random random;
+  const auto quads =
+      QuadsOf(CaptureTriangles([&] { DrawScene(state_, random); }));
+  ASSERT_GT(quads.size(), 320u + 2 * 500);
+  ASSERT_LT(quads.size(), 4520u);
+  // Eye coordinates: the world lowered by the eye height 0.45.
+  ExpectQuad(quads[0], {{{0, -0.45f, 0, 0, 0}, {1, -0.45f, 0, 1, 0},
+                         {1, 1.05f, 0, 1, 1}, {0, 1.05f, 0, 0, 1}}});
+  for (int i = 0; i < 320; ++i) {
+    ASSERT_NE(quads[i][0].y, quads[i][2].y) << "quad " << i << " not a wall";
+  }
+  auto has_floor_tile = [&](float x, float z) {
+    for (size_t i = 320; i < quads.size(); i += 2) {
+      if (quads[i][0].x == x && std::fabs(quads[i][0].z - z) < 1e-4f) return true;
+    }
+    return false;
+  };
+  for (size_t i = 320; i < quads.size(); ++i) {
+    const float height = (i - 320) % 2 == 0 ? -0.45f : 1.05f;
+    ASSERT_NEAR(quads[i][0].y, height, 1e-5) << "quad " << i;
+  }
+  EXPECT_TRUE(has_floor_tile(2.0f, 15.0f));
+  EXPECT_TRUE(has_floor_tile(2.0f, 20.0f));  // touches the wall from behind
+  EXPECT_FALSE(has_floor_tile(2.0f, 25.0f));
 }
 
 // Heading 180 turns the camera by 180 degrees: a point 3 units along +z
