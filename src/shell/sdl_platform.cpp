@@ -45,6 +45,18 @@ void RequestPixelFormat() {
                       SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
 
+// An X server may refuse a new connection now and then (Xvfb drops a few in
+// a hundred under load), and every SDL start and every box opens one. A few
+// tries cost nothing where there is no display at all: each fails at once.
+template <typename Attempt>
+bool TryAFewTimes(Attempt attempt) {
+  constexpr int kTries = 5;
+  for (int tries = 0; tries < kTries; ++tries) {
+    if (attempt()) return true;
+  }
+  return false;
+}
+
 // Without a display SDL falls back to drivers that draw where nobody can see
 // (offscreen, dummy); the game would then run on unseen and never end. Such a
 // driver serves only when it was asked for by name.
@@ -55,6 +67,13 @@ bool HasVisibleDisplay() {
   if (name != "offscreen" && name != "dummy") return true;
   const char* requested = SDL_getenv("SDL_VIDEODRIVER");
   return requested && name == requested;
+}
+
+bool StartVideoOnADisplay() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  if (HasVisibleDisplay()) return true;
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return false;
 }
 
 }  // namespace
@@ -89,7 +108,7 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
 
   const int refusal = yes_no ? IDNO : IDOK;
   int answer = refusal;
-  if (SDL_ShowMessageBox(&box, &answer) != 0) {
+  if (!TryAFewTimes([&] { return SDL_ShowMessageBox(&box, &answer) == 0; })) {
     // No box can be shown (no display): the player still gets the words.
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     std::fflush(stderr);
@@ -99,16 +118,7 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
 }
 
 bool SdlPlatform::RegisterWindowClass() {
-  // Now and then (about once in a hundred starts under Xvfb) SDL fails to
-  // read the display's modes on its first try; a second try succeeds.
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 &&
-      SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    return false;
-  }
-  if (!HasVisibleDisplay()) {
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return false;
-  }
+  if (!TryAFewTimes(StartVideoOnADisplay)) return false;
   video_ = true;
   RequestPixelFormat();
   SDL_DisableScreenSaver();

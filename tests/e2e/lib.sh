@@ -63,11 +63,24 @@ expect_exit_code() {
   [ "$GAME_CODE" = "$1" ] || fail "exit code $GAME_CODE, expected $1"
 }
 
+# x_try COMMAND...: runs an X client up to five times until it succeeds. The
+# X server may refuse a new connection now and then (Xvfb drops a few in a
+# hundred under load), and every client call opens one.
+x_try() {
+  local tries
+  for tries in 1 2 3 4 5; do
+    "$@" 2>>"$E2E_TMP/x_clients.log" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
 # window_id NAME: the id of a window titled exactly NAME, or nothing.
 # (xdotool search --name misses SDL's boxes in a UTF-8 locale.)
 window_id() {
-  xwininfo -root -tree 2>/dev/null |
-    awk -v name="\"$1\":" 'index($0, name) { print $1; exit }'
+  local tree
+  tree=$(x_try xwininfo -root -tree) || return 0
+  awk -v name="\"$1\":" 'index($0, name) { print $1; exit }' <<<"$tree"
 }
 
 # wait_window NAME SECONDS: waits until a window titled NAME exists; prints its id.
@@ -99,7 +112,7 @@ answer_box() {
   id=$(wait_window "$1" 20)
   for tries in 1 2 3 4 5 6 7 8 9 10; do
     sleep 0.3
-    xdotool key --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+    xdotool key --window "$id" "$2" 2>>"$E2E_TMP/x_clients.log"
     sleep 0.2
     [ "$(window_id "$1")" = "$id" ] || return 0
   done
@@ -110,7 +123,7 @@ answer_box() {
 game_key() {
   local id
   id=$(wait_window "Vorbexia" 20)
-  xdotool "$1" --window "$id" "$2" 2>>"$E2E_TMP/xdotool.log"
+  x_try xdotool "$1" --window "$id" "$2"
 }
 
 # press KEY [SECONDS]: holds the key as a person would (0.2 s by default).
@@ -119,9 +132,9 @@ game_key() {
 press() {
   local id
   id=$(wait_window "Vorbexia" 20)
-  xdotool keydown --window "$id" "$1" 2>>"$E2E_TMP/xdotool.log"
+  x_try xdotool keydown --window "$id" "$1"
   sleep "${2:-0.2}"
-  xdotool keyup --window "$id" "$1" 2>>"$E2E_TMP/xdotool.log"  # the game may be gone
+  xdotool keyup --window "$id" "$1" 2>>"$E2E_TMP/x_clients.log"  # the game may be gone
 }
 
 # close_window NAME: the window manager's close request (WM_DELETE_WINDOW);
@@ -129,12 +142,13 @@ press() {
 close_window() {
   local id
   id=$(wait_window "$1" 20)
-  python3 "$(dirname "${BASH_SOURCE[0]}")/wm_close.py" "$id" || fail "could not send the close request"
+  x_try python3 "$(dirname "${BASH_SOURCE[0]}")/wm_close.py" "$id" ||
+    fail "could not send the close request"
 }
 
 # screenshot FILE: the whole screen as a PNG.
 screenshot() {
-  import -window root "$1" || fail "screenshot failed"
+  x_try import -window root "$1" || fail "screenshot failed"
 }
 
 # mean_brightness FILE [GEOMETRY]: mean grey level 0..255 of the image or a crop.

@@ -10,7 +10,7 @@ answer_box "Wybor trybu" Return
 id=$(wait_window "Vorbexia" 20)
 sleep 1
 [ -z "$(window_id OpenGL)" ] || fail "the fallback question came on an 800 x 600 display"
-geometry=$(xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+geometry=$(x_try xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$geometry" = "800x600" ] || fail "full-screen window is $geometry"
 press Escape
 expect_exit_code 0 20
