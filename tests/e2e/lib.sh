@@ -14,12 +14,19 @@ E2E_TMP=$(mktemp -d)
 XVFB_PID=""
 GAME_PID=""
 
+# A failure inside $(...) runs in a subshell: it stops the test itself too,
+# and only the test's own shell cleans up.
+MAIN_PID=$BASHPID
+trap 'exit 1' USR1
+
 fail() {
   echo "FAIL: $*" >&2
+  [ "$BASHPID" = "$MAIN_PID" ] || kill -USR1 "$MAIN_PID"
   exit 1
 }
 
 cleanup() {
+  [ "$BASHPID" = "$MAIN_PID" ] || return 0
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
