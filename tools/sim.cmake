@@ -3,7 +3,8 @@ add_executable(vorbexia-sim ${CMAKE_CURRENT_SOURCE_DIR}/vorbexia_sim.cpp)
 target_link_libraries(vorbexia-sim PRIVATE vorbexia_world)
 
 # The tool itself, end to end: a recorded script against its recorded output,
-# and bad input refused with exit code 2.
+# and bad input refused with exit code 2 (each test writes files of its own
+# names, since tests run side by side).
 if(VORBEXIA_TESTS)
   set(sim_data ${PROJECT_SOURCE_DIR}/tests/world/data)
   add_test(NAME world.sim.replays_recorded_script
@@ -11,13 +12,13 @@ if(VORBEXIA_TESTS)
                    $<TARGET_FILE:vorbexia-sim> ${sim_data}/sim_short.script
                    ${sim_data}/sim_short.expected)
   add_test(NAME world.sim.refuses_unknown_key
-           COMMAND bash -c "printf 'U\\nUX\\n' | \"$0\" --seed 7 >out.txt 2>err.txt; code=$?; \
-test $code -eq 2 && test ! -s out.txt && test $(wc -l <err.txt) -eq 1"
+           COMMAND bash -c "printf 'U\\nUX\\n' | \"$0\" --seed 7 >unknown_key.out 2>unknown_key.err; \
+code=$?; test $code -eq 2 && test ! -s unknown_key.out && test $(wc -l <unknown_key.err) -eq 1"
                    $<TARGET_FILE:vorbexia-sim>
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   add_test(NAME world.sim.refuses_malformed_number
-           COMMAND bash -c "\"$0\" --seed 7 --frames 1x </dev/null >out.txt 2>err.txt; code=$?; \
-test $code -eq 2 && test ! -s out.txt && test $(wc -l <err.txt) -eq 1"
+           COMMAND bash -c "\"$0\" --seed 7 --frames 1x </dev/null >malformed.out 2>malformed.err; \
+code=$?; test $code -eq 2 && test ! -s malformed.out && test $(wc -l <malformed.err) -eq 1"
                    $<TARGET_FILE:vorbexia-sim>
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   set_tests_properties(world.sim.replays_recorded_script world.sim.refuses_unknown_key
