@@ -19,11 +19,7 @@ robot_score() {
     -format '%[fx:int(mean*w*h)]' info:
 }
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
-wait_window "Vorbexia" 20 >/dev/null
-sleep 1
+start_windowed "$GAME"
 screenshot "$E2E_TMP/start.png"
 convert "$E2E_TMP/start.png" -crop "$VIEW" +repage docs/start-view.png
 

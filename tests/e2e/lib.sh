@@ -51,6 +51,16 @@ start_game() {
   GAME_PID=$!
 }
 
+# start_windowed GAME: the game on a fresh 1024 x 768 display, "Nie" to the
+# mode question, its window up for a second.
+start_windowed() {
+  start_xvfb 1024x768x24
+  start_game "$1"
+  answer_box "Wybor trybu" Escape
+  wait_window "Vorbexia" 20 >/dev/null
+  sleep 1
+}
+
 # wait_game SECONDS: waits for the game to end; sets GAME_CODE to its exit code.
 GAME_CODE=""
 wait_game() {

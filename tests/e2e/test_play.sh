@@ -34,11 +34,7 @@ check_maze() {
   awk -v d="$texture" 'BEGIN { exit !(d >= 1.0) }' || fail "$2: detail $texture, expected textures"
 }
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
-wait_window "Vorbexia" 20 >/dev/null
-sleep 1
+start_windowed "$GAME"
 screenshot "$E2E_TMP/start.png"
 keep "$E2E_TMP/start.png"
 check_maze "$E2E_TMP/start.png" "start view"

@@ -3,11 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
-wait_window "Vorbexia" 20 >/dev/null
-sleep 1
+start_windowed "$GAME"
 kill -0 "$GAME_PID" || fail "the game ended on its own"
 press Escape
 expect_exit_code 0 20

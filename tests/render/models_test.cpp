@@ -13,24 +13,11 @@
 #include "render/render_state.h"
 #include "render/silhouette.h"
 #include "support/gl_test_context.h"
+#include "render/gl_matrix.h"
 #include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
-
-using Matrix = std::array<float, 16>;  // column-major, as GL keeps it
-
-Matrix Modelview() {
-  Matrix m{};
-  glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-  return m;
-}
-
-void ExpectMatrixNear(const Matrix& actual, const Matrix& expected) {
-  for (int i = 0; i < 16; ++i) {
-    EXPECT_NEAR(actual[i], expected[i], 1e-6) << "element " << i;
-  }
-}
 
 void ExpectExtent(const Extent& extent, const std::array<float, 3>& min,
                   const std::array<float, 3>& max) {
@@ -142,7 +129,7 @@ TEST_F(ModelsTest, RobotListLeavesScaleAndLimbTranslation) {
   VORBEXIA_REQUIRE_GL(context_);
   glCallList(state_.robot_list);
   ExpectMatrixNear(Modelview(), {0.1f, 0, 0, 0, 0, 0.1f, 0, 0, 0, 0, 0.1f, 0,
-                                 0.15f, 0.05f, 0, 1});
+                                 0.15f, 0.05f, 0, 1}, 1e-6);
 }
 
 TEST_F(ModelsTest, RobotListComposesWithTheCallersMatrix) {
@@ -150,21 +137,21 @@ TEST_F(ModelsTest, RobotListComposesWithTheCallersMatrix) {
   glTranslatef(1.0f, 2.0f, 3.0f);
   glCallList(state_.robot_list);
   ExpectMatrixNear(Modelview(), {0.1f, 0, 0, 0, 0, 0.1f, 0, 0, 0, 0, 0.1f, 0,
-                                 1.15f, 2.05f, 3.0f, 1});
+                                 1.15f, 2.05f, 3.0f, 1}, 1e-6);
 }
 
 TEST_F(ModelsTest, GunListLeavesItsScale) {
   VORBEXIA_REQUIRE_GL(context_);
   glCallList(state_.gun_list);
   ExpectMatrixNear(Modelview(), {0.15f, 0, 0, 0, 0, 0.15f, 0, 0, 0, 0, 0.15f,
-                                 0, 0, 0, 0, 1});
+                                 0, 0, 0, 0, 1}, 1e-6);
 }
 
 TEST_F(ModelsTest, ShotListLeavesScaleAndConeTranslation) {
   VORBEXIA_REQUIRE_GL(context_);
   glCallList(state_.shot_list);
   ExpectMatrixNear(Modelview(), {0.15f, 0, 0, 0, 0, 0.15f, 0, 0, 0, 0, 0.15f,
-                                 0, 0, 0, -0.045f, 1});
+                                 0, 0, 0, -0.045f, 1}, 1e-6);
 }
 
 // 0.4 x 0.9 x 0.4 world units: x -2 to 2, y -4.5 to 4.5, z -1.5 to 2.5 in

@@ -14,6 +14,7 @@
 #include "render/movers.h"
 #include "render/render_state.h"
 #include "support/gl_test_context.h"
+#include "render/gl_matrix.h"
 #include "render/owned_quadrics.h"
 #include "render/view_volume.h"
 #include "world/world.h"
@@ -21,20 +22,7 @@
 namespace vorbexia {
 namespace {
 
-using Matrix = std::array<float, 16>;  // column-major
 using Vec4 = std::array<float, 4>;
-
-Matrix Modelview() {
-  Matrix m{};
-  glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-  return m;
-}
-
-void ExpectMatrixNear(const Matrix& actual, const Matrix& expected) {
-  for (int i = 0; i < 16; ++i) {
-    EXPECT_NEAR(actual[i], expected[i], 1e-5) << "element " << i;
-  }
-}
 
 GLuint BoundTexture() {
   GLint name = 0;
