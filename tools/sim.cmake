@@ -21,6 +21,15 @@ code=$?; test $code -eq 2 && test ! -s unknown_key.out && test $(wc -l <unknown_
 code=$?; test $code -eq 2 && test ! -s malformed.out && test $(wc -l <malformed.err) -eq 1"
                    $<TARGET_FILE:vorbexia-sim>
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  # A script that cannot be read is an error, not an empty game; a failed
+  # write says so.
+  add_test(NAME world.sim.read_and_write_errors_are_reported
+           COMMAND bash -c "\"$0\" --seed 7 </ >read.out 2>read.err; test $? -eq 2 && \
+test ! -s read.out && grep -q 'cannot read' read.err && \
+{ echo U | \"$0\" --seed 7 >/dev/full 2>write.err; test $? -eq 1; } && grep -q 'cannot write' write.err"
+                   $<TARGET_FILE:vorbexia-sim>
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   set_tests_properties(world.sim.replays_recorded_script world.sim.refuses_unknown_key
-                       world.sim.refuses_malformed_number PROPERTIES LABELS world)
+                       world.sim.refuses_malformed_number
+                       world.sim.read_and_write_errors_are_reported PROPERTIES LABELS world)
 endif()

@@ -3,8 +3,10 @@
 //   vorbexia-sim --seed S [--frames N] < script
 //
 // Bad input gets one line on standard error and exit code 2; nothing is
-// simulated then.
+// simulated then. A failed write gets one line and exit code 1.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -38,5 +40,9 @@ int main(int argc, char** argv) {
   const uint64_t frames = options.frames.value_or(script.size());
   vorbexia::RunReplay(options.seed, script, frames, std::cout);
   std::cout.flush();
-  return std::cout ? 0 : 1;
+  if (!std::cout) {
+    std::fprintf(stderr, "vorbexia-sim: cannot write the states: %s\n", std::strerror(errno));
+    return 1;
+  }
+  return 0;
 }

@@ -1,6 +1,9 @@
 #include "world/replay_script.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 
 namespace vorbexia {
 namespace {
@@ -35,19 +38,51 @@ bool ParseOptionNumber(std::span<const std::string_view> args, size_t& at,
   }
   const std::string_view text = args[++at];
   if (!ParseDecimal(text, value)) {
-    error = "malformed number '" + std::string(text) + "' for " + std::string(name);
+    error = "malformed number '" + EscapeForMessage(text) + "' for " + std::string(name);
     return false;
   }
   return true;
 }
 
+bool ParseOption(std::span<const std::string_view> args, size_t& at,
+                 ReplayOptions& options, bool& has_seed, bool& has_frames,
+                 std::string& error) {
+  const std::string_view name = args[at];
+  bool& seen = name == "--seed" ? has_seed : has_frames;
+  if (seen) {
+    error = "repeated option " + std::string(name);
+    return false;
+  }
+  seen = true;
+  if (name == "--seed") return ParseOptionNumber(args, at, options.seed, error);
+  uint64_t frames = 0;
+  if (!ParseOptionNumber(args, at, frames, error)) return false;
+  options.frames = frames;
+  return true;
+}
+
 }  // namespace
+
+std::string EscapeForMessage(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      shown += escape;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
 
 bool ParseFrameKeys(std::string_view line, FrameKeys& keys, std::string& error) {
   keys = FrameKeys{};
   for (const char letter : line) {
     if (!SetKey(letter, keys)) {
-      error = "unknown key '" + std::string(1, letter) + "'";
+      error = "unknown key '" + EscapeForMessage(std::string_view(&letter, 1)) + "'";
       return false;
     }
   }
@@ -58,6 +93,7 @@ bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error) {
   script.clear();
   std::string line;
   while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // CRLF line ends
     FrameKeys keys;
     if (!ParseFrameKeys(line, keys, error)) {
       error = "line " + std::to_string(script.size() + 1) + ": " + error;
@@ -65,23 +101,22 @@ bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error) {
     }
     script.push_back(keys);
   }
+  if (in.bad()) {  // a read error is no end of the script
+    error = std::string("cannot read the script: ") + std::strerror(errno);
+    return false;
+  }
   return true;
 }
 
 bool ParseReplayOptions(std::span<const std::string_view> args,
                         ReplayOptions& options, std::string& error) {
   options = ReplayOptions{};
-  bool has_seed = false;
+  bool has_seed = false, has_frames = false;
   for (size_t at = 0; at < args.size(); ++at) {
-    if (args[at] == "--seed") {
-      if (!ParseOptionNumber(args, at, options.seed, error)) return false;
-      has_seed = true;
-    } else if (args[at] == "--frames") {
-      uint64_t frames = 0;
-      if (!ParseOptionNumber(args, at, frames, error)) return false;
-      options.frames = frames;
+    if (args[at] == "--seed" || args[at] == "--frames") {
+      if (!ParseOption(args, at, options, has_seed, has_frames, error)) return false;
     } else {
-      error = "unknown argument '" + std::string(args[at]) + "'";
+      error = "unknown argument '" + EscapeForMessage(args[at]) + "'";
       return false;
     }
   }

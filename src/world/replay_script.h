@@ -4,7 +4,8 @@
 //
 // The script has one line per frame naming the keys held in that frame:
 // U (Up), D (Down), R (Right), L (Left), and S for a Space key-down that
-// arrived before the frame. An empty line is a frame with no key.
+// arrived before the frame. An empty line is a frame with no key. Lines may
+// end in LF or CRLF.
 #pragma once
 
 #include <cstdint>
@@ -40,12 +41,17 @@ struct ReplayOptions {
 bool ParseFrameKeys(std::string_view line, FrameKeys& keys, std::string& error);
 
 // Reads the whole script, one frame per line. False, with `error` naming the
-// line (counted from 1), on the first bad line.
+// line (counted from 1), on the first bad line, or on a read error.
 bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error);
 
 // Reads the arguments after the program name. --seed is required; numbers
-// are plain decimal digits (no sign, no spaces) within their range.
+// are plain decimal digits (no sign, no spaces) within their range; an option
+// given twice is refused.
 bool ParseReplayOptions(std::span<const std::string_view> args,
                         ReplayOptions& options, std::string& error);
+
+// The text with its control characters shown as \xHH, fit for one line of
+// an error message.
+std::string EscapeForMessage(std::string_view text);
 
 }  // namespace vorbexia

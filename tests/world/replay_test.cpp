@@ -70,6 +70,24 @@ TEST(ReadKeyScript, NamesTheBadLine) {
   EXPECT_EQ(error, "line 3: unknown key 'Q'");
 }
 
+TEST(ReadKeyScript, AcceptsCrlfLineEnds) {
+  std::istringstream in("U\r\n\r\nRS\r\n");
+  KeyScript script;
+  std::string error;
+  ASSERT_TRUE(ReadKeyScript(in, script, error)) << error;
+  ASSERT_EQ(script.size(), 3u);
+  EXPECT_EQ(script[1], FrameKeys{});
+  EXPECT_TRUE(script[2].right && script[2].fire);
+}
+
+TEST(ReadKeyScript, ShowsControlCharactersEscaped) {
+  std::istringstream in("U\x1B\n");
+  KeyScript script;
+  std::string error;
+  EXPECT_FALSE(ReadKeyScript(in, script, error));
+  EXPECT_EQ(error, "line 1: unknown key '\\x1B'");
+}
+
 TEST(ParseReplayOptions, SeedAloneOrWithFrames) {
   ReplayOptions options;
   std::string error;
@@ -97,6 +115,9 @@ TEST(ParseReplayOptions, RefusesMissingMalformedAndUnknown) {
       {"--seed", "1", "--frames", "1.5"},
       {"--seed", "1", "--speed", "2"},
       {"--seed", "1", "extra"},
+      {"--seed", "1", "--seed", "1"},
+      {"--seed", "1", "--frames", "2", "--frames", "2"},
+      {"--seed", "1", "\n--frames"},
   };
   for (const auto& args : bad) {
     ReplayOptions options;
