@@ -173,9 +173,12 @@ bool SdlPlatform::CreateWindow(const std::string& title, int width, int height,
     SDL_SetWindowTitle(window_, title.c_str());
     return true;
   }
-  // SDL sizes the client area, so the first viewport matches it.
+  // SDL sizes the client area, so the first viewport matches it. Sizable
+  // and maximisable like any overlapped window; each size event brings the
+  // new client size to the viewport.
   window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
-                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
+                                 SDL_WINDOW_RESIZABLE);
   return window_ != nullptr;
 }
 
