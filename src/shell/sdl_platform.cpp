@@ -214,8 +214,23 @@ bool SdlPlatform::CreateContext() {
 
 bool SdlPlatform::MakeContextCurrent() {
   if (SDL_GL_MakeCurrent(window_, context_) != 0) return false;
-  SDL_GL_SetSwapInterval(1);  // vsync where the display has it
+  ChoosePacing();
   return true;
+}
+
+// Vsync only where the display's refresh rate is a whole multiple of 60 Hz;
+// elsewhere the swap must not wait for the display, and the clock paces.
+void SdlPlatform::ChoosePacing() {
+  SDL_DisplayMode mode{};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  const int refresh_hz =
+      display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0
+          ? mode.refresh_rate
+          : 0;
+  const int interval = paced_ ? SwapIntervalFor(refresh_hz) : 0;
+  const bool vsync_set = SDL_GL_SetSwapInterval(interval) == 0 && interval > 0;
+  if (interval > 0 && !vsync_set) SDL_GL_SetSwapInterval(0);
+  pacer_ = PacerForDisplay(refresh_hz, vsync_set);
 }
 
 bool SdlPlatform::DetachContext() {

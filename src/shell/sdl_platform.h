@@ -51,6 +51,7 @@ class SdlPlatform final : public Platform {
  private:
   bool TranslateEvent(const SDL_Event& sdl_event, Event& event);
   Event ActivateEvent() const;
+  void ChoosePacing();
   void WaitForFrameDeadline();
 
   bool paced_;

@@ -1,5 +1,9 @@
-// The swap is held to 60 frames per second and resynchronises after a stall.
+// The game runs 60 frames per second on every display, and resynchronises
+// after a stall.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "shell/frame_pacer.h"
 
@@ -46,6 +50,53 @@ TEST(FramePacerTest, StallResynchronisesInsteadOfRacing) {
   const uint64_t late = 500 * kMs;
   EXPECT_EQ(NextFrameWait(pacer, late), 0u);
   EXPECT_EQ(NextFrameWait(pacer, late + 1 * kMs), kPeriod - 1 * kMs);
+}
+
+TEST(FramePacerTest, VsyncOnlyOnWholeMultiplesOfSixtyHertz) {
+  EXPECT_EQ(SwapIntervalFor(60), 1);
+  EXPECT_EQ(SwapIntervalFor(120), 2);
+  EXPECT_EQ(SwapIntervalFor(240), 4);
+  for (int hz : {0, 30, 50, 59, 75, 100, 144, 165}) {
+    EXPECT_EQ(SwapIntervalFor(hz), 0) << hz << " Hz";
+  }
+}
+
+// A display of refresh_hz: a swap with vsync returns at the refresh that
+// ends the interval; without vsync at once. Each frame takes 1 ms to draw.
+// Returns the times at which the frames of one simulated second were shown.
+std::vector<uint64_t> ShowOneSecond(int refresh_hz, bool driver_honours_vsync) {
+  const int interval = SwapIntervalFor(refresh_hz);
+  FramePacer pacer = PacerForDisplay(refresh_hz, interval > 0);
+  const uint64_t refresh_ns =
+      refresh_hz > 0 ? 1'000'000'000ull / refresh_hz : 0;
+  std::vector<uint64_t> shown;
+  uint64_t now = 0;
+  while (now < 1'000'000'000ull) {
+    now += 1 * kMs;
+    if (interval > 0 && driver_honours_vsync) {
+      now = (now / refresh_ns + interval) * refresh_ns;
+    }
+    shown.push_back(now);
+    now += NextFrameWait(pacer, now);
+  }
+  return shown;
+}
+
+TEST(FramePacerTest, SixtyEvenFramesPerSecondOnEveryDisplay) {
+  for (int hz : {0, 50, 60, 75, 120, 144}) {
+    const std::vector<uint64_t> shown = ShowOneSecond(hz, true);
+    EXPECT_NEAR(static_cast<double>(shown.size()), 60.0, 1.0) << hz << " Hz";
+    std::vector<uint64_t> gaps;
+    for (size_t i = 2; i < shown.size(); ++i) gaps.push_back(shown[i] - shown[i - 1]);
+    const auto [shortest, longest] = std::minmax_element(gaps.begin(), gaps.end());
+    EXPECT_LE(*longest - *shortest, 1 * kMs) << hz << " Hz";
+  }
+}
+
+TEST(FramePacerTest, VsyncThatDoesNotHoldGivesWayToTheClock) {
+  // The driver takes the swap interval on a 60 Hz display but never waits.
+  const std::vector<uint64_t> shown = ShowOneSecond(60, false);
+  EXPECT_NEAR(static_cast<double>(shown.size()), 60.0, 4.0);
 }
 
 }  // namespace
