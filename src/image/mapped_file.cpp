@@ -18,10 +18,23 @@ struct DescriptorGuard {
   }
 };
 
+// Opening never blocks: a FIFO or a device where a picture should be would
+// otherwise wait for a writer for ever.
+int OpenWithoutBlocking(const char* name) {
+  return open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+}
+
 }  // namespace
 
+bool CanOpenForReading(const char* name) {
+  const int descriptor = OpenWithoutBlocking(name);
+  if (descriptor < 0) return false;
+  close(descriptor);
+  return true;
+}
+
 std::unique_ptr<MappedFile> MappedFile::Open(const char* name) {
-  DescriptorGuard guard{open(name, O_RDONLY | O_CLOEXEC)};
+  DescriptorGuard guard{OpenWithoutBlocking(name)};
   if (guard.descriptor < 0) return nullptr;
   struct stat status {};
   if (fstat(guard.descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0) {

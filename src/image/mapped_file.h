@@ -7,10 +7,14 @@
 
 namespace vorbexia {
 
+// Whether the file opens for reading; it is closed again at once. Never
+// waits: a FIFO opens at once.
+bool CanOpenForReading(const char* name);
+
 class MappedFile {
  public:
-  // None when the file cannot be opened or mapped; an empty file cannot be
-  // mapped.
+  // None when the file cannot be opened or mapped, and at once for anything
+  // but a regular file; an empty file cannot be mapped.
   static std::unique_ptr<MappedFile> Open(const char* name);
   ~MappedFile();
 

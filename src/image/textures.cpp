@@ -3,7 +3,8 @@
 #include <GL/gl.h>
 
 #include <array>
-#include <cstdio>
+
+#include "image/mapped_file.h"
 
 namespace vorbexia {
 namespace {
@@ -33,9 +34,8 @@ void UploadTexture(uint32_t name, const RgbImage& image) {
 
 std::unique_ptr<RgbImage> LoadImageFile(const char* name, const ReaderBox& box) {
   if (name == nullptr) return nullptr;
-  std::FILE* probe = std::fopen(name, "r");
-  if (probe == nullptr) return nullptr;  // silently
-  std::fclose(probe);
+  // A probe that cannot block: fopen would wait on a FIFO for ever.
+  if (!CanOpenForReading(name)) return nullptr;  // silently
   return ReadDibFile(name, box);
 }
 

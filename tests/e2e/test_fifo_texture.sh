@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# A FIFO where a texture file should be: nothing blocks on it. The reader
+# refuses it with its open failure ("Error"), then comes the InitGL box
+# ("ERROR") and the game ends with 0.
+source "$(dirname "$0")/lib.sh"
+GAME=$(realpath "$1")
+
+mkdir -p "$E2E_TMP/run/textures"
+cp textures/*.bmp "$E2E_TMP/run/textures/"
+rm "$E2E_TMP/run/textures/qq.bmp"
+mkfifo "$E2E_TMP/run/textures/qq.bmp"
+cd "$E2E_TMP/run" || fail "no folder to run in"
+
+start_xvfb 1024x768x24
+start_game "$GAME"
+answer_box "Wybor trybu" Escape
+answer_box "Error" Return
+answer_box "ERROR" Return
+expect_exit_code 0 20
+echo "ok: a FIFO texture is refused with the reader's box, then the InitGL box, exit code 0"
