@@ -4,10 +4,13 @@
 #include <cstdio>
 #include <thread>
 
+#include "shell/glx_pixel_format.h"
 #include "shell/key_map.h"
 
 namespace vorbexia {
 namespace {
+
+constexpr int kDepthBits = 16;
 
 Uint32 SdlBoxFlags(unsigned type) {
   switch (type & kBoxIconMask) {
@@ -34,7 +37,7 @@ void RequestPixelFormat() {
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 6);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
   SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, kDepthBits);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
   SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, 0);
   SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, 0);
@@ -67,6 +70,26 @@ bool HasVisibleDisplay() {
   if (name != "offscreen" && name != "dummy") return true;
   const char* requested = SDL_getenv("SDL_VIDEODRIVER");
   return requested && name == requested;
+}
+
+// An OpenGL window where the display has a visual for it, else a plain one,
+// so that the pixel-format steps find out and report what is missing.
+SDL_Window* MakeWindow(const char* title, int width, int height, Uint32 flags) {
+  SDL_Window* window =
+      SDL_CreateWindow(title, 0, 0, width, height, flags | SDL_WINDOW_OPENGL);
+  if (window) return window;
+  return SDL_CreateWindow(title, 0, 0, width, height, flags);
+}
+
+// Tests read the texts of the boxes from the file named here, one
+// "caption: text" line each; the player sees only the boxes.
+void LogBox(const std::string& caption, const std::string& text) {
+  const char* path = SDL_getenv("VORBEXIA_BOX_LOG");
+  if (!path || !*path) return;
+  if (std::FILE* log = std::fopen(path, "a")) {
+    std::fprintf(log, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fclose(log);
+  }
 }
 
 bool StartVideoOnADisplay() {
@@ -106,6 +129,7 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
   box.numbuttons = yes_no ? 2 : 1;
   box.buttons = yes_no ? yes_no_buttons : ok_button;
 
+  LogBox(caption, text);
   const int refusal = yes_no ? IDNO : IDOK;
   int answer = refusal;
   if (!TryAFewTimes([&] { return SDL_ShowMessageBox(&box, &answer) == 0; })) {
@@ -144,9 +168,8 @@ bool SdlPlatform::ChangeDisplayMode(int width, int height, int bits) {
       closest.w != width || closest.h != height) {
     return false;
   }
-  window_ = SDL_CreateWindow("", 0, 0, width, height,
-                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
-                                 SDL_WINDOW_FULLSCREEN);
+  window_ = MakeWindow("", width, height,
+                       SDL_WINDOW_HIDDEN | SDL_WINDOW_FULLSCREEN);
   if (!window_) return false;
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
@@ -176,9 +199,8 @@ bool SdlPlatform::CreateWindow(const std::string& title, int width, int height,
   // SDL sizes the client area, so the first viewport matches it. Sizable
   // and maximisable like any overlapped window; each size event brings the
   // new client size to the viewport.
-  window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
-                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
-                                 SDL_WINDOW_RESIZABLE);
+  window_ = MakeWindow(title.c_str(), width, height,
+                       SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
   return window_ != nullptr;
 }
 
@@ -199,13 +221,16 @@ void SdlPlatform::ShowWindow() {
 bool SdlPlatform::GetDeviceContext() { return window_ != nullptr; }
 bool SdlPlatform::ReleaseDeviceContext() { return true; }
 
-// The pixel format was requested before the window was made (SDL picks the
-// visual then); a window without a matching visual is never created.
+// The window system is asked for a visual of the requested format.
 bool SdlPlatform::ChoosePixelFormat(int color_bits) {
-  (void)color_bits;
-  return window_ != nullptr;
+  return DisplayHasPixelFormat(window_, color_bits, kDepthBits);
 }
-bool SdlPlatform::SetPixelFormat() { return window_ != nullptr; }
+
+// SDL gives a window its visual when it makes it: the format is set exactly
+// when the window is an OpenGL one.
+bool SdlPlatform::SetPixelFormat() {
+  return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_OPENGL) != 0;
+}
 
 bool SdlPlatform::CreateContext() {
   context_ = SDL_GL_CreateContext(window_);

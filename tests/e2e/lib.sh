@@ -179,3 +179,12 @@ mean_brightness() {
 colour_count() {
   convert "$1" -format '%k' info:
 }
+
+# The game also writes the caption and text of every box it shows here.
+export VORBEXIA_BOX_LOG="$E2E_TMP/boxes"
+
+# expect_box_logged "CAPTION: TEXT": the game showed a box with that text.
+expect_box_logged() {
+  grep -qxF "$1" "$VORBEXIA_BOX_LOG" 2>/dev/null ||
+    fail "no box \"$1\"; boxes: $(cat "$VORBEXIA_BOX_LOG" 2>/dev/null)"
+}
