@@ -1,9 +1,12 @@
 #include "shell/sdl_platform.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
+#include "shell/display_mode_choice.h"
 #include "shell/glx_pixel_format.h"
 #include "shell/key_map.h"
 
@@ -92,6 +95,27 @@ void LogBox(const std::string& caption, const std::string& text) {
   }
 }
 
+// The display's own mode of width x height at `bits` bits per pixel, else at
+// its own depth.
+bool FindFullscreenMode(int width, int height, int bits, SDL_DisplayMode& mode) {
+  std::vector<SDL_DisplayMode> modes(
+      static_cast<size_t>(std::max(0, SDL_GetNumDisplayModes(0))));
+  std::vector<DisplayModeOffer> offered;
+  for (size_t i = 0; i < modes.size(); ++i) {
+    SDL_GetDisplayMode(0, static_cast<int>(i), &modes[i]);
+    offered.push_back({modes[i].w, modes[i].h,
+                       static_cast<int>(SDL_BITSPERPIXEL(modes[i].format))});
+  }
+  SDL_DisplayMode desktop{};
+  SDL_GetDesktopDisplayMode(0, &desktop);
+  const int chosen = ChooseFullscreenMode(
+      offered, width, height, bits,
+      static_cast<int>(SDL_BITSPERPIXEL(desktop.format)));
+  if (chosen < 0) return false;
+  mode = modes[static_cast<size_t>(chosen)];
+  return true;
+}
+
 bool StartVideoOnADisplay() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   if (HasVisibleDisplay()) return true;
@@ -156,30 +180,29 @@ bool SdlPlatform::UnregisterWindowClass() {
   return true;
 }
 
-// SDL switches the display mode with a full-screen window, so the switch is
-// tried with the game's window itself, made here and kept hidden until
-// CreateWindow takes it over. Refused when the display has no such mode or
-// the window does not end up at that size.
+// SDL switches the display mode when a full-screen window is shown, so the
+// switch is made with the game's window itself, which CreateWindow then takes
+// over. Refused when the display offers no such mode, or when the display is
+// not at that mode once the window is shown.
 bool SdlPlatform::ChangeDisplayMode(int width, int height, int bits) {
-  (void)bits;  // SDL offers the display's own depth.
-  SDL_DisplayMode wanted{SDL_PIXELFORMAT_RGB565, width, height, 0, nullptr};
-  SDL_DisplayMode closest{};
-  if (!SDL_GetClosestDisplayMode(0, &wanted, &closest) ||
-      closest.w != width || closest.h != height) {
-    return false;
-  }
+  SDL_DisplayMode mode{};
+  if (!FindFullscreenMode(width, height, bits, mode)) return false;
   window_ = MakeWindow("", width, height,
                        SDL_WINDOW_HIDDEN | SDL_WINDOW_FULLSCREEN);
   if (!window_) return false;
+  SDL_SetWindowDisplayMode(window_, &mode);
+  SDL_ShowWindow(window_);
+  SDL_DisplayMode now{};
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
-  if (SDL_SetWindowDisplayMode(window_, &closest) != 0 || w != width ||
-      h != height) {
+  const bool switched = SDL_GetCurrentDisplayMode(0, &now) == 0 &&
+                        now.w == width && now.h == height && w == width &&
+                        h == height;
+  if (!switched) {
     SDL_DestroyWindow(window_);
     window_ = nullptr;
-    return false;
   }
-  return true;
+  return switched;
 }
 
 void SdlPlatform::RestoreDisplayMode() {
