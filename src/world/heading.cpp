@@ -1,6 +1,6 @@
 #include "world/heading.h"
 
-#include <cmath>
+#include "world/trig.h"
 
 namespace vorbexia {
 namespace {
@@ -14,15 +14,15 @@ double HeadingRadians(float heading) {
 GroundPoint PointAhead(float x, float z, float heading, float distance) {
   const double radians = HeadingRadians(heading);
   const double step = distance;
-  return {static_cast<float>(static_cast<double>(x) - step * std::sin(radians)),
-          static_cast<float>(static_cast<double>(z) - step * std::cos(radians))};
+  return {static_cast<float>(static_cast<double>(x) - step * Sine(radians)),
+          static_cast<float>(static_cast<double>(z) - step * Cosine(radians))};
 }
 
 GroundPoint PointBehind(float x, float z, float heading, float distance) {
   const double radians = HeadingRadians(heading);
   const double step = distance;
-  return {static_cast<float>(static_cast<double>(x) + step * std::sin(radians)),
-          static_cast<float>(static_cast<double>(z) + step * std::cos(radians))};
+  return {static_cast<float>(static_cast<double>(x) + step * Sine(radians)),
+          static_cast<float>(static_cast<double>(z) + step * Cosine(radians))};
 }
 
 }  // namespace vorbexia
