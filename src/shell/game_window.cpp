@@ -43,6 +43,15 @@ bool EnterFullscreen(Platform& platform, GameState& state, int width,
   return false;
 }
 
+// A Space or Esc let go before any frame saw it (pressed and released
+// between two frames, common at low frame rates) stays set for the next
+// frame, which fires or quits once: the game used to lose such a tap. A
+// frame that sees either key clears Space or ends the game, so an entry
+// still set at its key-up always belongs to an unseen press.
+bool KeepsTap(const GameState& state, uint32_t key) {
+  return (key == kKeySpace || key == kKeyEscape) && state.keys[key] != 0;
+}
+
 }  // namespace
 
 bool CreateGameWindow(GameWindow& window, GameState& state,
@@ -143,7 +152,9 @@ uint32_t GameWindowProc(GameWindow& window, GameState& state,
       if (event.wparam < state.keys.size()) state.keys[event.wparam] = 1;
       return 0;
     case EventCode::kKeyUp:
-      if (event.wparam < state.keys.size()) state.keys[event.wparam] = 0;
+      if (event.wparam < state.keys.size() && !KeepsTap(state, event.wparam)) {
+        state.keys[event.wparam] = 0;
+      }
       return 0;
     case EventCode::kSize:
       ResizeViewport(window, static_cast<int>(LowWord(event.lparam)),

@@ -144,8 +144,8 @@ game_key() {
 }
 
 # press KEY [SECONDS]: holds the key as a person would (0.2 s by default).
-# A tap whose release comes in the same frame as its press is never seen:
-# the loop handles every pending event before it runs a frame.
+# (A tap of Space or Esc between two frames also acts once; arrows act only
+# in the frames in which they are held.)
 press() {
   local id
   id=$(wait_window "Vorbexia" 20)

@@ -137,6 +137,26 @@ TEST_F(GameMainTest, AllPendingEventsAreHandledBeforeAFrame) {
   EXPECT_EQ(state.player.heading, 183.0f);
 }
 
+TEST_F(GameMainTest, SpaceTappedBetweenTwoFramesFiresOnce) {
+  // Key-down and key-up drained in the same pass, before the first frame.
+  platform.Push(EventCode::kKeyDown, kKeySpace);
+  platform.Push(EventCode::kKeyUp, kKeySpace);
+  EscAfterSwaps(1);
+  Run();
+  EXPECT_EQ(state.shot.active, 1);
+  EXPECT_EQ(state.keys[kKeySpace], 0);
+}
+
+TEST_F(GameMainTest, EscTappedBetweenTwoFramesQuits) {
+  platform.Push(EventCode::kKeyDown, kKeyEscape);
+  platform.Push(EventCode::kKeyUp, kKeyEscape);
+  platform.on_swap = [this](int swap) {
+    if (swap == 100) platform.Push(EventCode::kClose);  // the tap was lost
+  };
+  Run();
+  EXPECT_EQ(platform.swaps, 0);
+}
+
 TEST_F(GameMainTest, LeftAndRightTogetherCancelOut) {
   platform.Push(EventCode::kKeyDown, kKeyLeft);
   platform.Push(EventCode::kKeyDown, kKeyRight);
