@@ -5,6 +5,7 @@
 #include <array>
 
 #include "image/mapped_file.h"
+#include "image/texture_rows.h"
 
 namespace vorbexia {
 namespace {
@@ -22,10 +23,17 @@ constexpr std::array<const char*, 7> kTextureFiles = {
 
 void UploadTexture(uint32_t name, const RgbImage& image) {
   glBindTexture(GL_TEXTURE_2D, name);
-  // Three components from R, G, B bytes; the sizes go in as the file gives
-  // them, so a picture that is not a power of two stays untextured.
-  glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-               image.pixels.data());
+  // Top-down pictures go up bottom row first with their |height|, and rows
+  // are padded to the default unpack alignment: OpenGL refuses a negative
+  // height and would read tightly packed odd rows sheared and past their end.
+  TextureRows rows;
+  if (MakeTextureRows(image, rows)) {  // no memory for the copy: untextured
+    // Three components from R, G, B bytes; the sizes go in as the file gives
+    // them, so a picture that is not a power of two stays untextured where
+    // the driver keeps to OpenGL 1.1.
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, rows.width, rows.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 rows.bytes());
+  }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }

@@ -123,6 +123,39 @@ TEST_F(TextureDirectory, AllSevenUploadedIntoSlotsZeroToSix) {
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
+// A top-down picture 5 pixels wide: its rows go up bottom row first, each
+// read whole, and the unpack alignment stays at 4.
+TEST_F(TextureDirectory, TopDownOddWidthPictureUploadsAsItLooks) {
+  GlTestContext gl;
+  VORBEXIA_REQUIRE_GL(gl);
+  Bytes rows;
+  for (uint8_t y = 0; y < 3; ++y) {  // top row first; pixel (x, y) is (x, y, 9)
+    for (uint8_t x = 0; x < 5; ++x) rows.U8({9, y, x});
+    rows.Zeros(1);
+  }
+  Replace(0, WithFileHeader(InfoHeader(5, -3, 24), rows).data);
+  TextureTable textures{};
+  BoxLog log;
+  ASSERT_TRUE(LoadTextures(textures, log.box()));
+  glBindTexture(GL_TEXTURE_2D, textures[0]);
+  GLint height = 0, alignment = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+  EXPECT_EQ(height, 3);
+  std::vector<uint8_t> texels(3 * 16, 0xEE);  // rows of 15 bytes packed to 16
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+  for (int t = 0; t < 3; ++t) {
+    for (int x = 0; x < 5; ++x) {
+      const uint8_t* texel = &texels[size_t(t) * 16 + size_t(x) * 3];
+      EXPECT_EQ(texel[0], x) << t;
+      EXPECT_EQ(texel[1], 2 - t) << x;  // t = 0 is the bottom row
+      EXPECT_EQ(texel[2], 9);
+    }
+  }
+  glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+  EXPECT_EQ(alignment, 4);
+  EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
 TEST_F(TextureDirectory, MissingShotStopsSilentlyBeforeAnyName) {
   GlTestContext gl;
   VORBEXIA_REQUIRE_GL(gl);
