@@ -16,6 +16,8 @@ uint16_t Field16OrZero(const uint8_t* header, size_t available, size_t offset) {
   return offset + 2 <= available ? ReadLe16(header + offset) : 0;
 }
 
+constexpr uint64_t kMaskBytes = 12;  // red, green and blue, 32 bits each
+
 struct HeaderPlace {
   size_t offset = 0;          // of the image header in the file
   bool has_file_header = false;
@@ -88,18 +90,22 @@ DibHeaderStatus ReadDibHeaders(const uint8_t* data, size_t size, DibSource& sour
     return DibHeaderStatus::kUnknownFormat;
   }
   const bool core = header_size == kCoreHeaderSize;
-  const uint64_t entry_size = core ? 3 : 4;
-  const uint64_t table_end = header_size + colors * entry_size;
-  if (table_end > available) return DibHeaderStatus::kConversionError;
+  if (available < header_size) return DibHeaderStatus::kConversionError;
   if (core) ReadCoreFields(header, source);
   else ReadInfoFields(header, source);
-  ReadColorTable(header + header_size, colors, entry_size, source);
-
-  if (!core && source.compression == kCompressionBitfields) {
-    // The three masks follow the 40-byte header.
-    if (header_size + 12 > available) return DibHeaderStatus::kConversionError;
-    for (int i = 0; i < 3; ++i) source.masks[i] = ReadLe32(header + header_size + 4 * i);
+  // Bit-field masks follow the 40-byte header, so the colour table and (with
+  // no file header) the pixels start 12 bytes later; reading them at 40 took
+  // the masks for the first pixels.
+  const bool has_masks = !core && source.compression == kCompressionBitfields;
+  const uint64_t table_start = header_size + (has_masks ? kMaskBytes : 0);
+  const uint64_t entry_size = core ? 3 : 4;
+  const uint64_t table_end = table_start + colors * entry_size;
+  if (table_end > available) return DibHeaderStatus::kConversionError;
+  if (has_masks) {
+    for (size_t i = 0; i < 3; ++i) source.masks[i] = ReadLe32(header + header_size + 4 * i);
   }
+  ReadColorTable(header + table_start, colors, entry_size, source);
+
   if (source.width <= 0 || source.height == 0) return DibHeaderStatus::kConversionError;
   if (RgbByteCount(source) > kMaxRgbBytes) return DibHeaderStatus::kTooLarge;
 

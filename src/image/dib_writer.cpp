@@ -213,7 +213,6 @@ void AppendMasks(DibLayout layout, std::vector<uint8_t>& out) {
 std::vector<uint8_t> EncodeDib(const DibPicture& picture, DibLayout layout,
                                bool with_file_header) {
   const LayoutInfo info = DescribeLayout(layout);
-  if (info.compression == kCompressionBitfields) with_file_header = true;
   std::vector<uint8_t> out(with_file_header ? kFileHeaderSize : 0);
   const size_t header_start = out.size();
   const uint32_t colors = info.indexed ? uint32_t(picture.palette.size()) : 0;

@@ -30,8 +30,8 @@ struct DibPicture {
   std::vector<uint32_t> palette;
 };
 
-// The whole file. The bit-field layouts always carry a file header, because
-// without one their pixel data would start where the masks lie.
+// The whole file. Bit-field layouts carry their masks right after the
+// 40-byte header, before any colour table.
 std::vector<uint8_t> EncodeDib(const DibPicture& picture, DibLayout layout,
                                bool with_file_header);
 

@@ -133,6 +133,21 @@ TEST(DibLayout, SixteenBitFieldsScaleEachChannel) {
   EXPECT_EQ(image->pixels, Rgb({255, 0, 0, 0, 4, 0, 0, 0, 132}));
 }
 
+// Without a file header the masks follow the 40-byte header, then the
+// colour table, then the pixels.
+TEST(DibLayout, HeaderlessBitFieldsHaveMasksThenColoursThenPixels) {
+  const Bytes header = InfoHeader(2, 1, 16, 3, 2).U32(0xF800).U32(0x07E0).U32(0x001F);
+  const Bytes table = Bytes().U32(0x00FFFFFF).U32(0x00FFFFFF);
+  auto image = DecodeOk(Bytes().Append(header).Append(table).U16(0xF800).U16(0x001F));
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->pixels, Rgb({255, 0, 0, 0, 0, 255}));
+  // With a file header the pixel offset decides; the table after the masks
+  // does not move them.
+  image = DecodeOk(WithFileHeader(Bytes().Append(header).Append(table), Bytes().U16(0x07E0).U16(0)));
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->pixels, Rgb({0, 255, 0, 0, 0, 0}));
+}
+
 TEST(DibLayout, ThirtyTwoBitsWithoutMasksAreBlueGreenRedUnused) {
   auto image = DecodeOk(WithFileHeader(InfoHeader(1, 1, 32), Bytes().U8({1, 2, 3, 0xFF})));
   ASSERT_NE(image, nullptr);

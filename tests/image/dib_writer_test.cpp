@@ -70,9 +70,11 @@ TEST(DibWriter, DirectLayoutsReadBackExactly) {
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->pixels, expected);
   }
-  auto image = RoundTrip(picture, DibLayout::kBitfields32, false);  // gets a file header anyway
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->pixels, expected);
+  for (bool file_header : {true, false}) {
+    auto image = RoundTrip(picture, DibLayout::kBitfields32, file_header);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->pixels, expected);
+  }
 }
 
 TEST(DibWriter, SixteenBitLayoutsKeepTheHighBits) {
@@ -87,9 +89,11 @@ TEST(DibWriter, SixteenBitLayoutsKeepTheHighBits) {
   auto image = RoundTrip(picture, DibLayout::kRgb555, false);
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->pixels, expected555);
-  image = RoundTrip(picture, DibLayout::kBitfields565, true);
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->pixels, expected565);
+  for (bool file_header : {true, false}) {
+    image = RoundTrip(picture, DibLayout::kBitfields565, file_header);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->pixels, expected565);
+  }
 }
 
 TEST(DibWriter, IndexedLayoutsReadBackThroughTheirPalettes) {
