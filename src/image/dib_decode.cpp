@@ -122,24 +122,35 @@ void ConvertUncompressed(const DibSource& source, uint8_t* rgb) {
 
 // --- Run-length encoded pixels ---------------------------------------------
 
+// Where the stream draws. The position only moves forward (right along a
+// row, or on to later rows), so every pixel is drawn at most once.
 class RleCanvas {
  public:
   RleCanvas(const DibSource& source, uint8_t* rgb)
       : width_(uint32_t(source.width)), rows_(RowCount(source)), rgb_(rgb),
         palette_(MakePalette(source)) {}
 
-  // Pixels beyond the row's end are dropped.
-  void Put(unsigned index) {
-    if (x_ < width_ && y_ < rows_) {
-      uint8_t* out = rgb_ + (y_ * width_ + x_) * 3;
-      const auto& c = palette_[index];
+  // `count` pixels from the position on, the i-th of index `index_of(i)`.
+  // Those past the row's end are dropped all at once, unread.
+  template <typename IndexOf>
+  void Put(uint64_t count, IndexOf index_of) {
+    const uint64_t room = x_ < width_ && y_ < rows_ ? width_ - x_ : 0;
+    const uint64_t drawn = std::min(count, room);
+    uint8_t* out = drawn > 0 ? rgb_ + (y_ * width_ + x_) * 3 : nullptr;
+    for (uint64_t i = 0; i < drawn; ++i, out += 3) {
+      const auto& c = palette_[index_of(unsigned(i))];
       out[0] = c[0], out[1] = c[1], out[2] = c[2];
     }
-    ++x_;
+    x_ += count;
+    drawn_ += drawn;
   }
   void EndLine() { x_ = 0, ++y_; }
   void Move(unsigned dx, unsigned dy) { x_ += dx, y_ += dy; }
-  bool Full() const { return y_ >= rows_; }
+  // Nothing more can be drawn: every pixel is, or the position has left the
+  // picture for good (past the last row, or past the end of the last row).
+  bool Done() const {
+    return drawn_ == width_ * rows_ || y_ >= rows_ || (y_ + 1 == rows_ && x_ >= width_);
+  }
 
  private:
   uint64_t width_;
@@ -148,6 +159,7 @@ class RleCanvas {
   Palette palette_;
   uint64_t x_ = 0;  // pixels from the row's start
   uint64_t y_ = 0;  // rows from the first stored row
+  uint64_t drawn_ = 0;  // pixels
 };
 
 // The n-th pixel of a run or of packed pixel bytes: for RLE4 the high nibble
@@ -158,16 +170,18 @@ unsigned NthIndex(const uint8_t* bytes, unsigned n, bool rle4) {
   return n % 2 == 0 ? b >> 4 : b & 0x0F;
 }
 
+// Reads the stream only as far as it can still draw: its cost is bounded by
+// the picture plus the stream used, however long the file goes on.
 void ConvertRle(const DibSource& source, uint8_t* rgb) {
   const bool rle4 = source.compression == kCompressionRle4;
   RleCanvas canvas(source, rgb);
   const uint8_t* p = source.pixels;
   const uint8_t* const end = source.pixels + source.pixel_bytes;
-  while (end - p >= 2 && !canvas.Full()) {
+  while (end - p >= 2 && !canvas.Done()) {
     const uint8_t count = p[0], value = p[1];
     p += 2;
     if (count > 0) {  // a run: `count` pixels of one byte's index (or two)
-      for (unsigned i = 0; i < count; ++i) canvas.Put(NthIndex(&value, rle4 ? i % 2 : 0, rle4));
+      canvas.Put(count, [&](unsigned i) { return NthIndex(&value, rle4 ? i % 2 : 0, rle4); });
     } else if (value == 0) {
       canvas.EndLine();
     } else if (value == 1) {
@@ -180,7 +194,8 @@ void ConvertRle(const DibSource& source, uint8_t* rgb) {
       const size_t bytes = rle4 ? (value + 1u) / 2 : value;
       const size_t available = std::min<size_t>(bytes, size_t(end - p));
       const unsigned pixels = rle4 ? std::min<unsigned>(value, unsigned(available * 2)) : available;
-      for (unsigned i = 0; i < pixels; ++i) canvas.Put(NthIndex(p, i, rle4));
+      const uint8_t* block = p;
+      canvas.Put(pixels, [&](unsigned i) { return NthIndex(block, i, rle4); });
       p += std::min<size_t>((bytes + 1) & ~size_t{1}, size_t(end - p));
     }
   }

@@ -1,6 +1,8 @@
 // Run-length encoded pixels: runs, absolute runs and their padding, end of
 // line, end of bitmap, deltas, and streams clipped at their rows and the file.
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "dib_bytes.h"
 
@@ -88,6 +90,49 @@ TEST(DibRle8, IndicesBeyondTheTableAreBlack) {
   auto image = DecodeRle(HeaderWithPalette(2, 1, 8, kRle8, 2), Bytes().U8({1, 1, 1, 5, 0, 1}));
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->pixels, Expect({1, -1}));
+}
+
+// A picture whose stream goes on for 64 MiB past its first page, all of it
+// unreadable: decoding must stop before it, once nothing more can be drawn.
+std::unique_ptr<RgbImage> DecodeBeforeALongUnreadableStream(const Bytes& header, const Bytes& start) {
+  const size_t page = size_t(sysconf(_SC_PAGESIZE));
+  const size_t size = page + (size_t{64} << 20);
+  void* block = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (block == MAP_FAILED) return nullptr;
+  auto* file = static_cast<uint8_t*>(block);
+  const Bytes head = WithFileHeader(header, start);
+  std::copy(head.data.begin(), head.data.end(), file);
+  for (size_t i = head.size(); i + 1 < page; i += 2) file[i] = 255, file[i + 1] = 2;  // runs
+  mprotect(file + page, size - page, PROT_NONE);
+  BoxLog log;
+  auto image = ReadDibMemory(file, size, log.box());
+  munmap(block, size);
+  EXPECT_TRUE(log.texts.empty());
+  return image;
+}
+
+TEST(DibRle8, StopsWhenEveryPixelIsDrawn) {
+  auto image = DecodeBeforeALongUnreadableStream(HeaderWithPalette(1, 1, 8, kRle8, 4), Bytes());
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->pixels, Expect({2}));
+}
+
+TEST(DibRle8, StopsWhenThePositionLeavesTheLastRow) {
+  const Bytes start = Bytes().U8({1, 1}).U8({0, 2, 5, 0});  // one pixel, then 5 to the right
+  auto image = DecodeBeforeALongUnreadableStream(HeaderWithPalette(2, 1, 8, kRle8, 4), start);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->pixels, Expect({1, -1}));
+}
+
+TEST(DibRle8, LongStreamsPastTheRowEndAreSkippedRunByRun) {
+  Bytes stream;
+  stream.data.reserve(size_t{16} << 20);
+  stream.U8({1, 1});
+  for (int i = 0; i < (4 << 20); ++i) stream.U8({255, 3, 0, 3, 3, 3, 3, 0});  // runs, absolute blocks
+  stream.U8({0, 0, 1, 2, 0, 1});
+  auto image = DecodeRle(HeaderWithPalette(1, 2, 8, kRle8, 4), stream);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->pixels, Expect({1, 2}));
 }
 
 TEST(DibRle4, RunsAlternateTheirTwoNibbles) {
