@@ -8,6 +8,7 @@
 
 #include "shell/display_mode_choice.h"
 #include "shell/glx_pixel_format.h"
+#include "shell/held_keys.h"
 #include "shell/key_map.h"
 
 namespace vorbexia {
@@ -133,6 +134,13 @@ SdlPlatform::~SdlPlatform() {
   SDL_Quit();
 }
 
+// The window with the keyboard focus; where SDL has not yet heard of any
+// focus, the game window, which ShowWindow gave the focus.
+SDL_Window* SdlPlatform::FocusWindow() const {
+  SDL_Window* focus = SDL_GetKeyboardFocus();
+  return focus ? focus : window_;
+}
+
 int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
                                 const std::string& caption, unsigned type) {
   const bool yes_no = (type & kBoxButtonMask) == MB_YESNO;
@@ -147,7 +155,7 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
   };
   SDL_MessageBoxData box{};
   box.flags = SdlBoxFlags(type) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
-  box.window = owner == BoxOwner::kFocusWindow ? SDL_GetKeyboardFocus() : nullptr;
+  box.window = owner == BoxOwner::kFocusWindow ? FocusWindow() : nullptr;
   box.title = caption.c_str();
   box.message = text.c_str();
   box.numbuttons = yes_no ? 2 : 1;
@@ -169,7 +177,9 @@ bool SdlPlatform::RegisterWindowClass() {
   if (!TryAFewTimes(StartVideoOnADisplay)) return false;
   video_ = true;
   RequestPixelFormat();
-  SDL_DisableScreenSaver();
+  // SDL holds the screen saver off from its start; the game does so only
+  // while its window is the active one (see TranslateEvent).
+  SDL_EnableScreenSaver();
   return true;
 }
 
@@ -238,6 +248,11 @@ void SdlPlatform::ShowWindow() {
   if (!window_) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
+  SDL_SetWindowInputFocus(window_);
+  SDL_DisableScreenSaver();  // the window is now the active one
+  // SDL learns of the focus from the events; the reader's boxes during
+  // start-up need it. The events stay queued for the loop.
+  SDL_PumpEvents();
 }
 
 // SDL has no device context; the window's own drawable stands for it.
@@ -311,6 +326,12 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
     case SDL_KEYUP: {
       const int vk = VirtualKeyFromSdl(sdl_event.key.keysym.sym);
       if (vk < 0) return false;
+      // A key pressed with Alt held is a system key, which the game leaves
+      // alone; its release still passes, so that nothing stays held.
+      if (sdl_event.type == SDL_KEYDOWN &&
+          (sdl_event.key.keysym.mod & KMOD_ALT) != 0) {
+        return false;
+      }
       event = Event{sdl_event.type == SDL_KEYDOWN ? EventCode::kKeyDown
                                                   : EventCode::kKeyUp,
                     static_cast<uint32_t>(vk), 0};
@@ -322,11 +343,24 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
           event = Event{EventCode::kClose, 0, 0};
           return true;
         case SDL_WINDOWEVENT_MINIMIZED:
+          SDL_EnableScreenSaver();
           event = Event{EventCode::kActivate, MakeLong(0, 1), 0};
           return true;
-        case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+          SDL_DisableScreenSaver();
+          event = ActivateEvent();
+          return true;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          SDL_EnableScreenSaver();
+          // Keys held now are let go: their releases would go to another
+          // window and the game would walk on by itself. The game never
+          // released them.
+          for (const Event& release : ReleaseHeldKeys(held_keys_)) {
+            pending_.push_back(release);
+          }
+          event = ActivateEvent();
+          return true;
+        case SDL_WINDOWEVENT_RESTORED:
           event = ActivateEvent();
           return true;
         case SDL_WINDOWEVENT_SIZE_CHANGED: {
@@ -347,9 +381,17 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
 }
 
 bool SdlPlatform::PeekEvent(Event& event) {
+  if (!pending_.empty()) {
+    event = pending_.front();
+    pending_.pop_front();
+    return true;
+  }
   SDL_Event sdl_event;
   while (SDL_PollEvent(&sdl_event)) {
-    if (TranslateEvent(sdl_event, event)) return true;
+    if (TranslateEvent(sdl_event, event)) {
+      NoteKeyEvent(held_keys_, event);
+      return true;
+    }
   }
   if (quit_posted_) {
     quit_posted_ = false;

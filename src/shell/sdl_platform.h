@@ -3,7 +3,10 @@
 
 #include <SDL.h>
 
+#include <deque>
+
 #include "shell/frame_pacer.h"
+#include "shell/held_keys.h"
 #include "shell/platform.h"
 
 namespace vorbexia {
@@ -52,6 +55,7 @@ class SdlPlatform final : public Platform {
   bool TranslateEvent(const SDL_Event& sdl_event, Event& event);
   Event ActivateEvent() const;
   void ChoosePacing();
+  SDL_Window* FocusWindow() const;
   void WaitForFrameDeadline();
 
   bool paced_;
@@ -60,6 +64,8 @@ class SdlPlatform final : public Platform {
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   FramePacer pacer_;
+  HeldKeys held_keys_;
+  std::deque<Event> pending_;  // made here, taken before SDL's own events
 };
 
 }  // namespace vorbexia

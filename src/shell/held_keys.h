@@ -1,0 +1,22 @@
+// The keys the window has seen pressed and not yet released, so that they
+// can be let go when the window loses the keyboard focus.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "shell/platform.h"
+
+namespace vorbexia {
+
+struct HeldKeys {
+  std::array<bool, 256> down{};  // by virtual-key code
+};
+
+// Follows a key-down or key-up event; other events change nothing.
+void NoteKeyEvent(HeldKeys& held, const Event& event);
+
+// Key-up events for every held key, lowest code first; afterwards none is held.
+std::vector<Event> ReleaseHeldKeys(HeldKeys& held);
+
+}  // namespace vorbexia
