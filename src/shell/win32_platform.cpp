@@ -1,0 +1,226 @@
+#include "shell/win32_platform.h"
+
+#include "shell/frame_pacer.h"
+#include "shell/win32_messages.h"
+
+// After the game's own headers: windows.h defines MB_OK, IDYES and the rest
+// as macros of the same values, and CreateWindow as a macro of its own.
+#include <windows.h>
+#undef CreateWindow
+
+namespace vorbexia {
+namespace {
+
+constexpr char kClassName[] = "Vorbexia";
+
+constexpr DWORD kWindowedExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kFullscreenExStyle = WS_EX_APPWINDOW;
+constexpr DWORD kFullscreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+// Double-buffered RGBA for OpenGL in a window, the given colour bits and a
+// 16-bit depth buffer; no alpha, accumulation, stencil or auxiliary buffers.
+PIXELFORMATDESCRIPTOR PixelFormatRequest(int color_bits) {
+  PIXELFORMATDESCRIPTOR request{};
+  request.nSize = sizeof request;
+  request.nVersion = 1;
+  request.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+  request.iPixelType = PFD_TYPE_RGBA;
+  request.cColorBits = static_cast<BYTE>(color_bits);
+  request.cDepthBits = 16;
+  request.iLayerType = PFD_MAIN_PLANE;
+  return request;
+}
+
+uint64_t NowNs() {
+  LARGE_INTEGER counter{}, frequency{};
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  const uint64_t ticks = uint64_t(counter.QuadPart), per_second = uint64_t(frequency.QuadPart);
+  return ticks / per_second * 1'000'000'000ull + ticks % per_second * 1'000'000'000ull / per_second;
+}
+
+class Win32Platform final : public Platform {
+ public:
+  explicit Win32Platform(bool paced) : paced_(paced) {
+    // Sleep's default tick is 15.6 ms, too coarse for 1/60 s deadlines.
+    if (paced_) timeBeginPeriod(1);
+  }
+  ~Win32Platform() override {
+    if (paced_) timeEndPeriod(1);
+  }
+
+  int ShowMessageBox(BoxOwner owner, const std::string& text, const std::string& caption,
+                     unsigned type) override {
+    HWND owner_window = owner == BoxOwner::kFocusWindow ? GetFocus() : nullptr;
+    return MessageBoxA(owner_window, text.c_str(), caption.c_str(), type);
+  }
+
+  bool RegisterWindowClass() override {
+    instance_ = GetModuleHandleA(nullptr);
+    WNDCLASSA window_class{};
+    window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    window_class.lpfnWndProc = &Win32Platform::WindowProc;
+    window_class.hInstance = instance_;
+    window_class.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    window_class.lpszClassName = kClassName;
+    return RegisterClassA(&window_class) != 0;
+  }
+
+  bool UnregisterWindowClass() override { return UnregisterClassA(kClassName, instance_) != 0; }
+
+  // A temporary change for this run only: 800 x 600 at 16 bits per pixel.
+  bool ChangeDisplayMode(int width, int height, int bits) override {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmBitsPerPel = static_cast<DWORD>(bits);
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+  }
+
+  void RestoreDisplayMode() override { ChangeDisplaySettingsA(nullptr, 0); }
+
+  void ShowCursor(bool show) override { ::ShowCursor(show ? TRUE : FALSE); }
+
+  bool CreateWindow(const std::string& title, int width, int height, bool fullscreen) override {
+    const DWORD ex_style = fullscreen ? kFullscreenExStyle : kWindowedExStyle;
+    const DWORD style = fullscreen ? kFullscreenStyle : kWindowedStyle;
+    RECT outer{0, 0, width, height};
+    // The frame and caption are added around 800 x 600, so the picture is
+    // not squeezed into a smaller client area as it always was.
+    if (!fullscreen) AdjustWindowRectEx(&outer, style, FALSE, ex_style);
+    // The creation data lets the window procedure find this object.
+    window_ = CreateWindowExA(ex_style, kClassName, title.c_str(), style, 0, 0,
+                              outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                              nullptr, instance_, this);
+    return window_ != nullptr;
+  }
+
+  bool DestroyWindow() override {
+    const bool destroyed = ::DestroyWindow(window_) != 0;
+    window_ = nullptr;
+    return destroyed;
+  }
+
+  void ShowWindow() override {
+    ::ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+  }
+
+  bool GetDeviceContext() override {
+    device_context_ = GetDC(window_);
+    return device_context_ != nullptr;
+  }
+
+  bool ReleaseDeviceContext() override {
+    const bool released = ReleaseDC(window_, device_context_) != 0;
+    device_context_ = nullptr;
+    return released;
+  }
+
+  bool ChoosePixelFormat(int color_bits) override {
+    pixel_format_request_ = PixelFormatRequest(color_bits);
+    pixel_format_ = ::ChoosePixelFormat(device_context_, &pixel_format_request_);
+    return pixel_format_ != 0;
+  }
+
+  bool SetPixelFormat() override {
+    return ::SetPixelFormat(device_context_, pixel_format_, &pixel_format_request_) != FALSE;
+  }
+
+  bool CreateContext() override {
+    context_ = wglCreateContext(device_context_);
+    return context_ != nullptr;
+  }
+
+  bool MakeContextCurrent() override {
+    if (!wglMakeCurrent(device_context_, context_)) return false;
+    SyncSwapsToTheDisplay();
+    return true;
+  }
+
+  bool DetachContext() override { return wglMakeCurrent(nullptr, nullptr) != FALSE; }
+
+  bool DeleteContext() override {
+    const bool deleted = wglDeleteContext(context_) != FALSE;
+    context_ = nullptr;
+    return deleted;
+  }
+
+  bool HasCurrentContext() override { return wglGetCurrentContext() != nullptr; }
+
+  // Events queued by the window procedure come first; then the thread's
+  // message queue is drained into it until an event turns up.
+  bool PeekEvent(Event& event) override {
+    MSG message;
+    while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        event = Event{EventCode::kQuit, static_cast<uint32_t>(message.wParam), 0};
+        return true;
+      }
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (messages_.events.empty()) return false;
+    event = messages_.events.front();
+    messages_.events.pop_front();
+    return true;
+  }
+
+  void PostQuit() override { PostQuitMessage(0); }
+
+  void SwapBuffers() override {
+    ::SwapBuffers(device_context_);
+    if (paced_) WaitForFrameDeadline();
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+      const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+      SetWindowLongPtrA(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self != nullptr && TakeWindowMessage(self->messages_, message, wparam, lparam)) return 0;
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+
+  // Every speed is a step per frame: no more than 60 frames per second. The
+  // display's vertical sync where the driver offers it, the deadline always.
+  void SyncSwapsToTheDisplay() {
+    using SwapInterval = BOOL(WINAPI*)(int);
+    // Through void(*)(): GCC's way of saying that the type is known.
+    const auto set_interval = reinterpret_cast<SwapInterval>(
+        reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT")));
+    if (set_interval != nullptr) set_interval(1);
+  }
+
+  void WaitForFrameDeadline() {
+    const uint64_t wait_ns = NextFrameWait(pacer_, NowNs());
+    // Whole milliseconds, rounded up: never shown before the deadline.
+    if (wait_ns > 0) Sleep(static_cast<DWORD>((wait_ns + 999'999) / 1'000'000));
+  }
+
+  bool paced_;
+  HINSTANCE instance_ = nullptr;
+  HWND window_ = nullptr;
+  HDC device_context_ = nullptr;
+  HGLRC context_ = nullptr;
+  PIXELFORMATDESCRIPTOR pixel_format_request_{};
+  int pixel_format_ = 0;
+  WindowMessages messages_;
+  FramePacer pacer_;
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> MakeWin32Platform(bool paced) {
+  return std::make_unique<Win32Platform>(paced);
+}
+
+}  // namespace vorbexia
