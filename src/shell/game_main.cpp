@@ -52,6 +52,8 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
       BoxOwner::kNone, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
       "Wybor trybu", MB_YESNO | MB_ICONQUESTION);
   if (answer == IDNO) state.fullscreen = false;
+  // Asked to end while the question was open: no window at all.
+  if (platform.QuitRequested()) return 0;
 
   GameWindow window{platform, renderer};
   if (!CreateGameWindow(window, state, kTitle, kWidth, kHeight, kBits,

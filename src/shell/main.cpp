@@ -5,10 +5,12 @@
 
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
+#include "shell/quit_signal.h"
 #include "shell/sdl_platform.h"
 
 int main() {
   using namespace vorbexia;
+  InstallQuitSignalHandlers();
   SdlPlatform platform;
   GlRenderer renderer([&platform](const char* text) {
     platform.ShowMessageBox(BoxOwner::kFocusWindow, text, "Error", MB_OK);

@@ -10,6 +10,7 @@
 #include "shell/glx_pixel_format.h"
 #include "shell/held_keys.h"
 #include "shell/key_map.h"
+#include "shell/quit_signal.h"
 
 namespace vorbexia {
 namespace {
@@ -126,7 +127,12 @@ bool StartVideoOnADisplay() {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(bool paced) : paced_(paced) { SDL_SetMainReady(); }
+SdlPlatform::SdlPlatform(bool paced) : paced_(paced) {
+  SDL_SetMainReady();
+  // SDL's own handlers would turn SIGINT and SIGTERM into a quit event that
+  // nobody reads while a box is open; the game has its own (quit_signal.h).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+}
 
 SdlPlatform::~SdlPlatform() {
   if (context_) SDL_GL_DeleteContext(context_);
@@ -161,10 +167,17 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
   box.numbuttons = yes_no ? 2 : 1;
   box.buttons = yes_no ? yes_no_buttons : ok_button;
 
-  LogBox(caption, text);
   const int refusal = yes_no ? IDNO : IDOK;
+  // Once the game is asked to end no box is shown, and a box ended by the
+  // signal is refused, not shown again.
+  if (QuitSignalled()) return refusal;
+  LogBox(caption, text);
   int answer = refusal;
-  if (!TryAFewTimes([&] { return SDL_ShowMessageBox(&box, &answer) == 0; })) {
+  const bool shown = TryAFewTimes([&] {
+    return SDL_ShowMessageBox(&box, &answer) == 0 || QuitSignalled();
+  });
+  if (QuitSignalled()) return refusal;
+  if (!shown) {
     // No box can be shown (no display): the player still gets the words.
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     std::fflush(stderr);
@@ -381,6 +394,10 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
 }
 
 bool SdlPlatform::PeekEvent(Event& event) {
+  if (QuitSignalled()) {
+    event = Event{EventCode::kQuit, 0, 0};
+    return true;
+  }
   if (!pending_.empty()) {
     event = pending_.front();
     pending_.pop_front();
@@ -402,6 +419,8 @@ bool SdlPlatform::PeekEvent(Event& event) {
 }
 
 void SdlPlatform::PostQuit() { quit_posted_ = true; }
+
+bool SdlPlatform::QuitRequested() { return QuitSignalled(); }
 
 void SdlPlatform::WaitForFrameDeadline() {
   const uint64_t wait_ns = NextFrameWait(pacer_, NowNs());

@@ -46,6 +46,7 @@ class SdlPlatform final : public Platform {
 
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
+  bool QuitRequested() override;
 
   void SwapBuffers() override;
 

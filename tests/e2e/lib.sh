@@ -188,3 +188,25 @@ expect_box_logged() {
   grep -qxF "$1" "$VORBEXIA_BOX_LOG" 2>/dev/null ||
     fail "no box \"$1\"; boxes: $(cat "$VORBEXIA_BOX_LOG" 2>/dev/null)"
 }
+
+# end_by_signal SIGNAL: sends SIGNAL to the game, which must end within five
+# seconds and leave no process of its own behind (such as a box's).
+end_by_signal() {
+  local children
+  children=$(ps -o pid= --ppid "$GAME_PID" | tr -d ' ')
+  kill -s "$1" "$GAME_PID" || fail "could not send $1"
+  wait_game 5
+  local child
+  for child in $children; do
+    kill -0 "$child" 2>/dev/null && fail "process $child outlived the game"
+  done
+  return 0
+}
+
+# expect_no_window NAME...: none of these windows is on screen.
+expect_no_window() {
+  local name
+  for name in "$@"; do
+    [ -z "$(window_id "$name")" ] || fail "window \"$name\" left on screen"
+  done
+}

@@ -73,6 +73,13 @@ TEST_F(GameMainTest, AnswerYesAsksForFullscreen) {
   EXPECT_EQ(Count("RestoreDisplayMode"), 1);
 }
 
+TEST_F(GameMainTest, QuitRequestedDuringTheModeQuestionEndsTheGameThere) {
+  platform.on_box = [this](const ShownBox&) { platform.quit_requested = true; };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(platform.log,
+            Log{"Box Wybor trybu: Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE"});
+}
+
 TEST_F(GameMainTest, RobotsAreSetUpFromTheSeedBeforeTheQuestion) {
   platform.Push(EventCode::kKeyDown, kKeyEscape);
   Run(1);

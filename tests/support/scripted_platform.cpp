@@ -13,6 +13,7 @@ int ScriptedPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
                                      unsigned type) {
   boxes.push_back(ShownBox{owner, text, caption, type});
   log.push_back("Box " + caption + ": " + text);
+  if (on_box) on_box(boxes.back());
   const bool yes_no = (type & kBoxButtonMask) == MB_YESNO;
   if (answers.empty()) return yes_no ? IDNO : IDOK;
   const int answer = answers.front();

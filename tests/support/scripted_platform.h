@@ -34,6 +34,10 @@ class ScriptedPlatform : public Platform {
   std::function<void(int swap)> on_swap;
   // Whether a context is current (set by MakeContextCurrent/DetachContext).
   bool context_current = false;
+  // What QuitRequested answers; a test sets it, e.g. from on_box.
+  bool quit_requested = false;
+  // Runs when a box is shown, before it is answered.
+  std::function<void(const ShownBox& box)> on_box;
 
   int ShowMessageBox(BoxOwner owner, const std::string& text,
                      const std::string& caption, unsigned type) override;
@@ -58,6 +62,7 @@ class ScriptedPlatform : public Platform {
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
   void SwapBuffers() override;
+  bool QuitRequested() override { return quit_requested; }
 
   // Queues an event for the loop.
   void Push(EventCode code, uint32_t wparam = 0, uint32_t lparam = 0) {

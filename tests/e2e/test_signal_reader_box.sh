@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SIGINT while the reader's "Error" box is open ends the game at once: no
+# box, no window, no further box.
+source "$(dirname "$0")/lib.sh"
+GAME=$(realpath "$1")
+
+mkdir -p "$E2E_TMP/run/textures"
+cp textures/*.bmp "$E2E_TMP/run/textures/"
+: >"$E2E_TMP/run/textures/qq.bmp"
+cd "$E2E_TMP/run" || fail "no folder to run in"
+
+start_xvfb 1024x768x24
+start_game "$GAME"
+answer_box "Wybor trybu" Escape
+wait_window "Error" 20 >/dev/null
+sleep 0.5
+end_by_signal INT
+expect_no_window Error ERROR Vorbexia
+grep -q "^ERROR:" "$VORBEXIA_BOX_LOG" && fail "a box came after the signal"
+echo "ok: SIGINT during the reader's box ends the game, nothing left"
