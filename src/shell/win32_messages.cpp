@@ -6,22 +6,17 @@ namespace vorbexia {
 namespace {
 
 void Queue(WindowMessages& messages, EventCode code, uint64_t wparam, int64_t lparam) {
-  messages.events.push_back(
-      Event{code, static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam)});
+  const Event event{code, static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam)};
+  NoteKeyEvent(messages.held_keys, event);
+  messages.events.push_back(event);
 }
 
-// A key whose release goes to another window would stay held for ever;
-// losing the focus lets go of every held key, as the game's keys then see.
-void ReleaseHeldKeys(WindowMessages& messages) {
-  for (uint32_t key = 0; key < messages.held_keys.size(); ++key) {
-    if (!messages.held_keys[key]) continue;
-    messages.held_keys[key] = false;
-    Queue(messages, EventCode::kKeyUp, key, 0);
+// Keys held now are let go: their releases would go to another window and
+// the game would walk on by itself. The game never released them.
+void LetGoOfHeldKeys(WindowMessages& messages) {
+  for (const Event& release : ReleaseHeldKeys(messages.held_keys)) {
+    messages.events.push_back(release);
   }
-}
-
-void TrackKey(WindowMessages& messages, uint64_t key, bool down) {
-  if (key < messages.held_keys.size()) messages.held_keys[key] = down;
 }
 
 }  // namespace
@@ -30,11 +25,11 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
                        int64_t lparam) {
   switch (message) {
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) ReleaseHeldKeys(messages);
+      if (LOWORD(wparam) == WA_INACTIVE) LetGoOfHeldKeys(messages);
       Queue(messages, EventCode::kActivate, wparam, 0);
       return true;
     case WM_KILLFOCUS:
-      ReleaseHeldKeys(messages);
+      LetGoOfHeldKeys(messages);
       return false;
     case WM_SYSCOMMAND:
       if (wparam != SC_SCREENSAVE && wparam != SC_MONITORPOWER) return false;
@@ -45,7 +40,6 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
       return true;
     case WM_KEYDOWN:
     case WM_KEYUP:
-      TrackKey(messages, wparam, message == WM_KEYDOWN);
       Queue(messages, message == WM_KEYDOWN ? EventCode::kKeyDown : EventCode::kKeyUp, wparam, 0);
       return true;
     case WM_SIZE:

@@ -3,17 +3,17 @@
 // them), and the key-ups of held keys when the window loses the focus.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <deque>
 
+#include "shell/held_keys.h"
 #include "shell/platform.h"
 
 namespace vorbexia {
 
 struct WindowMessages {
-  std::deque<Event> events;          // for PeekEvent, oldest first
-  std::array<bool, 256> held_keys{};  // by virtual-key code, as queued
+  std::deque<Event> events;  // for PeekEvent, oldest first
+  HeldKeys held_keys;        // as queued
 };
 
 // Queues the events of one message. True when the game handles the message

@@ -139,7 +139,7 @@ class Win32Platform final : public Platform {
 
   bool MakeContextCurrent() override {
     if (!wglMakeCurrent(device_context_, context_)) return false;
-    SyncSwapsToTheDisplay();
+    ChoosePacing();
     return true;
   }
 
@@ -190,14 +190,24 @@ class Win32Platform final : public Platform {
     return DefWindowProcA(window, message, wparam, lparam);
   }
 
-  // Every speed is a step per frame: no more than 60 frames per second. The
-  // display's vertical sync where the driver offers it, the deadline always.
-  void SyncSwapsToTheDisplay() {
+  // Every speed is a step per frame, so no more than 60 frames per second:
+  // vsync only where the display's refresh rate is a whole multiple of 60 Hz
+  // and the driver offers wglSwapIntervalEXT; elsewhere the clock paces.
+  void ChoosePacing() {
     using SwapInterval = BOOL(WINAPI*)(int);
     // Through void(*)(): GCC's way of saying that the type is known.
     const auto set_interval = reinterpret_cast<SwapInterval>(
         reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT")));
-    if (set_interval != nullptr) set_interval(1);
+    // 0 and 1 stand for the hardware's default rate, which nobody tells.
+    const int reported_hz = GetDeviceCaps(device_context_, VREFRESH);
+    const int refresh_hz = reported_hz > 1 ? reported_hz : 0;
+    const int interval = paced_ ? SwapIntervalFor(refresh_hz) : 0;
+    bool vsync_set = false;
+    if (set_interval != nullptr) {
+      vsync_set = set_interval(interval) != FALSE && interval > 0;
+      if (interval > 0 && !vsync_set) set_interval(0);
+    }
+    pacer_ = PacerForDisplay(refresh_hz, vsync_set);
   }
 
   void WaitForFrameDeadline() {
