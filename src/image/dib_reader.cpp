@@ -71,10 +71,25 @@ std::unique_ptr<RgbImage> ReadDibMemory(const uint8_t* data, size_t size, const 
   return image;
 }
 
+std::unique_ptr<RgbImage> ReadDibMapped(const MappedFile& file, const ReaderBox& box) {
+  // No box shows while the read is guarded; its text waits until after.
+  std::string text;
+  std::unique_ptr<RgbImage> image;
+  const bool whole = file.ReadGuarded([&](const uint8_t* data, size_t size) {
+    image = ReadDibMemory(data, size, [&](const char* failure) { text = failure; });
+  });
+  if (!whole) {  // cut short while read: whatever was decoded is not the picture
+    image.reset();
+    text = kConversionError;
+  }
+  if (!text.empty()) box(text.c_str());  // while the file is still mapped
+  return image;
+}
+
 std::unique_ptr<RgbImage> ReadDibFile(const char* name, const ReaderBox& box) {
   if (name != nullptr) {
     if (const std::unique_ptr<MappedFile> file = MappedFile::Open(name)) {
-      return ReadDibMemory(file->data(), file->size(), box);
+      return ReadDibMapped(*file, box);
     }
   }
   // Nothing of the file is held any more when the box shows.

@@ -12,6 +12,8 @@
 
 namespace vorbexia {
 
+class MappedFile;
+
 // Shows one of the reader's boxes: caption "Error", one OK button, owned by
 // the window with the keyboard focus.
 using ReaderBox = std::function<void(const char* text)>;
@@ -19,6 +21,10 @@ using ReaderBox = std::function<void(const char* text)>;
 // Reads and decodes a bitmap file. On failure the box has shown exactly one
 // text and the result is empty.
 std::unique_ptr<RgbImage> ReadDibFile(const char* name, const ReaderBox& box);
+
+// ReadDibFile's work on a file already mapped. A file cut short while it is
+// read gives "Image file conversion error.".
+std::unique_ptr<RgbImage> ReadDibMapped(const MappedFile& file, const ReaderBox& box);
 
 // Decodes the bytes of a whole bitmap file held in memory; the boxes and the
 // result as for ReadDibFile, apart from the open failure.

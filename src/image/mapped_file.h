@@ -1,8 +1,10 @@
 // A whole file mapped read-only into memory, released when the object goes.
+// One implementation per platform (mapped_file.cpp for POSIX).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace vorbexia {
@@ -24,11 +26,19 @@ class MappedFile {
   const uint8_t* data() const { return data_; }
   size_t size() const { return size_; }
 
- private:
-  MappedFile(int descriptor, const uint8_t* data, size_t size)
-      : descriptor_(descriptor), data_(data), size_(size) {}
+  // Calls `read` with the file's bytes. Should the file be cut short by
+  // someone else meanwhile, the bytes it lost read as zeros instead of ending
+  // the program, and the result is false.
+  using Reader = std::function<void(const uint8_t* data, size_t size)>;
+  bool ReadGuarded(const Reader& read) const;
 
-  int descriptor_;
+ private:
+  MappedFile(intptr_t file, intptr_t mapping, const uint8_t* data, size_t size);
+
+  // The platform's handles of the open file and of its mapping, as plain
+  // integers (POSIX needs only the first).
+  intptr_t file_;
+  [[maybe_unused]] intptr_t mapping_;
   const uint8_t* data_;
   size_t size_;
 };
