@@ -8,6 +8,13 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev)
 
+# Windows: the mingw-w64 cross compiler (posix threads) and zip for
+# tools/build-windows; Wine, GoogleTest's sources and the virtual display for
+# ./test --windows (Wine draws OpenGL through the system's libGL).
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix zip)
+WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
+                       xvfb xauth xdotool x11-utils imagemagick)
+
 # ensure_packages NAME...: installs the missing ones with apt-get when run as
 # root; otherwise prints the one apt-get line to run and stops.
 ensure_packages() {
