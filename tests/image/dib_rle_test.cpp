@@ -125,10 +125,11 @@ TEST(DibRle8, StopsWhenThePositionLeavesTheLastRow) {
 }
 
 TEST(DibRle8, LongStreamsPastTheRowEndAreSkippedRunByRun) {
+  constexpr uint8_t kPastTheEnd[8] = {255, 3, 0, 3, 3, 3, 3, 0};  // a run, an absolute block
   Bytes stream;
-  stream.data.reserve(size_t{16} << 20);
   stream.U8({1, 1});
-  for (int i = 0; i < (4 << 20); ++i) stream.U8({255, 3, 0, 3, 3, 3, 3, 0});  // runs, absolute blocks
+  stream.data.resize(2 + (size_t{32} << 20));
+  for (size_t i = 2; i < stream.size(); ++i) stream.data[i] = kPastTheEnd[(i - 2) % 8];
   stream.U8({0, 0, 1, 2, 0, 1});
   auto image = DecodeRle(HeaderWithPalette(1, 2, 8, kRle8, 4), stream);
   ASSERT_NE(image, nullptr);
