@@ -9,18 +9,31 @@ namespace vorbexia {
 namespace {
 
 // An existing file, opened for reading while others may read it too; never
-// created. A directory or a file locked against readers does not open.
+// created. A directory, or a file that someone is writing, does not open.
 HANDLE OpenForReading(const char* name) {
   return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
-// Closes the handle unless it is the failure value.
+HANDLE HandleOf(intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+intptr_t ValueOf(HANDLE handle) { return reinterpret_cast<intptr_t>(handle); }
+
+// Closes the handle unless it was handed on (or is the failure value).
 struct HandleGuard {
   HANDLE handle;
   ~HandleGuard() {
     if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   }
 };
+
+// Only files on a disk, of at least one byte and at most what the address
+// space holds.
+bool HasMappableSize(HANDLE file, size_t& size) {
+  LARGE_INTEGER length{};
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &length)) return false;
+  if (length.QuadPart <= 0 || uint64_t(length.QuadPart) > SIZE_MAX) return false;
+  size = size_t(length.QuadPart);
+  return true;
+}
 
 }  // namespace
 
@@ -29,34 +42,41 @@ bool CanOpenForReading(const char* name) {
   return file.handle != INVALID_HANDLE_VALUE;
 }
 
+MappedFile::MappedFile(intptr_t file, intptr_t mapping, const uint8_t* data, size_t size)
+    : file_(file), mapping_(mapping), data_(data), size_(size) {}
+
 std::unique_ptr<MappedFile> MappedFile::Open(const char* name) {
-  const HandleGuard file{OpenForReading(name)};
+  HandleGuard file{OpenForReading(name)};
   if (file.handle == INVALID_HANDLE_VALUE) return nullptr;
-  LARGE_INTEGER length{};
-  if (GetFileType(file.handle) != FILE_TYPE_DISK || !GetFileSizeEx(file.handle, &length) ||
-      length.QuadPart <= 0 || uint64_t(length.QuadPart) > SIZE_MAX) {
-    return nullptr;
-  }
+  size_t size = 0;
+  if (!HasMappableSize(file.handle, size)) return nullptr;
   // The whole file, read-only; an empty file has no mapping.
-  const HandleGuard mapping{CreateFileMappingA(file.handle, nullptr, PAGE_READONLY, 0, 0, nullptr)};
+  HandleGuard mapping{CreateFileMappingA(file.handle, nullptr, PAGE_READONLY, 0, 0, nullptr)};
   if (mapping.handle == nullptr) return nullptr;
   const void* view = MapViewOfFile(mapping.handle, FILE_MAP_READ, 0, 0, 0);
   if (view == nullptr) return nullptr;
-  // The view keeps the mapping and the file open until it is unmapped, so
-  // both handles are closed on the way out; the object holds the view only.
-  auto* mapped = new (std::nothrow)
-      MappedFile(-1, static_cast<const uint8_t*>(view), size_t(length.QuadPart));
+  auto* mapped = new (std::nothrow) MappedFile(ValueOf(file.handle), ValueOf(mapping.handle),
+                                               static_cast<const uint8_t*>(view), size);
   if (mapped == nullptr) {
     UnmapViewOfFile(view);
     return nullptr;
   }
+  file.handle = mapping.handle = nullptr;  // the object owns them now
   return std::unique_ptr<MappedFile>(mapped);
 }
 
-// Unmapping the view lets go of the mapping and of the file with it.
+// The view, the mapping, then the file.
 MappedFile::~MappedFile() {
-  (void)descriptor_;  // no descriptor on Windows
   UnmapViewOfFile(data_);
+  CloseHandle(HandleOf(mapping_));
+  CloseHandle(HandleOf(file_));
+}
+
+// While the file is open here only for reading, nobody can write to it, and
+// a mapped file cannot be cut short on Windows: its bytes stay.
+bool MappedFile::ReadGuarded(const Reader& read) const {
+  read(data_, size_);
+  return true;
 }
 
 }  // namespace vorbexia

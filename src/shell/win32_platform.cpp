@@ -1,5 +1,7 @@
 #include "shell/win32_platform.h"
 
+#include <cstdio>
+
 #include "shell/frame_pacer.h"
 #include "shell/win32_messages.h"
 
@@ -32,6 +34,19 @@ PIXELFORMATDESCRIPTOR PixelFormatRequest(int color_bits) {
   return request;
 }
 
+// Tests read the texts of the boxes from the file named here, one
+// "caption: text" line each (as on SDL); the player sees only the boxes.
+void LogBox(const std::string& caption, const std::string& text) {
+  char path[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableA("VORBEXIA_BOX_LOG", path, sizeof path);
+  if (length == 0 || length >= sizeof path) return;
+  // Binary: one "\n" per line, as the tests read it on Linux.
+  if (std::FILE* log = std::fopen(path, "ab")) {
+    std::fprintf(log, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fclose(log);
+  }
+}
+
 uint64_t NowNs() {
   LARGE_INTEGER counter{}, frequency{};
   QueryPerformanceCounter(&counter);
@@ -52,6 +67,7 @@ class Win32Platform final : public Platform {
 
   int ShowMessageBox(BoxOwner owner, const std::string& text, const std::string& caption,
                      unsigned type) override {
+    LogBox(caption, text);
     HWND owner_window = owner == BoxOwner::kFocusWindow ? GetFocus() : nullptr;
     return MessageBoxA(owner_window, text.c_str(), caption.c_str(), type);
   }

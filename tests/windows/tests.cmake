@@ -51,3 +51,17 @@ vorbexia_windows_test_binary(image_tests image FILTER ${proc_filter} vorbexia_im
 vorbexia_windows_test_binary(shell_tests shell vorbexia_test_support)
 # The Win32 platform layer's own logic.
 vorbexia_windows_test_binary(win32_tests windows vorbexia_win32 vorbexia_image)
+
+# End-to-end under Wine and Xvfb, one at a time: tests/windows/test_*.sh.
+file(GLOB windows_e2e CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/test_*.sh)
+foreach(script ${windows_e2e})
+  get_filename_component(stem ${script} NAME_WE)
+  add_test(NAME e2e.${stem} COMMAND bash ${script} $<TARGET_FILE:vorbexia>
+           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  set_tests_properties(e2e.${stem} PROPERTIES LABELS e2e TIMEOUT 180 RUN_SERIAL TRUE)
+endforeach()
+add_executable(winctl ${CMAKE_CURRENT_LIST_DIR}/winctl.cpp)
+foreach(script ${windows_e2e})
+  get_filename_component(stem ${script} NAME_WE)
+  set_property(TEST e2e.${stem} APPEND PROPERTY ENVIRONMENT WINCTL=$<TARGET_FILE:winctl>)
+endforeach()

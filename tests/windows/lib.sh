@@ -1,0 +1,101 @@
+# Helpers for the Windows end-to-end tests: the cross-built game under Wine
+# on its own Xvfb. Builds on tests/e2e/lib.sh; source it and call
+# start_wine_xvfb first. Wine takes only real key events (XTEST), so keys go
+# to the focused window instead of being sent to a window.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
+WINE_RUN="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run.sh"
+
+# start_wine_xvfb GAME.exe: a fresh display, and a Wine prefix of the end-to-
+# end tests beside the game (one at a time; the unit tests have their own).
+start_wine_xvfb() {
+  export VORBEXIA_WINEPREFIX
+  VORBEXIA_WINEPREFIX="$(cd "$(dirname "$1")" && pwd)/wineprefix-e2e"
+  start_xvfb 1024x768x24
+}
+
+# Ends every Wine process of the prefix (the game, its desktop process and
+# the server) before the display goes.
+wine_cleanup() {
+  [ "$BASHPID" = "$MAIN_PID" ] || return 0
+  [ -n "${VORBEXIA_WINEPREFIX:-}" ] && WINEPREFIX=$VORBEXIA_WINEPREFIX wineserver -k 2>/dev/null
+  cleanup
+}
+trap wine_cleanup EXIT
+
+# start_game GAME.exe: the game under Wine in the current folder.
+start_game() {
+  "$WINE_RUN" "$1" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
+  GAME_PID=$!
+}
+
+# wine_key ID KEY...: gives window ID the focus, then types the keys.
+wine_key() {
+  local id=$1
+  shift
+  x_try xdotool windowfocus "$id"
+  sleep 0.1
+  x_try xdotool key "$@"
+}
+
+# answer_box CAPTION KEY: answers the box with that caption (y or Return:
+# Yes/OK, n: No). A box still being drawn may miss the key, so it is sent
+# again, but only after the box had two seconds to go: a key sent twice
+# would answer the next box too.
+answer_box() {
+  local id tries waited
+  id=$(wait_window "$1" 30)
+  for tries in 1 2 3 4 5; do
+    sleep 0.3
+    [ "$(window_id "$1")" = "$id" ] || return 0
+    x_try xdotool windowfocus "$id" || continue
+    sleep 0.1
+    [ "$(window_id "$1")" = "$id" ] || return 0
+    x_try xdotool key "$2"
+    for waited in $(seq 20); do
+      sleep 0.1
+      [ "$(window_id "$1")" = "$id" ] || return 0
+    done
+  done
+  fail "the box \"$1\" did not take $2"
+}
+
+# press KEY [SECONDS]: holds the key in the game window (0.2 s by default).
+press() {
+  local id
+  id=$(wait_window "Vorbexia" 20)
+  x_try xdotool windowfocus "$id"
+  sleep 0.1
+  x_try xdotool keydown "$1"
+  sleep "${2:-0.2}"
+  xdotool keyup "$1" 2>>"$E2E_TMP/x_clients.log"  # the game may be gone
+}
+
+# start_windowed_wine GAME.exe: "n" to the mode question, the game window up
+# for a second.
+start_windowed_wine() {
+  start_wine_xvfb "$1"
+  start_game "$1"
+  answer_box "Wybor trybu" n
+  wait_window "Vorbexia" 30 >/dev/null
+  sleep 1
+}
+
+# window_geometry NAME: "WxH+X+Y" of the window titled NAME, as on screen.
+window_geometry() {
+  local info
+  info=$(x_try xwininfo -id "$(wait_window "$1" 20)") || fail "no geometry of \"$1\""
+  awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+       /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+       END { print w "x" h "+" x "+" y }' <<<"$info"
+}
+
+# expect_lit_maze FILE GEOMETRY: the frame there is lit and textured, not
+# black, not one flat colour.
+expect_lit_maze() {
+  local brightness colours
+  brightness=$(mean_brightness "$1" "$2")
+  colours=$(convert "$1" -crop "$2" +repage -format '%k' info:)
+  [ "$brightness" -ge 15 ] && [ "$brightness" -le 200 ] ||
+    fail "mean brightness $brightness of the frame"
+  [ "$colours" -ge 1000 ] || fail "only $colours colours in the frame"
+}
