@@ -1,7 +1,9 @@
 // vorbexia-sim: replays a key script headlessly and prints every state.
 //
 //   vorbexia-sim --seed S [--frames N] < script
+//   vorbexia-sim --demo FILE [--frames N]
 //
+// A demo gives the seed and the frames; its inactive frames step no world.
 // Bad input gets one line on standard error and exit code 2; nothing is
 // simulated then. A failed write gets one line and exit code 1.
 #include <cerrno>
@@ -12,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "world/demo_file.h"
 #include "world/replay.h"
 #include "world/replay_script.h"
 
@@ -32,13 +35,18 @@ int main(int argc, char** argv) {
   vorbexia::ReplayOptions options;
   std::string error;
   if (!vorbexia::ParseReplayOptions(args, options, error)) {
-    return Fail(error + " (usage: vorbexia-sim --seed S [--frames N] < script)");
+    return Fail(error + " (usage: vorbexia-sim --seed S [--frames N] < script,"
+                        " or vorbexia-sim --demo FILE [--frames N])");
   }
-  vorbexia::KeyScript script;
-  if (!vorbexia::ReadKeyScript(std::cin, script, error)) return Fail(error);
-
-  const uint64_t frames = options.frames.value_or(script.size());
-  vorbexia::RunReplay(options.seed, script, frames, std::cout);
+  vorbexia::Demo demo;
+  if (options.demo) {
+    if (!vorbexia::ReadDemoFile(*options.demo, demo, error)) return Fail(error);
+  } else {
+    demo.seed = options.seed;
+    if (!vorbexia::ReadKeyScript(std::cin, demo.frames, error)) return Fail(error);
+  }
+  const uint64_t frames = options.frames.value_or(demo.frames.size());
+  vorbexia::RunReplay(demo.seed, demo.frames, frames, std::cout);
   std::cout.flush();
   if (!std::cout) {
     std::fprintf(stderr, "vorbexia-sim: cannot write the states: %s\n", std::strerror(errno));

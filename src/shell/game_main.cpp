@@ -1,6 +1,9 @@
 #include "shell/game_main.h"
 
+#include <chrono>
+
 #include "shell/game_window.h"
+#include "world/replay.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -13,23 +16,45 @@ constexpr int kBits = 16;     // bits per pixel
 
 enum class FrameEnd { kGoOn, kLeave };
 
-// One frame: draw (only while the window is not minimised), the Esc test,
-// the victory test, the swap (always), then the keys.
-FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random) {
-  if (state.window_active && !window.renderer.DrawScene(state, random)) {
+void Record(GameSession& session, const FrameKeys& keys) {
+  if (session.recorder) session.recorder->RecordFrame(keys);
+}
+
+// One frame: draw (only while the window is not minimised; in a replay, as
+// the demo says), the Esc test, the victory test, the swap (always), then
+// the keys (in a replay, the demo's).
+FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random,
+                  GameSession& session) {
+  const FrameKeys* played =
+      session.replay ? &(*session.replay)[session.frames] : nullptr;
+  const bool stepped = played ? !played->inactive : state.window_active;
+  ++session.frames;
+  if (stepped && !window.renderer.DrawScene(state, random)) {
+    Record(session, FrameKeys{});  // the world stepped; no key acted
     return FrameEnd::kLeave;
   }
-  // The frame in which Esc is found is drawn but never shown.
-  if (state.keys[kKeyEscape]) return FrameEnd::kLeave;
+  // The frame in which Esc is found is drawn but never shown. A recording
+  // keeps its world step, so that a replay ends in the same state.
+  if (state.keys[kKeyEscape]) {
+    if (stepped) Record(session, FrameKeys{});
+    return FrameEnd::kLeave;
+  }
   const bool victory = AllRobotsDestroyed(state);
   window.platform.SwapBuffers();
+  if (played) SetFrameKeys(state, *played);
+  Record(session, KeysToApply(state, stepped));
   ApplyHeldKeys(state);
   // The winning frame is shown and its keys applied before the loop ends.
   return victory ? FrameEnd::kLeave : FrameEnd::kGoOn;
 }
 
+bool DemoOver(const GameSession& session) {
+  return session.replay && session.frames >= session.replay->size();
+}
+
 // Drains the event queue and runs a frame whenever it is empty; never waits.
-void RunMainLoop(GameWindow& window, GameState& state, Random& random) {
+void RunMainLoop(GameWindow& window, GameState& state, Random& random,
+                 GameSession& session) {
   Event event;
   for (;;) {
     if (window.platform.PeekEvent(event)) {
@@ -37,21 +62,38 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random) {
       GameWindowProc(window, state, event);
       continue;
     }
-    if (RunFrame(window, state, random) == FrameEnd::kLeave) return;
+    if (DemoOver(session)) return;
+    if (RunFrame(window, state, random, session) == FrameEnd::kLeave) return;
   }
+}
+
+void TimeMainLoop(GameWindow& window, GameState& state, Random& random,
+                  GameSession& session) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  RunMainLoop(window, state, random, session);
+  session.loop_ran = true;
+  session.loop_seconds =
+      std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool AskFullscreen(Platform& platform, const GameSession& session) {
+  if (session.fullscreen) return *session.fullscreen;
+  if (session.silent) return false;
+  const int answer = platform.ShowMessageBox(
+      BoxOwner::kNone, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
+      "Wybor trybu", MB_YESNO | MB_ICONQUESTION);
+  return answer != IDNO;
 }
 
 }  // namespace
 
 int GameMain(GameState& state, Platform& platform, Renderer& renderer,
-             uint32_t seed) {
+             GameSession& session) {
   Random random;
-  SeedRandom(random, seed);
+  SeedRandom(random, session.seed);
   SetupRobots(state, random);
-  const int answer = platform.ShowMessageBox(
-      BoxOwner::kNone, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
-      "Wybor trybu", MB_YESNO | MB_ICONQUESTION);
-  if (answer == IDNO) state.fullscreen = false;
+  if (!AskFullscreen(platform, session)) state.fullscreen = false;
   // Asked to end while the question was open: no window at all.
   if (platform.QuitRequested()) return 0;
 
@@ -67,15 +109,22 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
                             "ERROR", MB_ICONEXCLAMATION);
     return 0;
   }
-  RunMainLoop(window, state, random);
+  TimeMainLoop(window, state, random, session);
 
   DestroyGameWindow(window, state);
   // Depends only on the robots now, not on how the loop ended.
-  if (AllRobotsDestroyed(state)) {
+  if (AllRobotsDestroyed(state) && !session.silent) {
     platform.ShowMessageBox(BoxOwner::kNone, "GRATULACJE! WYGRALES!", "INFO",
                             MB_OK);
   }
   return 0;
+}
+
+int GameMain(GameState& state, Platform& platform, Renderer& renderer,
+             uint32_t seed) {
+  GameSession session;
+  session.seed = seed;
+  return GameMain(state, platform, renderer, session);
 }
 
 }  // namespace vorbexia

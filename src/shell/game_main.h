@@ -2,14 +2,39 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "shell/demo_recorder.h"
 #include "shell/platform.h"
 #include "shell/renderer.h"
 #include "world/game_state.h"
+#include "world/replay_script.h"
 
 namespace vorbexia {
 
+// How one game is run, from the command line; the defaults are the game as
+// it always was. The run writes back what the loop did.
+struct GameSession {
+  uint32_t seed = 0;
+  std::optional<bool> fullscreen;  // the mode question answered in advance
+  // Frames played from a demo instead of the keyboard's keys (Esc still
+  // quits); the loop ends after the last one.
+  const KeyScript* replay = nullptr;
+  // No boxes of the game's own: no mode question (windowed unless
+  // `fullscreen`), no victory box.
+  bool silent = false;
+  DemoRecorder* recorder = nullptr;  // every frame recorded here
+
+  bool loop_ran = false;      // the window came up and the main loop ran
+  uint64_t frames = 0;        // frames run by the main loop
+  double loop_seconds = 0.0;  // wall-clock time of the main loop
+};
+
 // Runs one whole game and returns the process result (always 0).
+int GameMain(GameState& state, Platform& platform, Renderer& renderer,
+             GameSession& session);
+
+// The game as it always was: the mode question, the keyboard, `seed`.
 int GameMain(GameState& state, Platform& platform, Renderer& renderer,
              uint32_t seed);
 

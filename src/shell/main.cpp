@@ -2,20 +2,30 @@
 #define SDL_MAIN_HANDLED
 
 #include <ctime>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "render/gl_renderer.h"
-#include "shell/game_main.h"
+#include "shell/game_launch.h"
 #include "shell/quit_signal.h"
 #include "shell/sdl_platform.h"
 
-int main() {
+int main(int argc, char** argv) {
   using namespace vorbexia;
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  Launch launch;
+  if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
+                                      launch, std::cout, std::cerr)) {
+    return *code;
+  }
   InstallQuitSignalHandlers();
-  SdlPlatform platform;
+  SdlPlatform platform(RunsPaced(launch));
+  // A timedemo runs unattended: whatever would be a box goes to stderr.
+  if (launch.session.silent) platform.SendBoxesToStderr();
   GlRenderer renderer([&platform](const char* text) {
     platform.ShowMessageBox(BoxOwner::kFocusWindow, text, "Error", MB_OK);
   });
   GameState state;
-  return GameMain(state, platform, renderer,
-                  static_cast<uint32_t>(std::time(nullptr)));
+  return RunLaunch(launch, state, platform, renderer, std::cout, std::cerr);
 }

@@ -173,7 +173,7 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
   if (QuitSignalled()) return refusal;
   LogBox(caption, text);
   int answer = refusal;
-  const bool shown = TryAFewTimes([&] {
+  const bool shown = boxes_ && TryAFewTimes([&] {
     return SDL_ShowMessageBox(&box, &answer) == 0 || QuitSignalled();
   });
   if (QuitSignalled()) return refusal;

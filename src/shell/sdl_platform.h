@@ -52,6 +52,10 @@ class SdlPlatform final : public Platform {
 
   SDL_Window* window() const { return window_; }
 
+  // From now on no box is shown: its caption and text go to standard error
+  // and it gets its refusal, as where there is no display.
+  void SendBoxesToStderr() { boxes_ = false; }
+
  private:
   bool TranslateEvent(const SDL_Event& sdl_event, Event& event);
   Event ActivateEvent() const;
@@ -60,6 +64,7 @@ class SdlPlatform final : public Platform {
   void WaitForFrameDeadline();
 
   bool paced_;
+  bool boxes_ = true;
   bool video_ = false;
   bool quit_posted_ = false;
   SDL_Window* window_ = nullptr;

@@ -20,19 +20,34 @@ void AppendInteger(std::string& line, int64_t value) {
 
 }  // namespace
 
-void ApplyFrameKeys(GameState& state, const FrameKeys& keys) {
-  // The script's keys go through the key table, as the window's key events
-  // do, so that the replay runs the game's own key actions.
+void SetFrameKeys(GameState& state, const FrameKeys& keys) {
   state.keys[kKeyUp] = keys.forward;
   state.keys[kKeyDown] = keys.backward;
   state.keys[kKeyRight] = keys.right;
   state.keys[kKeyLeft] = keys.left;
   state.keys[kKeySpace] = keys.fire;
+}
+
+FrameKeys KeysToApply(const GameState& state, bool stepped) {
+  FrameKeys keys;
+  keys.forward = state.keys[kKeyUp] != 0;
+  keys.backward = state.keys[kKeyDown] != 0;
+  keys.right = state.keys[kKeyRight] != 0;
+  keys.left = state.keys[kKeyLeft] != 0;
+  keys.fire = state.keys[kKeySpace] != 0;
+  keys.inactive = !stepped;
+  return keys;
+}
+
+void ApplyFrameKeys(GameState& state, const FrameKeys& keys) {
+  // The script's keys go through the key table, as the window's key events
+  // do, so that the replay runs the game's own key actions.
+  SetFrameKeys(state, keys);
   ApplyHeldKeys(state);
 }
 
 bool RunReplayFrame(GameState& state, Random& random, const FrameKeys& keys) {
-  AdvanceWorld(state, random);
+  if (!keys.inactive) AdvanceWorld(state, random);
   const bool victory = AllRobotsDestroyed(state);
   ApplyFrameKeys(state, keys);
   return victory;

@@ -14,12 +14,19 @@
 
 namespace vorbexia {
 
+// Puts a frame's keys into the key table, over whatever was held there.
+void SetFrameKeys(GameState& state, const FrameKeys& keys);
+
+// The keys the table holds for the key actions, as a demo records them;
+// `stepped`: the world stepped in this frame.
+FrameKeys KeysToApply(const GameState& state, bool stepped);
+
 // The held keys act in the main loop's fixed order: forward, backward,
 // right, left, then fire.
 void ApplyFrameKeys(GameState& state, const FrameKeys& keys);
 
-// One frame: the world frame, the victory test, then the keys. Returns the
-// victory test's result.
+// One frame: the world frame (skipped in an inactive frame), the victory
+// test, then the keys. Returns the victory test's result.
 bool RunReplayFrame(GameState& state, Random& random, const FrameKeys& keys);
 
 // "k px pz heading shot_active sx sz sheading", then "x z heading hp" for

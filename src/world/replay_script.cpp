@@ -61,6 +61,20 @@ bool ParseOption(std::span<const std::string_view> args, size_t& at,
   return true;
 }
 
+bool ParseDemoOption(std::span<const std::string_view> args, size_t& at,
+                     ReplayOptions& options, std::string& error) {
+  if (options.demo) {
+    error = "repeated option --demo";
+    return false;
+  }
+  if (at + 1 >= args.size()) {
+    error = "--demo needs a file";
+    return false;
+  }
+  options.demo = std::string(args[++at]);
+  return true;
+}
+
 }  // namespace
 
 std::string EscapeForMessage(std::string_view text) {
@@ -115,13 +129,16 @@ bool ParseReplayOptions(std::span<const std::string_view> args,
   for (size_t at = 0; at < args.size(); ++at) {
     if (args[at] == "--seed" || args[at] == "--frames") {
       if (!ParseOption(args, at, options, has_seed, has_frames, error)) return false;
+    } else if (args[at] == "--demo") {
+      if (!ParseDemoOption(args, at, options, error)) return false;
     } else {
       error = "unknown argument '" + EscapeForMessage(args[at]) + "'";
       return false;
     }
   }
-  if (!has_seed) {
-    error = "missing --seed";
+  if (has_seed == options.demo.has_value()) {
+    error = has_seed ? "--seed and --demo exclude each other (the demo has its seed)"
+                     : "missing --seed or --demo";
     return false;
   }
   return true;

@@ -1,6 +1,7 @@
 // Reading a replay: the command line of vorbexia-sim and its key script.
 //
 //   vorbexia-sim --seed S [--frames N] < script
+//   vorbexia-sim --demo FILE [--frames N]
 //
 // The script has one line per frame naming the keys held in that frame:
 // U (Up), D (Down), R (Right), L (Left), and S for a Space key-down that
@@ -25,6 +26,9 @@ struct FrameKeys {
   bool right = false;     // R
   bool left = false;      // L
   bool fire = false;      // S
+  // The window was minimised: the world stood still in this frame, the keys
+  // still acted (a demo's line starting with '-').
+  bool inactive = false;
 
   bool operator==(const FrameKeys&) const = default;
 };
@@ -34,6 +38,7 @@ using KeyScript = std::vector<FrameKeys>;
 struct ReplayOptions {
   uint32_t seed = 0;
   std::optional<uint64_t> frames;  // without it the run is as long as the script
+  std::optional<std::string> demo;  // a demo file: seed and frames from there
 };
 
 // Reads one script line. False, with `error` set, on any character other
@@ -44,7 +49,8 @@ bool ParseFrameKeys(std::string_view line, FrameKeys& keys, std::string& error);
 // line (counted from 1), on the first bad line, or on a read error.
 bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error);
 
-// Reads the arguments after the program name. --seed is required; numbers
+// Reads the arguments after the program name. Either --seed or --demo is
+// required, not both; numbers
 // are plain decimal digits (no sign, no spaces) within their range; an option
 // given twice is refused.
 bool ParseReplayOptions(std::span<const std::string_view> args,

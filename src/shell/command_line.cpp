@@ -1,0 +1,106 @@
+#include "shell/command_line.h"
+
+#include "world/demo_file.h"
+#include "world/replay_script.h"
+
+#ifndef VORBEXIA_VERSION
+#define VORBEXIA_VERSION "1.0"
+#endif
+
+namespace vorbexia {
+namespace {
+
+bool Refuse(std::string& error, std::string text) {
+  error = std::move(text);
+  return false;
+}
+
+// The value after the option at `at`; false when there is none.
+bool TakeValue(std::span<const std::string_view> args, size_t& at,
+               std::string_view& value, std::string& error) {
+  if (at + 1 >= args.size()) {
+    return Refuse(error, std::string(args[at]) + " needs a value");
+  }
+  value = args[++at];
+  return true;
+}
+
+bool TakeDemo(std::span<const std::string_view> args, size_t& at, DemoUse use,
+              CommandLine& line, std::string& error) {
+  if (line.demo != DemoUse::kNone) {
+    return Refuse(error, "only one of --record, --replay and --timedemo");
+  }
+  std::string_view path;
+  if (!TakeValue(args, at, path, error)) return false;
+  if (path.empty()) return Refuse(error, std::string(args[at - 1]) + " needs a file name");
+  line.demo = use;
+  line.demo_path = std::string(path);
+  return true;
+}
+
+bool TakeSeed(std::span<const std::string_view> args, size_t& at,
+              CommandLine& line, std::string& error) {
+  if (line.seed) return Refuse(error, "repeated option --seed");
+  std::string_view text;
+  if (!TakeValue(args, at, text, error)) return false;
+  uint32_t seed = 0;
+  if (!ParseSeed(text, seed)) {
+    return Refuse(error, "--seed takes a number from 0 to 4294967295, not '" +
+                             EscapeForMessage(text) + "'");
+  }
+  line.seed = seed;
+  return true;
+}
+
+bool TakeMode(std::string_view name, CommandLine& line, std::string& error) {
+  if (line.fullscreen) return Refuse(error, "only one of --windowed and --fullscreen");
+  line.fullscreen = name == "--fullscreen";
+  return true;
+}
+
+bool TakeOption(std::span<const std::string_view> args, size_t& at,
+                CommandLine& line, std::string& error) {
+  const std::string_view name = args[at];
+  if (name == "--windowed" || name == "--fullscreen") return TakeMode(name, line, error);
+  if (name == "--seed") return TakeSeed(args, at, line, error);
+  if (name == "--record") return TakeDemo(args, at, DemoUse::kRecord, line, error);
+  if (name == "--replay") return TakeDemo(args, at, DemoUse::kReplay, line, error);
+  if (name == "--timedemo") return TakeDemo(args, at, DemoUse::kTimedemo, line, error);
+  if (name == "--help") return line.help = true;
+  if (name == "--version") return line.version = true;
+  return Refuse(error, "unknown argument '" + EscapeForMessage(name) + "'");
+}
+
+}  // namespace
+
+bool ParseCommandLine(std::span<const std::string_view> args, CommandLine& line,
+                      std::string& error) {
+  line = CommandLine{};
+  for (size_t at = 0; at < args.size(); ++at) {
+    if (!TakeOption(args, at, line, error)) return false;
+  }
+  const bool plays_demo =
+      line.demo == DemoUse::kReplay || line.demo == DemoUse::kTimedemo;
+  if (plays_demo && line.seed) {
+    return Refuse(error, "--seed does not go with a demo played back (the demo has its seed)");
+  }
+  return true;
+}
+
+std::string UsageText() {
+  return "usage: vorbexia [--windowed | --fullscreen] [--seed N]\n"
+         "                [--record FILE | --replay FILE | --timedemo FILE]\n"
+         "       vorbexia --help | --version\n"
+         "\n"
+         "  --windowed, --fullscreen  answer the mode question in advance\n"
+         "  --seed N         seed the robots with N (0 to 4294967295), not the time\n"
+         "  --record FILE    write the game played as a demo file\n"
+         "  --replay FILE    play a demo back at the normal pace (Esc quits)\n"
+         "  --timedemo FILE  play a demo back as fast as possible, print the\n"
+         "                   frame rate and the final state, no boxes\n"
+         "  --help, --version  this text, the version\n";
+}
+
+std::string VersionText() { return "vorbexia " VORBEXIA_VERSION "\n"; }
+
+}  // namespace vorbexia

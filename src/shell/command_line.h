@@ -1,0 +1,39 @@
+// The game's command line. With no arguments the game is as it always was.
+//
+//   vorbexia [--windowed | --fullscreen] [--seed N]
+//            [--record FILE | --replay FILE | --timedemo FILE]
+//   vorbexia --help | --version
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vorbexia {
+
+enum class DemoUse { kNone, kRecord, kReplay, kTimedemo };
+
+struct CommandLine {
+  std::optional<bool> fullscreen;
+  std::optional<uint32_t> seed;
+  DemoUse demo = DemoUse::kNone;
+  std::string demo_path;
+  bool help = false;
+  bool version = false;
+};
+
+// Reads the arguments after the program name. False, with `error` in one
+// line, on an unknown or repeated option, a missing or malformed value, or
+// options that exclude each other.
+bool ParseCommandLine(std::span<const std::string_view> args, CommandLine& line,
+                      std::string& error);
+
+// The text of --help, with its last line end.
+std::string UsageText();
+
+// The text of --version, with its line end.
+std::string VersionText();
+
+}  // namespace vorbexia

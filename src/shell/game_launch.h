@@ -1,0 +1,45 @@
+// From the command line to the game and back: what the entry routine does
+// before and after the platform exists, the same on every platform.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+#include "shell/command_line.h"
+#include "shell/demo_recorder.h"
+#include "shell/game_main.h"
+#include "world/demo_file.h"
+
+namespace vorbexia {
+
+struct Launch {
+  CommandLine line;
+  Demo demo;  // the demo played back
+  std::unique_ptr<DemoRecorder> recorder;
+  GameSession session;
+  std::string path_shown;  // the demo's file name, fit for a message
+};
+
+// Reads the command line and the demo played back, and creates the
+// recording, before any box or window. Returns the exit code where the
+// program ends here: 0 after --help or --version (text on `out`), 2 after
+// one line on `err` for a bad argument, a bad demo or a recording that
+// cannot be created.
+std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
+                                 uint32_t time_seed, Launch& launch,
+                                 std::ostream& out, std::ostream& err);
+
+// A timedemo runs unpaced; everything else at the game's 60 frames per
+// second.
+bool RunsPaced(const Launch& launch);
+
+// Runs the game. A timedemo then prints its figures and the final state on
+// `out`; a recording that failed on the way is reported in a box and on
+// `err` (exit code 1).
+int RunLaunch(Launch& launch, GameState& state, Platform& platform,
+              Renderer& renderer, std::ostream& out, std::ostream& err);
+
+}  // namespace vorbexia
