@@ -3,8 +3,10 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <string>
 
 #include "image/mapped_file.h"
+#include "image/texture_folder.h"
 #include "image/texture_rows.h"
 
 namespace vorbexia {
@@ -48,9 +50,10 @@ std::unique_ptr<RgbImage> LoadImageFile(const char* name, const ReaderBox& box) 
 }
 
 bool LoadTextures(TextureTable& textures, const ReaderBox& box) {
+  const std::string base = CurrentTextureBase();  // empty: "textures/..." as named
   std::array<std::unique_ptr<RgbImage>, kTextureFiles.size()> images;
   for (size_t slot = 0; slot < kTextureFiles.size(); ++slot) {
-    images[slot] = LoadImageFile(kTextureFiles[slot], box);
+    images[slot] = LoadImageFile((base + kTextureFiles[slot]).c_str(), box);
     if (images[slot] == nullptr) return false;  // later files are not touched
   }
   glGenTextures(GLsizei(textures.size()), textures.data());

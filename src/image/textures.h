@@ -11,8 +11,9 @@ namespace vorbexia {
 // A silent probe whether the file opens, then the reader.
 std::unique_ptr<RgbImage> LoadImageFile(const char* name, const ReaderBox& box);
 
-// Reads the seven files of textures/ and uploads them into slots 0 to 6 of
-// the table. Needs the current GL context. False at the first file that
+// Reads the seven files of textures/ (in the working directory, or in the
+// installed copy when the working directory has no such folder) and uploads
+// them into slots 0 to 6 of the table. Needs the current GL context. False at the first file that
 // cannot be read; then no texture name is generated.
 bool LoadTextures(TextureTable& textures, const ReaderBox& box);
 
