@@ -8,6 +8,12 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev)
 
+# The Debian package (tools/make-package): dpkg-shlibdeps and file for its
+# dependencies; its test checks the menu entry and the AppStream metadata.
+PACKAGE_PACKAGES=(dpkg-dev file)
+PACKAGE_TEST_PACKAGES=(desktop-file-utils appstream xvfb xauth xdotool xfonts-base
+                       x11-utils imagemagick)
+
 # Windows: the mingw-w64 cross compiler (posix threads) and zip for
 # tools/build-windows; Wine, GoogleTest's sources and the virtual display for
 # ./test --windows (Wine draws OpenGL through the system's libGL).
