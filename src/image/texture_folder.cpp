@@ -6,8 +6,8 @@
 namespace vorbexia {
 namespace {
 
-// Set by the build for installed games (e.g. "/usr/share/games/vorbexia");
-// empty for a game played from its source tree or on Windows.
+// Where `cmake --install` puts the pictures' folder, set by the Linux build
+// (e.g. "/usr/share/games/vorbexia" for the Debian package); none on Windows.
 #ifdef VORBEXIA_DATA_DIR
 constexpr std::string_view kInstalledFolder = VORBEXIA_DATA_DIR;
 #else
