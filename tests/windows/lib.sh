@@ -17,7 +17,7 @@ start_wine_xvfb() {
 # the server) before the display goes.
 wine_cleanup() {
   [ "$BASHPID" = "$MAIN_PID" ] || return 0
-  [ -n "${VORBEXIA_WINEPREFIX:-}" ] && WINEPREFIX=$VORBEXIA_WINEPREFIX wineserver -k 2>/dev/null
+  [ -n "${VORBEXIA_WINEPREFIX:-}" ] && { WINEPREFIX=$VORBEXIA_WINEPREFIX wineserver -k 2>/dev/null || true; }
   cleanup
 }
 trap wine_cleanup EXIT
