@@ -7,3 +7,8 @@ target_link_libraries(vorbexia-bench PRIVATE vorbexia_sdl vorbexia_render
 # The game reads textures/ from its working directory: the bench goes there.
 target_compile_definitions(vorbexia-bench PRIVATE
                            VORBEXIA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+
+# make-win-demo: writes bench/win.demo, the game that vorbexia-bench plays
+# back as its timedemo (`make-win-demo 1 > bench/win.demo`).
+add_executable(make-win-demo ${CMAKE_CURRENT_LIST_DIR}/make_win_demo.cpp)
+target_link_libraries(make-win-demo PRIVATE vorbexia_world)

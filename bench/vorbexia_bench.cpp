@@ -6,7 +6,9 @@
 // Every figure is one `name value` line. The run ends with the summary:
 // scene_frame_ms_median, scene_frame_ms_p95 (DrawScene and the swap at
 // 800 x 600, over all fixed views), empty_frame_ms_median (clear and swap),
-// world_frame_us (one AdvanceWorld), startup_ms (window, context, InitGL,
+// world_frame_us (one AdvanceWorld), timedemo_fps (bench/win.demo, a game
+// that walks the maze and wins, played back unpaced through the game's own
+// loop as --timedemo does), startup_ms (window, context, InitGL,
 // models, first frame drawn and swapped), dib_24bit_mb_s and memcpy_mb_s
 // (a 4096 x 4096 24-bit bitmap decoded from memory, and a plain copy of its
 // pixel bytes; MB = 10^6 bytes).
@@ -30,8 +32,10 @@
 #include "image/dib_reader.h"
 #include "image/dib_writer.h"
 #include "render/gl_renderer.h"
+#include "shell/game_main.h"
 #include "shell/game_window.h"
 #include "shell/sdl_platform.h"
+#include "world/demo_file.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -254,6 +258,26 @@ double MsSinceExec() {
   return (now.tv_sec + now.tv_nsec * 1e-9 - start_s) * 1000.0;
 }
 
+// Frames per second of bench/win.demo played back as --timedemo does: the
+// whole game, start-up excluded. 0 when it could not be played.
+double MeasureTimedemoFps() {
+  Demo demo;
+  std::string error;
+  if (!ReadDemoFile("bench/win.demo", demo, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 0.0;
+  }
+  BenchGame game(false);
+  GameSession session;
+  session.seed = demo.seed;
+  session.replay = &demo.frames;
+  session.silent = true;
+  GameMain(game.state, game.platform, game.renderer, session);
+  if (!session.loop_ran || session.loop_seconds <= 0) return 0.0;
+  Print("timedemo_frames", static_cast<double>(session.frames));
+  return static_cast<double>(session.frames) / session.loop_seconds;
+}
+
 // The full measurement; 1 when the game could not start.
 int RunFigures() {
   BenchGame game(false);
@@ -266,6 +290,7 @@ int RunFigures() {
   const std::vector<double> frames = MeasureViews(game);
   const double empty_ms = MeasureEmptyFrameMs(game);
   DestroyGameWindow(game.window, game.state);
+  const double timedemo_fps = MeasureTimedemoFps();
   const double world_us = MeasureWorldFrameUs();
   double dib_mb_s = 0, memcpy_mb_s = 0;
   MeasureReader(dib_mb_s, memcpy_mb_s);
@@ -274,6 +299,7 @@ int RunFigures() {
   Print("scene_frame_ms_p95", Percentile(frames, 0.95));
   Print("empty_frame_ms_median", empty_ms);
   Print("world_frame_us", world_us);
+  Print("timedemo_fps", timedemo_fps);
   Print("startup_ms", startup_ms);
   Print("dib_24bit_mb_s", dib_mb_s);
   Print("memcpy_mb_s", memcpy_mb_s);
