@@ -6,3 +6,16 @@ if(ZLIB_FOUND)
   add_executable(make-icons ${CMAKE_CURRENT_LIST_DIR}/make_icons.cpp)
   target_link_libraries(make-icons PRIVATE vorbexia_image ZLIB::ZLIB)
 endif()
+
+# The committed icons are exactly what make-icons draws from the committed
+# pictures.
+if(ZLIB_FOUND AND VORBEXIA_TESTS)
+  add_test(NAME image.make_icons.committed_icons_are_its_output
+           COMMAND bash -c "rm -rf icons && mkdir icons && \"$0\" \"$1\" icons && \
+for size in 48 128 256; do cmp icons/vorbexia-$size.png \"$2\"/vorbexia-$size.png || exit 1; done"
+                   $<TARGET_FILE:make-icons> ${PROJECT_SOURCE_DIR}/textures
+                   ${PROJECT_SOURCE_DIR}/dist/linux/icons
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(image.make_icons.committed_icons_are_its_output PROPERTIES
+                       LABELS image TIMEOUT 60)
+endif()

@@ -29,7 +29,12 @@ foreach(size 48 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME vorbexia.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/docs/vorbexia.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# Manual pages go compressed, as Debian keeps them (gzip -9n: no name or time
+# in the file).
+set(manual ${CMAKE_BINARY_DIR}/vorbexia.6.gz)
+install(CODE "execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/docs/vorbexia.6
+                              OUTPUT_FILE ${manual} COMMAND_ERROR_IS_FATAL ANY)")
+install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 # The Debian package: the runtime libraries found by dpkg-shlibdeps from the
 # executable (SDL2, libGL, libGLU, libX11, the C++ runtime), nothing of the

@@ -22,7 +22,7 @@ FILES=(/usr/games/vorbexia /usr/share/games/vorbexia/textures/brick.bmp
        /usr/share/metainfo/io.github.vorbexia.Vorbexia.metainfo.xml
        /usr/share/icons/hicolor/48x48/apps/vorbexia.png
        /usr/share/icons/hicolor/128x128/apps/vorbexia.png
-       /usr/share/icons/hicolor/256x256/apps/vorbexia.png /usr/share/man/man6/vorbexia.6)
+       /usr/share/icons/hicolor/256x256/apps/vorbexia.png /usr/share/man/man6/vorbexia.6.gz)
 
 INSTALLED=""
 trap '[ -n "$INSTALLED" ] && apt-get remove -y -qq vorbexia >/dev/null 2>&1; cleanup' EXIT
