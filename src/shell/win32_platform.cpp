@@ -1,7 +1,9 @@
 #include "shell/win32_platform.h"
 
 #include <cstdio>
+#include <vector>
 
+#include "shell/display_mode_choice.h"
 #include "shell/frame_pacer.h"
 #include "shell/win32_messages.h"
 
@@ -47,6 +49,23 @@ void LogBox(const std::string& caption, const std::string& text) {
   }
 }
 
+// The depth to ask for width x height: `bits` where the display lists it,
+// else the display's own depth where that is listed, else `bits`.
+int OfferedDepth(int width, int height, int bits) {
+  std::vector<DisplayModeOffer> offered;
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
+    offered.push_back({int(mode.dmPelsWidth), int(mode.dmPelsHeight), int(mode.dmBitsPerPel)});
+  }
+  DEVMODEA current{};
+  current.dmSize = sizeof current;
+  const int desktop_bits =
+      EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ? int(current.dmBitsPerPel) : 0;
+  const int chosen = ChooseFullscreenMode(offered, width, height, bits, desktop_bits);
+  return chosen >= 0 ? offered[size_t(chosen)].bits : bits;
+}
+
 uint64_t NowNs() {
   LARGE_INTEGER counter{}, frequency{};
   QueryPerformanceCounter(&counter);
@@ -86,13 +105,16 @@ class Win32Platform final : public Platform {
 
   bool UnregisterWindowClass() override { return UnregisterClassA(kClassName, instance_) != 0; }
 
-  // A temporary change for this run only: 800 x 600 at 16 bits per pixel.
+  // A temporary change for this run only: 800 x 600 at 16 bits per pixel,
+  // or at the display's own depth where the display offers no 16-bit mode
+  // (Windows 8 and later offer none, and the game would never fill the
+  // screen there). A mode the display does not list is still asked for.
   bool ChangeDisplayMode(int width, int height, int bits) override {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
     mode.dmPelsWidth = static_cast<DWORD>(width);
     mode.dmPelsHeight = static_cast<DWORD>(height);
-    mode.dmBitsPerPel = static_cast<DWORD>(bits);
+    mode.dmBitsPerPel = static_cast<DWORD>(OfferedDepth(width, height, bits));
     mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
     return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
   }
