@@ -191,8 +191,12 @@ class Win32Platform final : public Platform {
 
   bool HasCurrentContext() override { return wglGetCurrentContext() != nullptr; }
 
-  // Events queued by the window procedure come first; then the thread's
-  // message queue is drained into it until an event turns up.
+  // The window procedure only queues the game's events, and the loop hands
+  // them to GameWindowProc: the one shared window logic runs on the loop's
+  // side on every platform. Events that arrive inside a window operation
+  // (creation, showing, a message box) are thus handled a moment later, once
+  // the operation is over. Queued events come first; then the thread's
+  // message queue is dispatched until an event turns up or it is empty.
   bool PeekEvent(Event& event) override {
     MSG message;
     while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
