@@ -51,6 +51,14 @@ start_game() {
   GAME_PID=$!
 }
 
+# run_in_texture_copy: goes to a new folder holding a copy of textures/, for a
+# test that breaks or replaces one picture of its own copy.
+run_in_texture_copy() {
+  mkdir -p "$E2E_TMP/run/textures"
+  cp textures/*.bmp "$E2E_TMP/run/textures/"
+  cd "$E2E_TMP/run" || fail "no folder to run in"
+}
+
 # start_windowed GAME: the game on a fresh 1024 x 768 display, "Nie" to the
 # mode question, its window up for a second.
 start_windowed() {

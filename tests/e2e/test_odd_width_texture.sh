@@ -5,9 +5,8 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$(realpath "$1")
 
-mkdir -p "$E2E_TMP/run/textures"
-cp textures/*.bmp "$E2E_TMP/run/textures/"
-python3 - "$E2E_TMP/run/textures/brick.bmp" <<'PY' || fail "could not write the picture"
+run_in_texture_copy
+python3 - "textures/brick.bmp" <<'PY' || fail "could not write the picture"
 import struct, sys
 side, row = 37, (37 * 3 + 3) // 4 * 4
 pixels = (bytes([0, 0, 255]) * side + bytes(row - side * 3)) * side  # blue, green, red
@@ -15,7 +14,6 @@ info = struct.pack("<IiiHHIIiiII", 40, side, side, 1, 24, 0, len(pixels), 2835, 
 head = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40)
 open(sys.argv[1], "wb").write(head + info + pixels)
 PY
-cd "$E2E_TMP/run" || fail "no folder to run in"
 
 start_windowed "$GAME"
 screenshot "$E2E_TMP/walls.png"

@@ -4,10 +4,8 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$(realpath "$1")
 
-mkdir -p "$E2E_TMP/run/textures"
-cp textures/*.bmp "$E2E_TMP/run/textures/"
-: >"$E2E_TMP/run/textures/robot.bmp"
-cd "$E2E_TMP/run" || fail "no folder to run in"
+run_in_texture_copy
+: >"textures/robot.bmp"
 
 start_xvfb 1024x768x24
 start_game "$GAME"
