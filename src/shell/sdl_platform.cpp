@@ -137,6 +137,7 @@ SdlPlatform::SdlPlatform(bool paced) : paced_(paced) {
 SdlPlatform::~SdlPlatform() {
   if (context_) SDL_GL_DeleteContext(context_);
   if (window_) SDL_DestroyWindow(window_);
+  gamepads_.Stop();
   SDL_Quit();
 }
 
@@ -189,6 +190,7 @@ int SdlPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
 bool SdlPlatform::RegisterWindowClass() {
   if (!TryAFewTimes(StartVideoOnADisplay)) return false;
   video_ = true;
+  gamepads_.Start();
   RequestPixelFormat();
   // SDL holds the screen saver off from its start; the game does so only
   // while its window is the active one (see TranslateEvent).
@@ -198,6 +200,7 @@ bool SdlPlatform::RegisterWindowClass() {
 
 bool SdlPlatform::UnregisterWindowClass() {
   if (!video_) return false;
+  gamepads_.Stop();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   video_ = false;
   return true;
@@ -348,7 +351,7 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
       event = Event{sdl_event.type == SDL_KEYDOWN ? EventCode::kKeyDown
                                                   : EventCode::kKeyUp,
                     static_cast<uint32_t>(vk), 0};
-      return true;
+      return gamepads_.PassKeyboardKey(event);
     }
     case SDL_WINDOWEVENT:
       switch (sdl_event.window.event) {
@@ -371,6 +374,7 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
           for (const Event& release : ReleaseHeldKeys(held_keys_)) {
             pending_.push_back(release);
           }
+          gamepads_.ForgetHeldKeys();
           event = ActivateEvent();
           return true;
         case SDL_WINDOWEVENT_RESTORED:
@@ -398,13 +402,13 @@ bool SdlPlatform::PeekEvent(Event& event) {
     event = Event{EventCode::kQuit, 0, 0};
     return true;
   }
-  if (!pending_.empty()) {
-    event = pending_.front();
-    pending_.pop_front();
-    return true;
-  }
+  if (TakePending(event)) return true;
   SDL_Event sdl_event;
   while (SDL_PollEvent(&sdl_event)) {
+    if (gamepads_.TakeEvent(sdl_event, pending_)) {
+      if (TakePending(event)) return true;
+      continue;
+    }
     if (TranslateEvent(sdl_event, event)) {
       NoteKeyEvent(held_keys_, event);
       return true;
@@ -416,6 +420,15 @@ bool SdlPlatform::PeekEvent(Event& event) {
     return true;
   }
   return false;
+}
+
+// The events made here: the releases on focus loss and the pads' keys.
+bool SdlPlatform::TakePending(Event& event) {
+  if (pending_.empty()) return false;
+  event = pending_.front();
+  pending_.pop_front();
+  NoteKeyEvent(held_keys_, event);
+  return true;
 }
 
 void SdlPlatform::PostQuit() { quit_posted_ = true; }

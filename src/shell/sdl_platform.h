@@ -8,6 +8,7 @@
 #include "shell/frame_pacer.h"
 #include "shell/held_keys.h"
 #include "shell/platform.h"
+#include "shell/sdl_gamepad.h"
 
 namespace vorbexia {
 
@@ -58,6 +59,7 @@ class SdlPlatform final : public Platform {
 
  private:
   bool TranslateEvent(const SDL_Event& sdl_event, Event& event);
+  bool TakePending(Event& event);
   Event ActivateEvent() const;
   void ChoosePacing();
   SDL_Window* FocusWindow() const;
@@ -71,6 +73,7 @@ class SdlPlatform final : public Platform {
   SDL_GLContext context_ = nullptr;
   FramePacer pacer_;
   HeldKeys held_keys_;
+  SdlGamepads gamepads_;
   std::deque<Event> pending_;  // made here, taken before SDL's own events
 };
 
