@@ -66,6 +66,8 @@ bool TakeOption(std::span<const std::string_view> args, size_t& at,
   if (name == "--record") return TakeDemo(args, at, DemoUse::kRecord, line, error);
   if (name == "--replay") return TakeDemo(args, at, DemoUse::kReplay, line, error);
   if (name == "--timedemo") return TakeDemo(args, at, DemoUse::kTimedemo, line, error);
+  if (name == "--hud") return line.hud = true;
+  if (name == "--mute") return line.mute = true;
   if (name == "--help") return line.help = true;
   if (name == "--version") return line.version = true;
   return Refuse(error, "unknown argument '" + EscapeForMessage(name) + "'");
@@ -88,12 +90,14 @@ bool ParseCommandLine(std::span<const std::string_view> args, CommandLine& line,
 }
 
 std::string UsageText() {
-  return "usage: vorbexia [--windowed | --fullscreen] [--seed N]\n"
+  return "usage: vorbexia [--windowed | --fullscreen] [--seed N] [--hud] [--mute]\n"
          "                [--record FILE | --replay FILE | --timedemo FILE]\n"
          "       vorbexia --help | --version\n"
          "\n"
          "  --windowed, --fullscreen  answer the mode question in advance\n"
          "  --seed N         seed the robots with N (0 to 4294967295), not the time\n"
+         "  --hud            show the crosshair and the robots left (Tab: on/off)\n"
+         "  --mute           no sound\n"
          "  --record FILE    write the game played as a demo file\n"
          "  --replay FILE    play a demo back at the normal pace (Esc quits)\n"
          "  --timedemo FILE  play a demo back as fast as possible, print the\n"

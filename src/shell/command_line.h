@@ -1,6 +1,6 @@
 // The game's command line. With no arguments the game is as it always was.
 //
-//   vorbexia [--windowed | --fullscreen] [--seed N]
+//   vorbexia [--windowed | --fullscreen] [--seed N] [--hud] [--mute]
 //            [--record FILE | --replay FILE | --timedemo FILE]
 //   vorbexia --help | --version
 #pragma once
@@ -20,6 +20,8 @@ struct CommandLine {
   std::optional<uint32_t> seed;
   DemoUse demo = DemoUse::kNone;
   std::string demo_path;
+  bool hud = false;   // the HUD shown from the start
+  bool mute = false;  // no sound
   bool help = false;
   bool version = false;
 };

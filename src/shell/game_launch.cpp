@@ -62,6 +62,7 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
   launch.path_shown = EscapeForMessage(line.demo_path);
   session.seed = line.seed.value_or(time_seed);
   session.fullscreen = line.fullscreen;
+  session.hud = line.hud;
   if (PlaysDemo(launch)) {
     if (!ReadDemoFile(line.demo_path, launch.demo, error)) return Refuse(err, error);
     session.seed = launch.demo.seed;
@@ -78,6 +79,10 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
 
 bool RunsPaced(const Launch& launch) {
   return launch.line.demo != DemoUse::kTimedemo;
+}
+
+bool PlaysSound(const Launch& launch) {
+  return !launch.line.mute && launch.line.demo != DemoUse::kTimedemo;
 }
 
 int RunLaunch(Launch& launch, GameState& state, Platform& platform,

@@ -36,6 +36,9 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
 // second.
 bool RunsPaced(const Launch& launch);
 
+// Sound plays unless --mute, and never in a timedemo, which runs unattended.
+bool PlaysSound(const Launch& launch);
+
 // Runs the game. A timedemo then prints its figures and the final state on
 // `out`; a recording that failed on the way is reported in a box and on
 // `err` (exit code 1).

@@ -1,8 +1,10 @@
 #include "shell/game_main.h"
 
 #include <chrono>
+#include <thread>
 
 #include "shell/game_window.h"
+#include "shell/sound_cues.h"
 #include "world/replay.h"
 #include "world/world.h"
 
@@ -14,7 +16,16 @@ constexpr int kWidth = 800;   // pixels
 constexpr int kHeight = 600;  // pixels
 constexpr int kBits = 16;     // bits per pixel
 
+// The longest wait for the victory sound before the window closes.
+constexpr auto kVictorySoundWait = std::chrono::milliseconds(2000);
+
 enum class FrameEnd { kGoOn, kLeave };
+
+// What the player hears, and how far the current walk has got.
+struct Feedback {
+  SoundOutput& sound;
+  FootstepClock footsteps;
+};
 
 void Record(GameSession& session, const FrameKeys& keys) {
   if (session.recorder) session.recorder->RecordFrame(keys);
@@ -23,16 +34,25 @@ void Record(GameSession& session, const FrameKeys& keys) {
 // One frame: draw (only while the window is not minimised; in a replay, as
 // the demo says), the Esc test, the victory test, the swap (always), then
 // the keys (in a replay, the demo's).
+// Tab shows or hides the HUD, once per key-down event as Space fires.
+void ToggleHud(GameState& state, GameSession& session) {
+  if (!state.keys[kKeyTab]) return;
+  session.hud = !session.hud;
+  state.keys[kKeyTab] = 0;
+}
+
 FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random,
-                  GameSession& session) {
+                  GameSession& session, Feedback& feedback) {
   const FrameKeys* played =
       session.replay ? &(*session.replay)[session.frames] : nullptr;
   const bool stepped = played ? !played->inactive : state.window_active;
   ++session.frames;
+  state.events = WorldEvents{};
   if (stepped && !window.renderer.DrawScene(state, random)) {
     Record(session, FrameKeys{});  // the world stepped; no key acted
     return FrameEnd::kLeave;
   }
+  if (stepped && session.hud) window.renderer.DrawHud(state);
   // The frame in which Esc is found is drawn but never shown. A recording
   // keeps its world step, so that a replay ends in the same state.
   if (state.keys[kKeyEscape]) {
@@ -44,6 +64,8 @@ FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random,
   if (played) SetFrameKeys(state, *played);
   Record(session, KeysToApply(state, stepped));
   ApplyHeldKeys(state);
+  ToggleHud(state, session);
+  PlayFrameSounds(state.events, victory, feedback.footsteps, feedback.sound);
   // The winning frame is shown and its keys applied before the loop ends.
   return victory ? FrameEnd::kLeave : FrameEnd::kGoOn;
 }
@@ -55,6 +77,8 @@ bool DemoOver(const GameSession& session) {
 // Drains the event queue and runs a frame whenever it is empty; never waits.
 void RunMainLoop(GameWindow& window, GameState& state, Random& random,
                  GameSession& session) {
+  SilentSound silent;
+  Feedback feedback{session.sound ? *session.sound : silent, FootstepClock{}};
   Event event;
   for (;;) {
     if (window.platform.PeekEvent(event)) {
@@ -63,7 +87,9 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
       continue;
     }
     if (DemoOver(session)) return;
-    if (RunFrame(window, state, random, session) == FrameEnd::kLeave) return;
+    if (RunFrame(window, state, random, session, feedback) == FrameEnd::kLeave) {
+      return;
+    }
   }
 }
 
@@ -84,6 +110,17 @@ bool AskFullscreen(Platform& platform, const GameSession& session) {
       BoxOwner::kNone, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
       "Wybor trybu", MB_YESNO | MB_ICONQUESTION);
   return answer != IDNO;
+}
+
+// The game used to close its window in the frame of the last hit; the
+// window now stays until the victory sound is heard (a second or so).
+void LetVictorySoundFinish(const GameSession& session, Platform& platform) {
+  if (!session.sound) return;
+  const auto deadline = std::chrono::steady_clock::now() + kVictorySoundWait;
+  while (session.sound->Playing() && !platform.QuitRequested() &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 }  // namespace
@@ -110,6 +147,7 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
     return 0;
   }
   TimeMainLoop(window, state, random, session);
+  if (AllRobotsDestroyed(state)) LetVictorySoundFinish(session, platform);
 
   DestroyGameWindow(window, state);
   // Depends only on the robots now, not on how the loop ended.

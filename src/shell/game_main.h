@@ -7,6 +7,7 @@
 #include "shell/demo_recorder.h"
 #include "shell/platform.h"
 #include "shell/renderer.h"
+#include "shell/sound_output.h"
 #include "world/game_state.h"
 #include "world/replay_script.h"
 
@@ -24,6 +25,10 @@ struct GameSession {
   // `fullscreen`), no victory box.
   bool silent = false;
   DemoRecorder* recorder = nullptr;  // every frame recorded here
+  // The sounds of the world's events; nullptr: a silent game.
+  SoundOutput* sound = nullptr;
+  // The HUD (crosshair, robots left) over each frame; Tab shows or hides it.
+  bool hud = false;
 
   bool loop_ran = false;      // the window came up and the main loop ran
   uint64_t frames = 0;        // frames run by the main loop

@@ -43,13 +43,14 @@ bool EnterFullscreen(Platform& platform, GameState& state, int width,
   return false;
 }
 
-// A Space or Esc let go before any frame saw it (pressed and released
+// A Space, Esc or Tab let go before any frame saw it (pressed and released
 // between two frames, common at low frame rates) stays set for the next
 // frame, which fires or quits once: the game used to lose such a tap. A
 // frame that sees either key clears Space or ends the game, so an entry
 // still set at its key-up always belongs to an unseen press.
 bool KeepsTap(const GameState& state, uint32_t key) {
-  return (key == kKeySpace || key == kKeyEscape) && state.keys[key] != 0;
+  return (key == kKeySpace || key == kKeyEscape || key == kKeyTab) &&
+         state.keys[key] != 0;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "shell/game_launch.h"
 #include "shell/quit_signal.h"
 #include "shell/sdl_platform.h"
+#include "shell/sdl_sound.h"
 
 int main(int argc, char** argv) {
   using namespace vorbexia;
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
   GlRenderer renderer([&platform](const char* text) {
     platform.ShowMessageBox(BoxOwner::kFocusWindow, text, "Error", MB_OK);
   });
+  // After the platform, so that it closes before SDL ends.
+  std::unique_ptr<SoundOutput> sound;
+  if (PlaysSound(launch)) sound = OpenSdlSound();
+  launch.session.sound = sound.get();
   GameState state;
   return RunLaunch(launch, state, platform, renderer, std::cout, std::cerr);
 }

@@ -23,6 +23,10 @@ class Renderer {
   // Draws one frame into the back buffer, advancing the shot and the robots.
   virtual bool DrawScene(GameState& state, Random& random) = 0;
 
+  // Draws the HUD over the frame just drawn, leaving every other pixel and
+  // the whole render state as they were.
+  virtual void DrawHud(const GameState& state) { (void)state; }
+
   // The viewport (0, 0, width, height) and a 45-degree perspective with the
   // given aspect; the modelview matrix is left at identity.
   virtual void SetViewport(int width, int height, double aspect) = 0;

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "world/world_events.h"
+
 // GLU's quadric type, named here so that the world stays free of GL headers.
 struct GLUquadric;
 
@@ -60,6 +62,7 @@ struct FloorRect {
 using KeyTable = std::array<uint8_t, 256>;
 
 // Virtual-key codes the game reads.
+constexpr int kKeyTab = 9;  // shows or hides the HUD
 constexpr int kKeyEscape = 27;
 constexpr int kKeySpace = 32;
 constexpr int kKeyLeft = 37;
@@ -99,6 +102,8 @@ struct GameState {
   GLUquadric* shot_quadric = nullptr;
   bool window_active = true;
   bool fullscreen = true;
+  // Filled by the world in each frame; the shell clears it before the frame.
+  WorldEvents events;
 };
 
 }  // namespace vorbexia

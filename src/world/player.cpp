@@ -10,6 +10,7 @@ void MoveTo(GameState& state, GroundPoint candidate) {
   if (IsPositionFree(state, candidate.x, candidate.z, kPlayerMover)) {
     state.player.x = candidate.x;
     state.player.z = candidate.z;
+    state.events.player_walked = true;
   }
 }
 

@@ -4,6 +4,8 @@
 
 set -u
 export LANG=C.UTF-8  # SDL's boxes cut non-ASCII text in other locales
+# The game's sounds go nowhere unless a test asks for them.
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 # Under the sanitizers the whole program loads and unloads the system's GL
 # driver, whose allocations then show as leaks in an unknown module that no
 # suppression can name. Memory errors and undefined behaviour still fail the

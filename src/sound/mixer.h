@@ -1,0 +1,36 @@
+// Mixes the sounds that are playing into one channel of float samples. It is
+// run by the sound device's callback, so it never allocates: a fixed number
+// of voices, each reading a bank's samples in place.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "sound/synthesis.h"
+
+namespace vorbexia {
+
+class Mixer {
+ public:
+  static constexpr int kVoices = 16;
+
+  // Starts `samples` from its beginning. With every voice busy, the voice
+  // nearest its end gives way. `samples` must outlive its playing.
+  void Start(const Samples& samples);
+
+  // Writes the next `count` samples: the sum of the playing voices, clipped
+  // to -1 to 1. Voices that reach their end stop.
+  void Mix(float* out, size_t count);
+
+  // True while any voice plays.
+  bool Busy() const;
+
+ private:
+  struct Voice {
+    const Samples* samples = nullptr;  // nullptr: free
+    size_t at = 0;
+  };
+  std::array<Voice, kVoices> voices_{};
+};
+
+}  // namespace vorbexia
