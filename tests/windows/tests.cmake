@@ -1,10 +1,8 @@
 # The tests of the Windows cross build, run under Wine by CTest's emulator
 # (tests/windows/wine-run.sh). GoogleTest is built here from Debian's sources
-# for the cross compiler. Tests that need SDL or a GL context are Linux-only:
-# the texture upload (tests/image/textures_test.cpp), SDL's key map and
-# platform (tests/shell/key_map_test.cpp, sdl_platform_test.cpp) and the whole
-# render suite; so is a file cut short while mapped (mapped_file_test.cpp),
-# which Windows does not allow.
+# for the cross compiler. Tests that need SDL or a GL context are Linux-only
+# (the texture upload, SDL's key map and platform, the whole render suite),
+# and so is a file cut short while mapped, which Windows does not allow.
 get_filename_component(tests_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
@@ -14,13 +12,31 @@ add_library(vorbexia_test_support STATIC ${tests_dir}/support/scripted_platform.
 target_include_directories(vorbexia_test_support PUBLIC ${tests_dir})
 target_link_libraries(vorbexia_test_support PUBLIC vorbexia_shell vorbexia_world GTest::gtest)
 
-set(linux_only ${tests_dir}/image/textures_test.cpp
-    ${tests_dir}/image/mapped_file_test.cpp
-    ${tests_dir}/shell/key_map_test.cpp
-    ${tests_dir}/shell/sdl_platform_test.cpp)
+# Linux-only by what they include: SDL, SDL's key map, the SDL-made GL
+# context, or GL itself; and by name, a file cut short while mapped.
+set(linux_only_includes
+    "#include [<\"](SDL|GL/|shell/sdl_|shell/key_map|support/gl_test_context|support/keep_gl)")
+set(linux_only_files ${tests_dir}/image/mapped_file_test.cpp)
+
+function(vorbexia_windows_sources out folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${tests_dir}/${folder}/*.cpp)
+  list(REMOVE_ITEM sources ${linux_only_files} ${tests_dir}/windows/winctl.cpp
+       ${tests_dir}/windows/posix_shim.cpp)
+  set(kept)
+  foreach(source ${sources})
+    file(STRINGS ${source} linux_lines REGEX "${linux_only_includes}")
+    if(linux_lines)
+      get_filename_component(file_name ${source} NAME)
+      message(STATUS "Windows tests: ${folder}/${file_name} is Linux-only")
+    else()
+      list(APPEND kept ${source})
+    endif()
+  endforeach()
+  set(${out} ${kept} PARENT_SCOPE)
+endfunction()
 
 # Tests that count open files and mappings in Linux's /proc; on Windows the
-# handle counts of tests/windows/mapped_file_win32_test.cpp stand for them.
+# file-sharing checks of tests/windows/mapped_file_win32_test.cpp stand for them.
 set(proc_filter "-DibFile.SuccessShowsNoBoxAndLeavesNothingOpen:\
 DibFile.RefusalsShowWhileMappedAndReleaseAfter:DibFile.OpenFailureShowsAfterTheFileIsClosed")
 
@@ -29,9 +45,7 @@ DibFile.RefusalsShowWhileMappedAndReleaseAfter:DibFile.OpenFailureShowsAfterTheF
 #   vorbexia_windows_test_binary(NAME FOLDER [FILTER gtest-filter] LIBRARIES...)
 function(vorbexia_windows_test_binary name folder)
   cmake_parse_arguments(PARSE_ARGV 2 test "" "FILTER" "")
-  file(GLOB sources CONFIGURE_DEPENDS ${tests_dir}/${folder}/*.cpp)
-  list(REMOVE_ITEM sources ${linux_only} ${tests_dir}/windows/winctl.cpp
-       ${tests_dir}/windows/posix_shim.cpp)
+  vorbexia_windows_sources(sources ${folder})
   add_executable(${name} ${sources} ${tests_dir}/windows/posix_shim.cpp)
   target_include_directories(${name} PRIVATE ${tests_dir}
                              ${tests_dir}/windows/shim)
