@@ -34,6 +34,7 @@ void SetAxis(PadState& pad, Uint8 axis, int value) {
 }  // namespace
 
 void SdlGamepads::Start() {
+  if (started_) return;
   started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
 }
 

@@ -351,6 +351,7 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
       event = Event{sdl_event.type == SDL_KEYDOWN ? EventCode::kKeyDown
                                                   : EventCode::kKeyUp,
                     static_cast<uint32_t>(vk), 0};
+      // A key a pad still holds is not let go with the keyboard's release.
       return gamepads_.PassKeyboardKey(event);
     }
     case SDL_WINDOWEVENT:
