@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "render/hud.h"
 #include "render/models.h"
 #include "render/render_state.h"
 #include "render/scene.h"
@@ -20,6 +21,8 @@ bool GlRenderer::BuildModels(GameState& state) {
 bool GlRenderer::DrawScene(GameState& state, Random& random) {
   return vorbexia::DrawScene(state, random);
 }
+
+void GlRenderer::DrawHud(const GameState& state) { vorbexia::DrawHud(state); }
 
 void GlRenderer::SetViewport(int width, int height, double aspect) {
   glViewport(0, 0, width, height);

@@ -14,6 +14,7 @@ class GlRenderer final : public Renderer {
   bool InitGL(GameState& state) override;
   bool BuildModels(GameState& state) override;
   bool DrawScene(GameState& state, Random& random) override;
+  void DrawHud(const GameState& state) override;
   void SetViewport(int width, int height, double aspect) override;
 
  private:

@@ -1,0 +1,87 @@
+// The HUD over a real frame: it changes only the pixels of the crosshair
+// and of the robot count, and leaves the render state so that the next
+// frame is drawn exactly as without it.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "render/gl_renderer.h"
+#include "render/golden_image.h"
+#include "render/owned_quadrics.h"
+#include "support/gl_test_context.h"
+#include "world/world.h"
+
+namespace vorbexia {
+namespace {
+
+constexpr int kWidth = 800;   // pixels
+constexpr int kHeight = 600;  // pixels
+
+class HudTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!context_.ok()) return;
+    renderer_.SetViewport(kWidth, kHeight, static_cast<float>(kWidth) / kHeight);
+    ASSERT_TRUE(renderer_.InitGL(state_));
+    ASSERT_TRUE(renderer_.BuildModels(state_));
+    SeedRandom(random_, 5);
+    SetupRobots(state_, random_);
+    state_.robots[3].hp = 0;  // four left
+    // Every frame but the first starts with the gun's last normal current.
+    Frame(false);
+  }
+
+  // One frame from copies of the state and the generator, read back.
+  Image Frame(bool hud) {
+    GameState state = state_;
+    Random random = random_;
+    renderer_.DrawScene(state, random);
+    if (hud) renderer_.DrawHud(state);
+    return ReadBackBuffer(kWidth, kHeight);
+  }
+
+  GlTestContext context_{kWidth, kHeight};
+  GlRenderer renderer_{[](const char*) {}};
+  GameState state_;
+  OwnedQuadrics quadrics_{state_};
+  Random random_;
+};
+
+bool InBox(int x, int y, int x0, int y0, int x1, int y1) {
+  return x >= x0 && x < x1 && y >= y0 && y < y1;
+}
+
+TEST_F(HudTest, ChangesOnlyTheCrosshairAndTheCount) {
+  VORBEXIA_REQUIRE_GL(context_);
+  const Image plain = Frame(false);
+  const Image hud = Frame(true);
+  int crosshair = 0, count = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      if (std::equal(plain.At(x, y), plain.At(x, y) + 3, hud.At(x, y))) continue;
+      // Rows from the top: the crosshair within 8 pixels of the middle, the
+      // count within 16 to 38 pixels of the top left corner.
+      if (InBox(x, y, 392, 292, 408, 308)) {
+        ++crosshair;
+      } else if (InBox(x, y, 16, 16, 28, 38)) {
+        ++count;
+      } else {
+        ADD_FAILURE() << "pixel " << x << ", " << y << " changed";
+        return;
+      }
+    }
+  }
+  EXPECT_EQ(crosshair, 4 * 5 * 2);  // four arms of 5 x 2 pixels
+  // The 4: segments b, c, f and g, 3 pixels thick, 11 or 12 long.
+  EXPECT_GT(count, 4 * 3 * 10);
+  EXPECT_LT(count, 4 * 3 * 13);
+}
+
+TEST_F(HudTest, NextFrameDrawsAsWithoutIt) {
+  VORBEXIA_REQUIRE_GL(context_);
+  const Image before = Frame(false);
+  Frame(true);
+  EXPECT_EQ(CountDifferentPixels(before, Frame(false), 0), 0);
+}
+
+}  // namespace
+}  // namespace vorbexia
