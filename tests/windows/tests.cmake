@@ -85,3 +85,7 @@ foreach(script ${windows_e2e})
   get_filename_component(stem ${script} NAME_WE)
   set_property(TEST e2e.${stem} APPEND PROPERTY ENVIRONMENT WINCTL=$<TARGET_FILE:winctl>)
 endforeach()
+# The sound synthesis is pure computation too.
+if(EXISTS ${tests_dir}/sound)
+  vorbexia_windows_test_binary(sound_tests sound vorbexia_sound)
+endif()
