@@ -11,7 +11,7 @@ constexpr float kPlayerTurn = 3.0f;   // degrees per frame; 120 frames turn a fu
 
 // One step along (forward) or against (backward) the heading, taken whole
 // when the collision test allows it and not at all otherwise: no sliding
-// along walls, no shortened step.
+// along walls, no shortened step. A step taken is noted in state.events.
 void MoveForward(GameState& state);
 void MoveBackward(GameState& state);
 

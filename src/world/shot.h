@@ -21,6 +21,8 @@ void FireShot(GameState& state);
 // Moves a shot in flight 0.5 along its heading when the collision test allows
 // it; a blocked step ends the shot where it stood (and has cost the robot
 // whose box blocked it one hit point). Does nothing while no shot is active.
+// The end is noted in state.events: a wall hit, or a robot hit (and a fall
+// when it took that robot's last hit point).
 void StepShot(GameState& state);
 
 }  // namespace vorbexia
