@@ -1,7 +1,6 @@
 #include "shell/game_main.h"
 
 #include <chrono>
-#include <thread>
 
 #include "shell/game_window.h"
 #include "shell/sound_cues.h"
@@ -16,8 +15,10 @@ constexpr int kWidth = 800;   // pixels
 constexpr int kHeight = 600;  // pixels
 constexpr int kBits = 16;     // bits per pixel
 
-// The longest wait for the victory sound before the window closes.
-constexpr auto kVictorySoundWait = std::chrono::milliseconds(2000);
+// The longest wait for the victory sound before the window closes: 200
+// waits of 10 milliseconds.
+constexpr int kVictoryWaits = 200;
+constexpr int kVictoryWaitMs = 10;
 
 enum class FrameEnd { kGoOn, kLeave };
 
@@ -116,10 +117,9 @@ bool AskFullscreen(Platform& platform, const GameSession& session) {
 // window now stays until the victory sound is heard (a second or so).
 void LetVictorySoundFinish(const GameSession& session, Platform& platform) {
   if (!session.sound) return;
-  const auto deadline = std::chrono::steady_clock::now() + kVictorySoundWait;
-  while (session.sound->Playing() && !platform.QuitRequested() &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int wait = 0; wait < kVictoryWaits; ++wait) {
+    if (!session.sound->Playing() || platform.QuitRequested()) return;
+    session.sound->Wait(kVictoryWaitMs);
   }
 }
 

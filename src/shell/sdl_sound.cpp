@@ -49,6 +49,8 @@ class SdlSound final : public SoundOutput {
     return busy;
   }
 
+  void Wait(int milliseconds) override { SDL_Delay(static_cast<Uint32>(milliseconds)); }
+
  private:
   // Runs on SDL's audio thread, with the device locked.
   static void Callback(void* self, Uint8* stream, int bytes) {

@@ -15,12 +15,15 @@ class SoundOutput {
   virtual void Play(Sound sound) = 0;
   // True while any sound is still playing.
   virtual bool Playing() = 0;
+  // Lets the sounds play on for that many milliseconds before returning.
+  virtual void Wait(int milliseconds) = 0;
 };
 
 class SilentSound final : public SoundOutput {
  public:
   void Play(Sound) override {}
   bool Playing() override { return false; }
+  void Wait(int) override {}
 };
 
 }  // namespace vorbexia

@@ -13,6 +13,7 @@ struct HeardSounds final : SoundOutput {
   std::vector<Sound> played;
   void Play(Sound sound) override { played.push_back(sound); }
   bool Playing() override { return false; }
+  void Wait(int) override {}
 };
 
 TEST(SoundCues, TheLastHitSoundsAsHitFallAndVictoryInThatOrder) {
