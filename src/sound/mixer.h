@@ -12,7 +12,8 @@ namespace vorbexia {
 
 class Mixer {
  public:
-  static constexpr int kVoices = 16;
+  // Enough for the busiest firing: a shot and a hit every other frame.
+  static constexpr int kVoices = 32;
 
   // Starts `samples` from its beginning. With every voice busy, the voice
   // nearest its end gives way. `samples` must outlive its playing.

@@ -50,8 +50,8 @@ TEST(Mixer, WithEveryVoiceBusyTheOneNearestItsEndGivesWay) {
   float out[6];
   mixer.Mix(out, 6);
   const float longs = (Mixer::kVoices - 1) * 0.01f;
-  EXPECT_FLOAT_EQ(out[0], longs + 0.25f);  // the short sound is gone
-  EXPECT_FLOAT_EQ(out[5], longs);
+  EXPECT_NEAR(out[0], longs + 0.25f, 1e-5);  // the short sound is gone
+  EXPECT_NEAR(out[5], longs, 1e-5);
 }
 
 }  // namespace
