@@ -32,15 +32,16 @@ void Record(GameSession& session, const FrameKeys& keys) {
   if (session.recorder) session.recorder->RecordFrame(keys);
 }
 
-// One frame: draw (only while the window is not minimised; in a replay, as
-// the demo says), the Esc test, the victory test, the swap (always), then
-// the keys (in a replay, the demo's).
 // Tab shows or hides the HUD, once per key-down event as Space fires.
 void ToggleHud(GameState& state, GameSession& session) {
   if (!state.keys[kKeyTab]) return;
   session.hud = !session.hud;
   state.keys[kKeyTab] = 0;
 }
+
+// One frame: draw (only while the window is not minimised; in a replay, as
+// the demo says), the Esc test, the victory test, the swap (always), then
+// the keys (in a replay, the demo's), then the frame's sounds.
 
 FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random,
                   GameSession& session, Feedback& feedback) {
