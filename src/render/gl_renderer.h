@@ -2,7 +2,7 @@
 #pragma once
 
 #include "image/dib_reader.h"
-#include "shell/renderer.h"
+#include "render/renderer.h"
 
 namespace vorbexia {
 

@@ -6,7 +6,7 @@
 
 #include "shell/demo_recorder.h"
 #include "shell/platform.h"
-#include "shell/renderer.h"
+#include "render/renderer.h"
 #include "shell/sound_output.h"
 #include "world/game_state.h"
 #include "world/replay_script.h"

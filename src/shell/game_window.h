@@ -4,7 +4,7 @@
 #include <string>
 
 #include "shell/platform.h"
-#include "shell/renderer.h"
+#include "render/renderer.h"
 #include "world/game_state.h"
 
 namespace vorbexia {

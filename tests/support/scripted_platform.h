@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "shell/platform.h"
-#include "shell/renderer.h"
+#include "render/renderer.h"
 #include "world/world.h"
 
 namespace vorbexia {
