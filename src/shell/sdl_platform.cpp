@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "shell/box_log.h"
 #include "shell/display_mode_choice.h"
 #include "shell/glx_pixel_format.h"
 #include "shell/held_keys.h"
@@ -84,17 +85,6 @@ SDL_Window* MakeWindow(const char* title, int width, int height, Uint32 flags) {
       SDL_CreateWindow(title, 0, 0, width, height, flags | SDL_WINDOW_OPENGL);
   if (window) return window;
   return SDL_CreateWindow(title, 0, 0, width, height, flags);
-}
-
-// Tests read the texts of the boxes from the file named here, one
-// "caption: text" line each; the player sees only the boxes.
-void LogBox(const std::string& caption, const std::string& text) {
-  const char* path = SDL_getenv("VORBEXIA_BOX_LOG");
-  if (!path || !*path) return;
-  if (std::FILE* log = std::fopen(path, "a")) {
-    std::fprintf(log, "%s: %s\n", caption.c_str(), text.c_str());
-    std::fclose(log);
-  }
 }
 
 // The display's own mode of width x height at `bits` bits per pixel, else at

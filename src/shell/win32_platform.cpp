@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "shell/box_log.h"
 #include "shell/display_mode_choice.h"
 #include "shell/frame_pacer.h"
 #include "shell/win32_messages.h"
@@ -34,19 +35,6 @@ PIXELFORMATDESCRIPTOR PixelFormatRequest(int color_bits) {
   request.cDepthBits = 16;
   request.iLayerType = PFD_MAIN_PLANE;
   return request;
-}
-
-// Tests read the texts of the boxes from the file named here, one
-// "caption: text" line each (as on SDL); the player sees only the boxes.
-void LogBox(const std::string& caption, const std::string& text) {
-  char path[MAX_PATH];
-  const DWORD length = GetEnvironmentVariableA("VORBEXIA_BOX_LOG", path, sizeof path);
-  if (length == 0 || length >= sizeof path) return;
-  // Binary: one "\n" per line, as the tests read it on Linux.
-  if (std::FILE* log = std::fopen(path, "ab")) {
-    std::fprintf(log, "%s: %s\n", caption.c_str(), text.c_str());
-    std::fclose(log);
-  }
 }
 
 // The depth to ask for width x height: `bits` where the display lists it,
