@@ -10,17 +10,11 @@
 namespace vorbexia::test {
 namespace {
 
-TEST(TextureBase, WorkingDirectoryFolderWins) {
+TEST(TextureBase, WorkingDirectoryFolderWinsElseTheInstalledCopy) {
   EXPECT_EQ(TextureBase(true, "/usr/share/games/vorbexia"), "");
-}
-
-TEST(TextureBase, InstalledCopyWhenTheWorkingDirectoryHasNone) {
   EXPECT_EQ(TextureBase(false, "/usr/share/games/vorbexia") + "textures/qq.bmp",
             "/usr/share/games/vorbexia/textures/qq.bmp");
-}
-
-TEST(TextureBase, NoInstalledCopyKeepsTheWorkingDirectory) {
-  EXPECT_EQ(TextureBase(false, ""), "");
+  EXPECT_EQ(TextureBase(false, ""), "");  // no installed copy
 }
 
 // A file named "textures" is no folder: the installed copy is read, if any.

@@ -48,12 +48,5 @@ TEST(TextureRows, TopDownRowsAreTurnedAndTheHeightMadePositive) {
   EXPECT_EQ(Bytes(rows, 36), expected);
 }
 
-TEST(TextureRows, TopDownOddWidthIsTurnedAndPadded) {
-  const RgbImage image = Picture(1, -2, Rgb({1, 2, 3, 4, 5, 6}));
-  TextureRows rows;
-  ASSERT_TRUE(MakeTextureRows(image, rows));
-  EXPECT_EQ(Bytes(rows, 8), (std::vector<uint8_t>{4, 5, 6, 0, 1, 2, 3, 0}));
-}
-
 }  // namespace
 }  // namespace vorbexia::test
