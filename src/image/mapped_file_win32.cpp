@@ -14,6 +14,15 @@ HANDLE OpenForReading(const char* name) {
   return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
+// The probe opens as the C library's fopen does, sharing reading and
+// writing: a picture that another program holds open for writing passes
+// it, and the reader then says why it cannot be read rather than the
+// picture being skipped without a word.
+HANDLE OpenAsTheCLibraryDoes(const char* name) {
+  return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, 0, nullptr);
+}
+
 HANDLE HandleOf(intptr_t value) { return reinterpret_cast<HANDLE>(value); }
 intptr_t ValueOf(HANDLE handle) { return reinterpret_cast<intptr_t>(handle); }
 
@@ -38,7 +47,7 @@ bool HasMappableSize(HANDLE file, size_t& size) {
 }  // namespace
 
 bool CanOpenForReading(const char* name) {
-  const HandleGuard file{OpenForReading(name)};
+  const HandleGuard file{OpenAsTheCLibraryDoes(name)};
   return file.handle != INVALID_HANDLE_VALUE;
 }
 

@@ -6,6 +6,7 @@
 
 #include "image/dib_bytes.h"
 #include "image/dib_reader.h"
+#include "image/mapped_file.h"
 #include "image/temp_directory.h"
 
 // After the game's headers: windows.h defines the box constants as macros.
@@ -68,6 +69,17 @@ TEST(Win32MappedFile, AFileBeingWrittenDoesNotOpen) {
   EXPECT_EQ(ReadDibFile(name.c_str(), log.box()), nullptr);
   CloseHandle(writer);
   EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file " + name + ".\n"});
+}
+
+// The texture probe stands for the C library's open: a picture held open for
+// writing passes it, so the reader's box says why it cannot be read.
+TEST(Win32MappedFile, TheProbeOpensAFileBeingWrittenAsFopenDoes) {
+  TempDirectory dir;
+  const std::string name = dir.Write("busy.bmp", SmallPicture().data);
+  HANDLE writer = OpenForWriting(name);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(CanOpenForReading(name.c_str()));
+  CloseHandle(writer);
 }
 
 }  // namespace
