@@ -29,7 +29,17 @@ test ! -s read.out && grep -q 'cannot read' read.err && \
 { echo U | \"$0\" --seed 7 >/dev/full 2>write.err; test $? -eq 1; } && grep -q 'cannot write' write.err"
                    $<TARGET_FILE:vorbexia-sim>
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(world.sim.replays_recorded_script world.sim.refuses_unknown_key
+  # A demo that is a folder and an endless line on standard input: one line
+  # each, exit code 2.
+  add_test(NAME world.sim.refuses_unreadable_demo_and_endless_input
+           COMMAND bash -c "\"$0\" --demo . >dir.out 2>dir.err; test $? -eq 2 && \
+test $(wc -l <dir.err) -eq 1 && grep -q 'Is a directory' dir.err && \
+{ head -c 10000000 /dev/zero | tr '\\0' U | \"$0\" --seed 7 >endless.out 2>endless.err; \
+test $? -eq 2; } && grep -q 'line too long' endless.err"
+                   $<TARGET_FILE:vorbexia-sim>
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(world.sim.refuses_unreadable_demo_and_endless_input
+                       world.sim.replays_recorded_script world.sim.refuses_unknown_key
                        world.sim.refuses_malformed_number
                        world.sim.read_and_write_errors_are_reported PROPERTIES LABELS world)
 endif()

@@ -27,6 +27,7 @@ bool TakeValue(std::span<const std::string_view> args, size_t& at,
 
 bool TakeDemo(std::span<const std::string_view> args, size_t& at, DemoUse use,
               CommandLine& line, std::string& error) {
+  if (line.demo == use) return Refuse(error, "repeated option " + std::string(args[at]));
   if (line.demo != DemoUse::kNone) {
     return Refuse(error, "only one of --record, --replay and --timedemo");
   }
@@ -53,8 +54,17 @@ bool TakeSeed(std::span<const std::string_view> args, size_t& at,
 }
 
 bool TakeMode(std::string_view name, CommandLine& line, std::string& error) {
+  const bool fullscreen = name == "--fullscreen";
+  if (line.fullscreen == fullscreen) return Refuse(error, "repeated option " + std::string(name));
   if (line.fullscreen) return Refuse(error, "only one of --windowed and --fullscreen");
-  line.fullscreen = name == "--fullscreen";
+  line.fullscreen = fullscreen;
+  return true;
+}
+
+// A switch given once; a second one is refused like any repeated option.
+bool TakeSwitch(std::string_view name, bool& value, std::string& error) {
+  if (value) return Refuse(error, "repeated option " + std::string(name));
+  value = true;
   return true;
 }
 
@@ -66,10 +76,10 @@ bool TakeOption(std::span<const std::string_view> args, size_t& at,
   if (name == "--record") return TakeDemo(args, at, DemoUse::kRecord, line, error);
   if (name == "--replay") return TakeDemo(args, at, DemoUse::kReplay, line, error);
   if (name == "--timedemo") return TakeDemo(args, at, DemoUse::kTimedemo, line, error);
-  if (name == "--hud") return line.hud = true;
-  if (name == "--mute") return line.mute = true;
-  if (name == "--help") return line.help = true;
-  if (name == "--version") return line.version = true;
+  if (name == "--hud") return TakeSwitch(name, line.hud, error);
+  if (name == "--mute") return TakeSwitch(name, line.mute, error);
+  if (name == "--help") return TakeSwitch(name, line.help, error);
+  if (name == "--version") return TakeSwitch(name, line.version, error);
   return Refuse(error, "unknown argument '" + EscapeForMessage(name) + "'");
 }
 

@@ -1,6 +1,8 @@
 #include "shell/game_launch.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "world/replay.h"
@@ -11,6 +13,9 @@ namespace {
 constexpr int kBadInput = 2;
 constexpr int kRecordingLost = 1;
 constexpr int kNoGame = 1;
+constexpr int kFiguresLost = 1;
+// A run ended by a signal exits as the shell reports one: 128 + its number.
+constexpr int kSignalledBase = 128;
 
 std::optional<int> Refuse(std::ostream& err, const std::string& error) {
   err << "vorbexia: " << error << '\n' << std::flush;
@@ -36,12 +41,36 @@ std::string TimedemoLine(const GameSession& session) {
 int ReportLostRecording(const Launch& launch, Platform& platform,
                         std::ostream& err) {
   const DemoRecorder& recorder = *launch.recorder;
-  const std::string text = "Cannot write the demo '" + launch.path_shown +
-                           "': " + recorder.failure() + ". It holds the first " +
-                           std::to_string(recorder.frames()) + " frames only.";
+  const std::string text =
+      "Cannot write the demo '" + launch.path_shown + "': " + recorder.failure() +
+      ". It holds the first " + std::to_string(recorder.frames()) + " frames only.";
   err << "vorbexia: " << text << '\n' << std::flush;
   platform.ShowMessageBox(BoxOwner::kNone, text, "ERROR", MB_ICONEXCLAMATION);
   return kRecordingLost;
+}
+
+// The figures of a timedemo that played to its end; one line on `err`
+// where it did not, or where they cannot be written.
+int ReportTimedemo(const Launch& launch, const GameState& state, int signal,
+                   std::ostream& out, std::ostream& err) {
+  const GameSession& session = launch.session;
+  if (!session.loop_ran) {
+    err << "vorbexia: the timedemo did not run: the game window did not come up\n" << std::flush;
+    return kNoGame;
+  }
+  if (signal) {
+    err << "vorbexia: the timedemo was interrupted after " << session.frames
+        << " frames\n" << std::flush;
+    return kSignalledBase + signal;
+  }
+  out << TimedemoLine(session) << '\n' << FormatStateLine(session.frames, state) << '\n'
+      << std::flush;
+  if (!out) {
+    err << "vorbexia: cannot write the timedemo's figures: " << std::strerror(errno) << '\n'
+        << std::flush;
+    return kFiguresLost;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -88,15 +117,15 @@ bool PlaysSound(const Launch& launch) {
 int RunLaunch(Launch& launch, GameState& state, Platform& platform,
               Renderer& renderer, std::ostream& out, std::ostream& err) {
   const int result = GameMain(state, platform, renderer, launch.session);
-  if (launch.recorder && launch.recorder->failed()) {
-    return ReportLostRecording(launch, platform, err);
+  if (DemoRecorder* recorder = launch.recorder.get()) {
+    if (!launch.session.loop_ran) {
+      recorder->Discard();  // no game: an older demo stays as it was
+    } else if (!recorder->Finish()) {
+      return ReportLostRecording(launch, platform, err);
+    }
   }
   if (launch.line.demo != DemoUse::kTimedemo) return result;
-  if (!launch.session.loop_ran) return kNoGame;
-  out << TimedemoLine(launch.session) << '\n'
-      << FormatStateLine(launch.session.frames, state) << '\n'
-      << std::flush;
-  return 0;
+  return ReportTimedemo(launch, state, platform.QuitSignal(), out, err);
 }
 
 }  // namespace vorbexia

@@ -39,9 +39,11 @@ bool RunsPaced(const Launch& launch);
 // Sound plays unless --mute, and never in a timedemo, which runs unattended.
 bool PlaysSound(const Launch& launch);
 
-// Runs the game. A timedemo then prints its figures and the final state on
-// `out`; a recording that failed on the way is reported in a box and on
-// `err` (exit code 1).
+// Runs the game. A recording then replaces the demo's file, or is dropped
+// when no game ran; one that failed on the way is reported in a box and on
+// `err` (exit code 1). A timedemo prints its figures and the final state on
+// `out`; where it did not run, was interrupted (exit code 128 + the
+// signal) or its figures cannot be written, one line on `err` says so.
 int RunLaunch(Launch& launch, GameState& state, Platform& platform,
               Renderer& renderer, std::ostream& out, std::ostream& err);
 

@@ -119,7 +119,7 @@ bool AskFullscreen(Platform& platform, const GameSession& session) {
 void LetVictorySoundFinish(const GameSession& session, Platform& platform) {
   if (!session.sound) return;
   for (int wait = 0; wait < kVictoryWaits; ++wait) {
-    if (!session.sound->Playing() || platform.QuitRequested()) return;
+    if (!session.sound->Playing() || platform.QuitSignal()) return;
     session.sound->Wait(kVictoryWaitMs);
   }
 }
@@ -133,7 +133,7 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
   SetupRobots(state, random);
   if (!AskFullscreen(platform, session)) state.fullscreen = false;
   // Asked to end while the question was open: no window at all.
-  if (platform.QuitRequested()) return 0;
+  if (platform.QuitSignal()) return 0;
 
   GameWindow window{platform, renderer};
   if (!CreateGameWindow(window, state, kTitle, kWidth, kHeight, kBits,

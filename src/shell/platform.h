@@ -101,10 +101,10 @@ class Platform {
   virtual bool PeekEvent(Event& event) = 0;
   // Posts the quit event, taken by PeekEvent after the events already queued.
   virtual void PostQuit() = 0;
-  // True once the player or the system asked the game to end from outside
-  // the window (an interrupt or terminate signal): no further box is shown
-  // and PeekEvent reports the quit event.
-  virtual bool QuitRequested() { return false; }
+  // The signal by which the player or the system asked the game to end from
+  // outside the window (interrupt, terminate, hang-up), 0 while none has.
+  // Once set, no further box is shown and PeekEvent reports the quit event.
+  virtual int QuitSignal() { return 0; }
 
   // Shows the back buffer.
   virtual void SwapBuffers() = 0;

@@ -13,7 +13,7 @@ namespace {
 
 // The one signal flag, and the file that lists the child processes of the
 // thread that shows the boxes (set once, before any handler runs).
-volatile sig_atomic_t quit_signalled = 0;
+volatile sig_atomic_t quit_signalled = 0;  // the signal's number
 char children_path[64] = "";
 
 // Sends SIGKILL to every child process of the box-showing thread: those are
@@ -37,9 +37,9 @@ void EndBoxProcesses() {
   // the buffer is never taken for a whole one.
 }
 
-void OnQuitSignal(int) {
+void OnQuitSignal(int signal_number) {
   const int saved_errno = errno;
-  quit_signalled = 1;
+  if (!quit_signalled) quit_signalled = signal_number;
   EndBoxProcesses();
   // A box begun just before the flag was set may not have its process yet:
   // look again in a second.
@@ -73,8 +73,11 @@ void InstallQuitSignalHandlers() {
   Install(SIGALRM, OnAlarm);
   Install(SIGINT, OnQuitSignal);
   Install(SIGTERM, OnQuitSignal);
+  // A closed terminal ends the game as a terminate signal does, so that
+  // the display mode is restored.
+  Install(SIGHUP, OnQuitSignal);
 }
 
-bool QuitSignalled() { return quit_signalled != 0; }
+int QuitSignalled() { return quit_signalled; }
 
 }  // namespace vorbexia

@@ -1,4 +1,5 @@
-// Interrupt and terminate signals end the game promptly, boxes included.
+// Interrupt, terminate and hang-up signals end the game promptly, boxes
+// included.
 //
 // SDL shows each message box from a child process and waits for it; a
 // signal that only set a flag would wait for the player to answer, and one
@@ -9,11 +10,11 @@
 
 namespace vorbexia {
 
-// Installs the handlers for SIGINT and SIGTERM; call once, on the thread
-// that shows the boxes, before SDL starts.
+// Installs the handlers for SIGINT, SIGTERM and SIGHUP; call once, on the
+// thread that shows the boxes, before SDL starts.
 void InstallQuitSignalHandlers();
 
-// True once SIGINT or SIGTERM has arrived.
-bool QuitSignalled();
+// The first of those signals to arrive, 0 while none has.
+int QuitSignalled();
 
 }  // namespace vorbexia

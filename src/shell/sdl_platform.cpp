@@ -424,7 +424,7 @@ bool SdlPlatform::TakePending(Event& event) {
 
 void SdlPlatform::PostQuit() { quit_posted_ = true; }
 
-bool SdlPlatform::QuitRequested() { return QuitSignalled(); }
+int SdlPlatform::QuitSignal() { return QuitSignalled(); }
 
 void SdlPlatform::WaitForFrameDeadline() {
   const uint64_t wait_ns = NextFrameWait(pacer_, NowNs());

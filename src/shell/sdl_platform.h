@@ -47,7 +47,7 @@ class SdlPlatform final : public Platform {
 
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
-  bool QuitRequested() override;
+  int QuitSignal() override;
 
   void SwapBuffers() override;
 

@@ -21,15 +21,6 @@
 
 namespace vorbexia {
 
-// More frames than this (46 hours at 60 frames per second) is no game
-// anybody played: such a file is refused rather than held in memory.
-constexpr uint64_t kMaxDemoFrames = 10'000'000;
-
-// A frame line is at most '-', five letters and a CR; a longer line is
-// refused as soon as it passes this many bytes, so no line is ever held
-// whole.
-constexpr size_t kMaxDemoLineBytes = 64;
-
 struct Demo {
   uint32_t seed = 0;
   KeyScript frames;
@@ -39,8 +30,8 @@ struct Demo {
 bool ParseSeed(std::string_view text, uint32_t& seed);
 
 // Reads a whole demo. False, with `error` naming the line (counted from 1),
-// on a wrong header or seed, a bad frame line, too many frames or a read
-// error.
+// on a wrong header or seed, a bad frame line, too many frames, a line too
+// long (the limits of a key script) or a read error.
 bool ReadDemo(std::istream& in, Demo& demo, std::string& error);
 
 // Opens and reads the file at `path`; `error` names the file.

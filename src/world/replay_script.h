@@ -35,6 +35,16 @@ struct FrameKeys {
 
 using KeyScript = std::vector<FrameKeys>;
 
+// More frames than this (46 hours at 60 frames per second) is no game
+// anybody played: such a script or demo is refused rather than held in
+// memory.
+constexpr uint64_t kMaxScriptFrames = 10'000'000;
+
+// A frame line is at most '-', five letters and a CR; a longer line is
+// refused as soon as it passes this many bytes, so no line is ever held
+// whole.
+constexpr size_t kMaxScriptLineBytes = 64;
+
 struct ReplayOptions {
   uint32_t seed = 0;
   std::optional<uint64_t> frames;  // without it the run is as long as the script
@@ -46,8 +56,23 @@ struct ReplayOptions {
 bool ParseFrameKeys(std::string_view line, FrameKeys& keys, std::string& error);
 
 // Reads the whole script, one frame per line. False, with `error` naming the
-// line (counted from 1), on the first bad line, or on a read error.
+// line (counted from 1), on the first bad line, a line longer than
+// kMaxScriptLineBytes, more than kMaxScriptFrames lines, or a read error.
 bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error);
+
+// The frame lines of a script or a demo from where `in` stands, the first
+// one numbered `first_line` in messages; `inactive_marks`: a leading '-'
+// marks a frame in which the world stood still. Limits and errors as
+// ReadKeyScript's.
+bool ReadFrameLines(std::istream& in, uint64_t first_line, bool inactive_marks,
+                    KeyScript& frames, std::string& error);
+
+enum class LineRead { kLine, kEnd, kTooLong, kReadError };
+
+// One line without its LF (and without the CR of a CRLF). Stops reading a
+// line once it is longer than kMaxScriptLineBytes. A read error (a
+// directory, EIO) is kReadError with the reason in `error`.
+LineRead ReadBoundedLine(std::istream& in, std::string& line, std::string& error);
 
 // Reads the arguments after the program name. Either --seed or --demo is
 // required, not both; numbers
@@ -56,8 +81,8 @@ bool ReadKeyScript(std::istream& in, KeyScript& script, std::string& error);
 bool ParseReplayOptions(std::span<const std::string_view> args,
                         ReplayOptions& options, std::string& error);
 
-// The text with its control characters shown as \xHH, fit for one line of
-// an error message.
+// The text with its control characters and the bytes that are not UTF-8
+// shown as \xHH, fit for one line of an error message.
 std::string EscapeForMessage(std::string_view text);
 
 }  // namespace vorbexia

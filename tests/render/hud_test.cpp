@@ -4,6 +4,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "render/gl_renderer.h"
 #include "render/golden_image.h"
 #include "render/owned_quadrics.h"
@@ -74,6 +77,43 @@ TEST_F(HudTest, ChangesOnlyTheCrosshairAndTheCount) {
   // The 4: segments b, c, f and g, 3 pixels thick, 11 or 12 long.
   EXPECT_GT(count, 4 * 3 * 10);
   EXPECT_LT(count, 4 * 3 * 13);
+}
+
+// The digit whose segments the HUD lit at column x (pixels from the left),
+// read at the middle of each segment; -1 when they spell no digit.
+int ReadDigit(const Image& plain, const Image& hud, int x) {
+  // Segments a to g, pixels from the digit's top left corner (16, 16).
+  constexpr int kMiddles[7][2] = {{6, 1}, {10, 5}, {10, 16}, {6, 20},
+                                  {1, 16}, {1, 5}, {6, 11}};
+  constexpr const char* kGlyphs[10] = {"abcdef", "bc",     "abdeg",  "abcdg",
+                                       "bcfg",   "acdfg",  "acdefg", "abc",
+                                       "abcdefg", "abcdfg"};
+  std::string lit;
+  for (int s = 0; s < 7; ++s) {
+    const int px = x + kMiddles[s][0], py = 16 + kMiddles[s][1];
+    if (!std::equal(plain.At(px, py), plain.At(px, py) + 3, hud.At(px, py))) {
+      lit += static_cast<char>('a' + s);
+    }
+  }
+  for (int d = 0; d < 10; ++d) {
+    if (lit == kGlyphs[d]) return d;
+  }
+  return -1;
+}
+
+TEST_F(HudTest, CountShowsTheRobotsWithHitPointsLeft) {
+  VORBEXIA_REQUIRE_GL(context_);
+  // Standing robots keep 1 to 3 hit points; the others are down to 0 or
+  // below. The count stays one digit: there are five robots.
+  for (int standing = kRobotCount; standing >= 0; --standing) {
+    for (int r = 0; r < kRobotCount; ++r) {
+      state_.robots[r].hp = r < standing ? 1 + r % 3 : -(r % 2);
+    }
+    const Image plain = Frame(false);
+    const Image hud = Frame(true);
+    EXPECT_EQ(ReadDigit(plain, hud, 16), standing);  // 18 pixels a digit
+    EXPECT_EQ(ReadDigit(plain, hud, 34), -1) << standing;  // no second digit
+  }
 }
 
 TEST_F(HudTest, NextFrameDrawsAsWithoutIt) {

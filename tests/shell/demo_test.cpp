@@ -134,7 +134,8 @@ TEST(CommandLine, RefusesWhatCannotGoTogether) {
   const std::vector<std::vector<std::string_view>> bad = {
       {"--seed"}, {"--seed", "1x"}, {"--seed", "1", "--seed", "2"},
       {"--windowed", "--fullscreen"}, {"--record", "a", "--replay", "b"},
-      {"--replay", "a", "--seed", "3"}, {"--replay"}, {"--frames", "3"}};
+      {"--replay", "a", "--seed", "3"}, {"--timedemo", "a", "--seed", "3"},
+      {"--replay"}, {"--frames", "3"}, {"--hud", "--hud"}, {"--mute", "--mute"}};
   for (const auto& args : bad) {
     CommandLine line;
     std::string error;
@@ -143,6 +144,9 @@ TEST(CommandLine, RefusesWhatCannotGoTogether) {
   }
   CommandLine line;
   std::string error;
+  const std::vector<std::string_view> twice = {"--windowed", "--windowed"};
+  EXPECT_FALSE(ParseCommandLine(twice, line, error));
+  EXPECT_EQ(error, "repeated option --windowed");
   const std::vector<std::string_view> good = {"--fullscreen", "--seed", "0",
                                               "--record", "x.demo"};
   ASSERT_TRUE(ParseCommandLine(good, line, error));

@@ -93,6 +93,20 @@ TEST(FramePacerTest, SixtyEvenFramesPerSecondOnEveryDisplay) {
   }
 }
 
+TEST(FramePacerTest, VsyncKeepsThePaceWhileSwapsTakeAboutAFrame) {
+  FramePacer pacer = PacerForDisplay(60, true);
+  uint64_t now = 1000 * kMs;
+  // Swaps a millisecond either side of a frame, and twice two swaps in a
+  // row back after 1 ms (a refresh caught just as it came): never three
+  // early swaps in a row, so every frame is shown at once and vsync stays.
+  for (int frame = 0; frame < 120; ++frame) {
+    const bool early = frame % 40 == 10 || frame % 40 == 11;
+    now += early ? 1 * kMs : kPeriod + (frame % 2 ? 1 * kMs : -1 * kMs);
+    ASSERT_EQ(NextFrameWait(pacer, now), 0u) << "frame " << frame;
+  }
+  EXPECT_TRUE(pacer.vsync);
+}
+
 TEST(FramePacerTest, VsyncThatDoesNotHoldGivesWayToTheClock) {
   // The driver takes the swap interval on a 60 Hz display but never waits.
   const std::vector<uint64_t> shown = ShowOneSecond(60, false);

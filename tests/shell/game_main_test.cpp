@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <string>
 
 #include "shell/game_main.h"
 #include "support/scripted_platform.h"
@@ -45,6 +47,16 @@ class GameMainTest : public ::testing::Test {
   void DestroyAllRobots() {
     for (RobotState& robot : state.robots) robot.hp = 0;
   }
+
+  // One character a drawn frame: '1' where the HUD was drawn over it.
+  std::string HudFrames() const {
+    std::string frames;
+    for (const std::string& entry : platform.log) {
+      if (entry == "DrawScene") frames += '0';
+      if (entry == "DrawHud") frames.back() = '1';
+    }
+    return frames;
+  }
 };
 
 const Log kTeardown = {"DetachContext", "DeleteContext",
@@ -74,7 +86,7 @@ TEST_F(GameMainTest, AnswerYesAsksForFullscreen) {
 }
 
 TEST_F(GameMainTest, QuitRequestedDuringTheModeQuestionEndsTheGameThere) {
-  platform.on_box = [this](const ShownBox&) { platform.quit_requested = true; };
+  platform.on_box = [this](const ShownBox&) { platform.quit_signal = SIGTERM; };
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(platform.log,
             Log{"Box Wybor trybu: Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE"});
@@ -262,6 +274,82 @@ TEST_F(GameMainTest, FailedFrameEndsTheLoopLikeEsc) {
   EXPECT_EQ(platform.swaps, 0);
   EXPECT_EQ(state.player.heading, 180.0f);
   EXPECT_EQ(Count("UnregisterWindowClass"), 1);
+}
+
+TEST_F(GameMainTest, TabShowsOrHidesTheHudFromTheNextFrameOncePerPress) {
+  platform.Push(EventCode::kKeyDown, kKeyTab);  // held through frame 3
+  platform.on_swap = [this](int swap) {
+    if (swap == 3) {  // let go and pressed again, held
+      platform.Push(EventCode::kKeyUp, kKeyTab);
+      platform.Push(EventCode::kKeyDown, kKeyTab);
+    }
+    if (swap == 6) {  // let go, then tapped between two frames
+      platform.Push(EventCode::kKeyUp, kKeyTab);
+      platform.Push(EventCode::kKeyDown, kKeyTab);
+      platform.Push(EventCode::kKeyUp, kKeyTab);
+    }
+    if (swap == 9) platform.Push(EventCode::kKeyDown, kKeyEscape);
+  };
+  Run();
+  EXPECT_EQ(HudFrames(), "0111000111");
+}
+
+// A victory sound that plays on through `length` waits of the loop; each
+// wait goes into the platform's log, and after `quit_after` of them the
+// process is asked to end.
+class VictorySound final : public SoundOutput {
+ public:
+  VictorySound(ScriptedPlatform& platform, int length, int quit_after = -1)
+      : platform_(platform), length_(length), quit_after_(quit_after) {}
+  void Play(Sound sound) override {
+    if (sound == Sound::kVictory) platform_.log.push_back("Play victory");
+  }
+  bool Playing() override { return waits_ < length_; }
+  void Wait(int milliseconds) override {
+    platform_.log.push_back("Wait " + std::to_string(milliseconds));
+    if (++waits_ == quit_after_) platform_.quit_signal = SIGTERM;
+  }
+
+ private:
+  ScriptedPlatform& platform_;
+  int length_, quit_after_, waits_ = 0;
+};
+
+class VictorySoundTest : public GameMainTest {
+ protected:
+  // Wins in the first frame with `sound` and returns the log from the
+  // winning swap on.
+  Log WinWith(SoundOutput& sound) {
+    renderer.on_draw = [this](GameState&) { DestroyAllRobots(); };
+    GameSession session;
+    session.seed = 1;
+    session.sound = &sound;
+    GameMain(state, platform, renderer, session);
+    return LogFrom("SwapBuffers");
+  }
+
+  static Log Ending(int waits) {
+    Log log = {"SwapBuffers", "Play victory"};
+    log.insert(log.end(), static_cast<size_t>(waits), "Wait 10");
+    log.insert(log.end(), kTeardown.begin(), kTeardown.end());
+    log.push_back("Box INFO: GRATULACJE! WYGRALES!");
+    return log;
+  }
+};
+
+TEST_F(VictorySoundTest, TheWindowStaysUntilTheSoundHasPlayed) {
+  VictorySound sound(platform, 3);
+  EXPECT_EQ(WinWith(sound), Ending(3));
+}
+
+TEST_F(VictorySoundTest, AnEndlessSoundIsCutOffAfterTwoSeconds) {
+  VictorySound sound(platform, 1000);
+  EXPECT_EQ(WinWith(sound), Ending(200));
+}
+
+TEST_F(VictorySoundTest, AQuitSignalEndsTheWait) {
+  VictorySound sound(platform, 1000, 5);
+  EXPECT_EQ(WinWith(sound), Ending(5));
 }
 
 }  // namespace

@@ -68,20 +68,33 @@ void ExpectKeys(const std::vector<Event>& events, EventCode code,
   }
 }
 
-TEST_F(SdlGamepadTest, DpadWalksAndTheStickTurnsAsTheArrowKeys) {
+TEST_F(SdlGamepadTest, DpadAndTheStickWalkAndTurnAsTheArrowKeys) {
   ExpectKeys(Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true), EventCode::kKeyDown, {38});
   ExpectKeys(Button(SDL_CONTROLLER_BUTTON_DPAD_UP, false), EventCode::kKeyUp, {38});
   ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTX, -32768), EventCode::kKeyDown, {37});
   ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTX, -12000), EventCode::kKeyDown, {});
   ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTX, 0), EventCode::kKeyUp, {37});
+  // The stick pushed away walks forward, pulled back walks back.
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTY, -32768), EventCode::kKeyDown, {38});
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTY, 0), EventCode::kKeyUp, {38});
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767), EventCode::kKeyDown, {40});
 }
 
-TEST_F(SdlGamepadTest, SouthButtonAndTriggerFireOncePerPressStartQuits) {
+TEST_F(SdlGamepadTest, SouthButtonAndTriggerFireOncePerPressStartAndBackQuit) {
   ExpectKeys(Button(SDL_CONTROLLER_BUTTON_A, true), EventCode::kKeyDown, {32});
   ExpectKeys(Button(SDL_CONTROLLER_BUTTON_A, false), EventCode::kKeyUp, {32});
   ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), EventCode::kKeyDown, {32});
   ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 20000), EventCode::kKeyDown, {});
+  // SDL maps the trigger's raw -32768 to 32767 onto 0 to 32767: -10000 is
+  // 11383, still above the let-go point, so pressing fully again is no shot;
+  // -12000 is 10383, which lets go, and the next full press fires anew.
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -10000), EventCode::kKeyUp, {});
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), EventCode::kKeyDown, {});
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -12000), EventCode::kKeyUp, {32});
+  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), EventCode::kKeyDown, {32});
   ExpectKeys(Button(SDL_CONTROLLER_BUTTON_START, true), EventCode::kKeyDown, {27});
+  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_START, false), EventCode::kKeyUp, {27});
+  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_BACK, true), EventCode::kKeyDown, {27});
 }
 
 TEST_F(SdlGamepadTest, APadPulledOutLetsGoOfItsKeys) {

@@ -26,6 +26,15 @@ TEST(SoundCues, TheLastHitSoundsAsHitFallAndVictoryInThatOrder) {
                                               Sound::kRobotFall, Sound::kVictory}));
 }
 
+TEST(SoundCues, AShotEndingAtAWallThudsAndNeverClangs) {
+  HeardSounds heard;
+  FootstepClock footsteps;
+  WorldEvents events;
+  events.shot_hit_wall = true;
+  PlayFrameSounds(events, false, footsteps, heard);
+  EXPECT_EQ(heard.played, std::vector<Sound>{Sound::kWallHit});
+}
+
 TEST(SoundCues, AWalkStepsAtOnceThenEveryTwentyFrames) {
   HeardSounds heard;
   FootstepClock footsteps;

@@ -27,6 +27,39 @@ TEST(Synthesis, EverySoundStartsAndEndsSilentAndStaysBelowThePeak) {
   EXPECT_EQ(bank.sounds, SynthesizeSounds().sounds);  // the same every run
 }
 
+float Loudest(const Samples& sound, size_t from, size_t to) {
+  float loudest = 0.0f;
+  for (size_t i = from; i < to; ++i) loudest = std::max(loudest, std::fabs(sound[i]));
+  return loudest;
+}
+
+TEST(Synthesis, EverySoundFadesOutRatherThanStops) {
+  // The last millisecond of each sound is far quieter than the ten before
+  // its last ten: a fade, not a cut to the final 0 (which would click).
+  constexpr size_t kMs = kSampleRate / 1000;  // samples
+  const SoundBank bank = SynthesizeSounds();
+  for (int s = 0; s < kSoundCount; ++s) {
+    const Samples& sound = bank.sounds[s];
+    const size_t end = sound.size();
+    EXPECT_LT(Loudest(sound, end - kMs, end),
+              0.15f * Loudest(sound, end - 20 * kMs, end - 10 * kMs))
+        << SoundName(static_cast<Sound>(s));
+  }
+}
+
+TEST(Synthesis, TheFanfareEndsOnHighC) {
+  // The held last note from 0.5 s to its fade-out: two zero crossings a
+  // period give its pitch, C6 at 1046.5 Hz (the note before is G5, 784 Hz).
+  const Samples fanfare = SynthesizeSounds().Of(Sound::kVictory);
+  const size_t from = kSampleRate / 2, to = fanfare.size() - kSampleRate / 100;
+  int crossings = 0;
+  for (size_t i = from + 1; i < to; ++i) {
+    crossings += (fanfare[i - 1] < 0) != (fanfare[i] < 0);
+  }
+  const double seconds = static_cast<double>(to - from) / kSampleRate;
+  EXPECT_NEAR(crossings / 2.0 / seconds, 1046.5, 2.0);
+}
+
 TEST(Mixer, AddsTheVoicesClipsTheSumAndStopsAtTheirEnds) {
   const Samples loud(3, 0.75f), soft = {0.25f, -0.5f};
   Mixer mixer;

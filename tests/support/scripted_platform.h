@@ -34,8 +34,8 @@ class ScriptedPlatform : public Platform {
   std::function<void(int swap)> on_swap;
   // Whether a context is current (set by MakeContextCurrent/DetachContext).
   bool context_current = false;
-  // What QuitRequested answers; a test sets it, e.g. from on_box.
-  bool quit_requested = false;
+  // What QuitSignal answers; a test sets it, e.g. from on_box.
+  int quit_signal = 0;
   // Runs when a box is shown, before it is answered.
   std::function<void(const ShownBox& box)> on_box;
 
@@ -62,7 +62,7 @@ class ScriptedPlatform : public Platform {
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
   void SwapBuffers() override;
-  bool QuitRequested() override { return quit_requested; }
+  int QuitSignal() override { return quit_signal; }
 
   // Queues an event for the loop.
   void Push(EventCode code, uint32_t wparam = 0, uint32_t lparam = 0) {
@@ -90,6 +90,7 @@ class ScriptedRenderer : public Renderer {
   bool InitGL(GameState& state) override;
   bool BuildModels(GameState& state) override;
   bool DrawScene(GameState& state, Random& random) override;
+  void DrawHud(const GameState&) override { platform_.log.push_back("DrawHud"); }
   void SetViewport(int width, int height, double aspect) override;
 
   struct Viewport {
