@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "world/demo_file.h"
-#include "world/replay.h"
+#include "demo/demo_file.h"
+#include "demo/replay.h"
 #include "world/world.h"
 
 namespace vorbexia {

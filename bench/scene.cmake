@@ -11,4 +11,4 @@ target_compile_definitions(vorbexia-bench PRIVATE
 # make-win-demo: writes bench/win.demo, the game that vorbexia-bench plays
 # back as its timedemo (`make-win-demo 1 > bench/win.demo`).
 add_executable(make-win-demo ${CMAKE_CURRENT_LIST_DIR}/make_win_demo.cpp)
-target_link_libraries(make-win-demo PRIVATE vorbexia_world)
+target_link_libraries(make-win-demo PRIVATE vorbexia_demo)

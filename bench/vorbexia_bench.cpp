@@ -4,12 +4,12 @@
 //   DISPLAY=:93 build/perf/bench/vorbexia-bench --paced   10 s of paced play
 //
 // Every figure is one `name value` line. The run ends with the summary:
-// scene_frame_ms_median, scene_frame_ms_p95 (DrawScene and the swap at
-// 800 x 600, over all fixed views), empty_frame_ms_median (clear and swap),
+// scene_frame_ms_median, scene_frame_ms_p95 (the world's step, DrawScene
+// and the swap at 800 x 600, over all fixed views), empty_frame_ms_median (clear and swap),
 // world_frame_us (one AdvanceWorld), timedemo_fps (bench/win.demo, a game
 // that walks the maze and wins, played back unpaced through the game's own
 // loop as --timedemo does), startup_ms (window, context, InitGL,
-// models, first frame drawn and swapped), dib_24bit_mb_s and memcpy_mb_s
+// models, first frame stepped, drawn and swapped), dib_24bit_mb_s and memcpy_mb_s
 // (a 4096 x 4096 24-bit bitmap decoded from memory, and a plain copy of its
 // pixel bytes; MB = 10^6 bytes).
 #define SDL_MAIN_HANDLED
@@ -34,8 +34,8 @@
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
-#include "shell/sdl_platform.h"
-#include "world/demo_file.h"
+#include "platform/sdl/sdl_platform.h"
+#include "demo/demo_file.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -106,17 +106,24 @@ void ResetMovers(BenchGame& game) {
   game.state.shot = ShotState{};
 }
 
-// The game's start from the mode answer on: window, context and InitGL
-// (textures, render state, level, lights), the models, then the first frame
-// drawn and shown.
+// One frame's world step and drawing, in the game's order: the shot and
+// the robots step, then the frame is drawn from the state they leave.
+void StepAndDraw(BenchGame& game) {
+  AdvanceWorld(game.state, game.random);
+  game.renderer.DrawScene(game.state);
+}
+
+// The game's start: the level and the robots, then from the mode answer on
+// the window, context and InitGL (textures, render state, lights), the
+// models, then the first frame stepped, drawn and shown.
 bool StartGame(BenchGame& game) {
+  SetupLevel(game.state);
   ResetMovers(game);
-  if (!CreateGameWindow(game.window, game.state, "Vorbexia", kWidth, kHeight,
-                        kBits, false)) {
+  if (!CreateGameWindow(game.window, WindowSpec{"Vorbexia", kWidth, kHeight, kBits, false})) {
     return false;
   }
-  if (!game.renderer.BuildModels(game.state)) return false;
-  game.renderer.DrawScene(game.state, game.random);
+  if (!game.renderer.BuildModels()) return false;
+  StepAndDraw(game);
   game.platform.SwapBuffers();
   return true;
 }
@@ -129,12 +136,12 @@ void DrainEvents(BenchGame& game) {
   }
 }
 
-// One drawn frame until the picture is handed to the display. glFinish
-// after the swap makes sure no rendering is left outstanding.
+// One stepped and drawn frame until the picture is handed to the display.
+// glFinish after the swap makes sure no rendering is left outstanding.
 double TimeSceneFrame(BenchGame& game) {
   DrainEvents(game);
   const Clock::time_point start = Clock::now();
-  game.renderer.DrawScene(game.state, game.random);
+  StepAndDraw(game);
   game.platform.SwapBuffers();
   glFinish();
   return MsBetween(start, Clock::now());
@@ -289,7 +296,7 @@ int RunFigures() {
 
   const std::vector<double> frames = MeasureViews(game);
   const double empty_ms = MeasureEmptyFrameMs(game);
-  DestroyGameWindow(game.window, game.state);
+  DestroyGameWindow(game.window);
   const double timedemo_fps = MeasureTimedemoFps();
   const double world_us = MeasureWorldFrameUs();
   double dib_mb_s = 0, memcpy_mb_s = 0;
@@ -307,7 +314,7 @@ int RunFigures() {
 }
 
 // Ten seconds of play on the paced platform, as the game runs its frames:
-// draw, victory test, swap, keys. Up and Left are held, so the player walks
+// world step, draw, victory test, swap, keys. Up and Left are held, so the player walks
 // in circles and bumps into walls.
 int RunPaced() {
   BenchGame game(true);
@@ -319,7 +326,7 @@ int RunPaced() {
   Clock::time_point last = start;
   while (MsBetween(start, last) < kPacedSeconds * 1000.0) {
     DrainEvents(game);
-    game.renderer.DrawScene(game.state, game.random);
+    StepAndDraw(game);
     AllRobotsDestroyed(game.state);
     game.platform.SwapBuffers();
     ApplyHeldKeys(game.state);
@@ -327,7 +334,7 @@ int RunPaced() {
     intervals.push_back(MsBetween(last, now));
     last = now;
   }
-  DestroyGameWindow(game.window, game.state);
+  DestroyGameWindow(game.window);
   Print("paced_frames", static_cast<double>(intervals.size()));
   Print("paced_fps", intervals.size() / (MsBetween(start, last) / 1000.0));
   Print("paced_frame_ms_median", Median(intervals));

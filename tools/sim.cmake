@@ -1,12 +1,16 @@
 # vorbexia-sim: the headless replay of a key script (our regression tool).
+# Its command line is a library of its own, for its unit tests.
+add_library(vorbexia_sim_options STATIC ${CMAKE_CURRENT_SOURCE_DIR}/sim_options.cpp)
+target_include_directories(vorbexia_sim_options PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(vorbexia_sim_options PUBLIC vorbexia_demo)
 add_executable(vorbexia-sim ${CMAKE_CURRENT_SOURCE_DIR}/vorbexia_sim.cpp)
-target_link_libraries(vorbexia-sim PRIVATE vorbexia_world)
+target_link_libraries(vorbexia-sim PRIVATE vorbexia_sim_options)
 
 # The tool itself, end to end: a recorded script against its recorded output,
 # and bad input refused with exit code 2 (each test writes files of its own
 # names, since tests run side by side).
 if(VORBEXIA_TESTS)
-  set(sim_data ${PROJECT_SOURCE_DIR}/tests/world/data)
+  set(sim_data ${PROJECT_SOURCE_DIR}/tests/demo/data)
   add_test(NAME world.sim.replays_recorded_script
            COMMAND bash -c "\"$0\" --seed 7 --frames 60 < \"$1\" | diff -u \"$2\" -"
                    $<TARGET_FILE:vorbexia-sim> ${sim_data}/sim_short.script

@@ -14,9 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "world/demo_file.h"
-#include "world/replay.h"
-#include "world/replay_script.h"
+#include "demo/demo_file.h"
+#include "demo/replay.h"
+#include "demo/key_script.h"
+#include "sim_options.h"
 
 namespace {
 

@@ -10,16 +10,14 @@
 
 namespace vorbexia {
 
-bool GlRenderer::InitGL(GameState& state) {
-  return vorbexia::InitGL(state, reader_box_);
-}
+GlRenderer::~GlRenderer() { DeleteQuadrics(resources_); }
 
-bool GlRenderer::BuildModels(GameState& state) {
-  return vorbexia::BuildModels(state);
-}
+bool GlRenderer::InitGL() { return vorbexia::InitGL(resources_, reader_box_); }
 
-bool GlRenderer::DrawScene(GameState& state, Random& random) {
-  return vorbexia::DrawScene(state, random);
+bool GlRenderer::BuildModels() { return vorbexia::BuildModels(resources_); }
+
+void GlRenderer::DrawScene(const GameState& state) {
+  vorbexia::DrawScene(state, resources_);
 }
 
 void GlRenderer::DrawHud(const GameState& state) { vorbexia::DrawHud(state); }

@@ -1,7 +1,10 @@
 // The rendering the game runs on: fixed-function OpenGL 1.1 and GLU.
 #pragma once
 
+#include <utility>
+
 #include "image/dib_reader.h"
+#include "render/gl_resources.h"
 #include "render/renderer.h"
 
 namespace vorbexia {
@@ -10,15 +13,24 @@ class GlRenderer final : public Renderer {
  public:
   // reader_box shows the bitmap reader's boxes while the textures load.
   explicit GlRenderer(ReaderBox reader_box) : reader_box_(std::move(reader_box)) {}
+  // Frees the quadrics; the texture names and the lists go with the context.
+  ~GlRenderer() override;
 
-  bool InitGL(GameState& state) override;
-  bool BuildModels(GameState& state) override;
-  bool DrawScene(GameState& state, Random& random) override;
+  GlRenderer(const GlRenderer&) = delete;
+  GlRenderer& operator=(const GlRenderer&) = delete;
+
+  bool InitGL() override;
+  bool BuildModels() override;
+  void DrawScene(const GameState& state) override;
   void DrawHud(const GameState& state) override;
   void SetViewport(int width, int height, double aspect) override;
 
+  // The GL objects made so far, for drawing beside the renderer.
+  const GlResources& resources() const { return resources_; }
+
  private:
   ReaderBox reader_box_;
+  GlResources resources_;
 };
 
 }  // namespace vorbexia

@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-
 namespace vorbexia {
 namespace {
 
@@ -131,24 +130,25 @@ void DrawBox(const BoxCorners& corners) {
 // list is opened rather than inside it: making a quadric is no GL command,
 // so the lists come out the same, and a failure is seen before anything is
 // compiled. A missing name or quadric ends the build; no list is then drawn
-// from an absent object. Quadrics and lists live as long as the context.
-bool BuildModels(GameState& state) {
-  state.robot_list = glGenLists(1);
-  if (state.robot_list == 0) return false;
-  state.robot_quadric = gluNewQuadric();
-  if (state.robot_quadric == nullptr) return false;
-  CompileRobot(state.robot_list, state.robot_quadric);
+// from an absent object. The lists live as long as the context, the
+// quadrics until the holder of `resources` frees them (DeleteQuadrics).
+bool BuildModels(GlResources& resources) {
+  resources.robot_list = glGenLists(1);
+  if (resources.robot_list == 0) return false;
+  resources.robot_quadric = gluNewQuadric();
+  if (resources.robot_quadric == nullptr) return false;
+  CompileRobot(resources.robot_list, resources.robot_quadric);
 
-  if (state.gun_quadric == nullptr) return false;
-  state.gun_list = glGenLists(1);
-  if (state.gun_list == 0) return false;
-  CompileGun(state.gun_list, state.gun_quadric);
+  if (resources.gun_quadric == nullptr) return false;
+  resources.gun_list = glGenLists(1);
+  if (resources.gun_list == 0) return false;
+  CompileGun(resources.gun_list, resources.gun_quadric);
 
-  state.shot_list = glGenLists(1);
-  if (state.shot_list == 0) return false;
-  state.shot_quadric = gluNewQuadric();
-  if (state.shot_quadric == nullptr) return false;
-  CompileShot(state.shot_list, state.shot_quadric);
+  resources.shot_list = glGenLists(1);
+  if (resources.shot_list == 0) return false;
+  resources.shot_quadric = gluNewQuadric();
+  if (resources.shot_quadric == nullptr) return false;
+  CompileShot(resources.shot_list, resources.shot_quadric);
   return true;
 }
 

@@ -12,7 +12,7 @@
 
 #include <array>
 
-#include "world/game_state.h"
+#include "render/gl_resources.h"
 
 namespace vorbexia {
 
@@ -28,9 +28,11 @@ using BoxCorners = std::array<float, 24>;
 // own: the quads are lit with whatever normal is current.
 void DrawBox(const BoxCorners& corners);
 
-// Compiles RobotList, GunList and ShotList, in that order, into the state's
-// list names. Needs state.gun_quadric. False when a list name or a quadric
-// could not be had; nothing is then compiled from an absent object.
-bool BuildModels(GameState& state);
+// Compiles RobotList, GunList and ShotList, in that order, into the list
+// names of `resources`, making the robot's and the shot's quadrics on the
+// way. Needs resources.gun_quadric (made by InitGL). False when a list name
+// or a quadric could not be had; nothing is then compiled from an absent
+// object.
+bool BuildModels(GlResources& resources);
 
 }  // namespace vorbexia

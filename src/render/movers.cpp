@@ -18,29 +18,29 @@ void FaceHeading(float heading) {
 
 }  // namespace
 
-void DrawShot(const GameState& state) {
+void DrawShot(const GameState& state, const GlResources& resources) {
   const ShotState& shot = state.shot;
-  glBindTexture(GL_TEXTURE_2D, state.textures[kTextureShot]);
+  glBindTexture(GL_TEXTURE_2D, resources.textures[kTextureShot]);
   glTranslatef(shot.x, kShotHeight, shot.z);
   FaceHeading(shot.heading);
-  glCallList(state.shot_list);
+  glCallList(resources.shot_list);
 }
 
-void DrawRobot(const GameState& state, int index) {
+void DrawRobot(const GameState& state, const GlResources& resources, int index) {
   const RobotState& robot = state.robots[index];
   if (robot.hp <= 0) {
-    glBindTexture(GL_TEXTURE_2D, state.textures[kTextureWreck]);
+    glBindTexture(GL_TEXTURE_2D, resources.textures[kTextureWreck]);
     glTranslatef(robot.x, kWreckHeight, robot.z);
     FaceHeading(robot.heading);
     // Applied to the model first: its front turns up, its top points
     // against the last heading. The robot lies on its back.
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
   } else {
-    glBindTexture(GL_TEXTURE_2D, state.textures[kTextureRobot]);
+    glBindTexture(GL_TEXTURE_2D, resources.textures[kTextureRobot]);
     glTranslatef(robot.x, kLiveRobotHeight, robot.z);
     FaceHeading(robot.heading);
   }
-  glCallList(state.robot_list);
+  glCallList(resources.robot_list);
 }
 
 }  // namespace vorbexia

@@ -3,9 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "image/textures.h"
 #include "render/lights.h"
-#include "world/world.h"
+#include "render/textures.h"
 
 namespace vorbexia {
 namespace {
@@ -36,15 +35,14 @@ GLUquadric* NewGunQuadric() {
 
 }  // namespace
 
-bool InitGL(GameState& state, const ReaderBox& reader_box) {
-  if (!LoadTextures(state.textures, reader_box)) return false;
+bool InitGL(GlResources& resources, const ReaderBox& reader_box) {
+  if (!LoadTextures(resources.textures, reader_box)) return false;
   SetSurfaceState();
-  SetupLevel(state);
   glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kLightModelAmbient);
   ConfigureLights();
   glEnable(GL_LIGHTING);
-  state.gun_quadric = NewGunQuadric();
-  return state.gun_quadric != nullptr;
+  resources.gun_quadric = NewGunQuadric();
+  return resources.gun_quadric != nullptr;
 }
 
 }  // namespace vorbexia

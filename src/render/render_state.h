@@ -2,19 +2,19 @@
 #pragma once
 
 #include "image/dib_reader.h"
-#include "world/game_state.h"
+#include "render/gl_resources.h"
 
 namespace vorbexia {
 
-// Loads the seven textures, then sets the render state (texturing, depth
-// test with GL_LESS, smooth shading), fills the level, sets the white light
-// model ambient and the eight spot lights, enables lighting and makes the
-// gun's quadric. Needs the current GL context and the identity as the
+// Loads the seven textures into resources.textures, then sets the render
+// state (texturing, depth test with GL_LESS, smooth shading), the white
+// light model ambient and the eight spot lights, enables lighting and makes
+// the gun's quadric. Needs the current GL context and the identity as the
 // modelview matrix.
 //
 // False when a texture could not be loaded (then nothing else is done: no
-// state set, no level, no light) or when no quadric could be had for the gun
-// (then state.gun_quadric stays empty).
-bool InitGL(GameState& state, const ReaderBox& reader_box);
+// state set, no light) or when no quadric could be had for the gun (then
+// resources.gun_quadric stays empty).
+bool InitGL(GlResources& resources, const ReaderBox& reader_box);
 
 }  // namespace vorbexia

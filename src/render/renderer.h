@@ -1,10 +1,10 @@
 // What the shell needs of the rendering: the render state, the models, one
-// frame and the viewport. The game runs on GlRenderer (src/render); tests of
-// the loop and the window logic run on a scripted stand-in.
+// frame and the viewport. The game runs on GlRenderer (src/render), which
+// owns every GL object it makes; tests of the loop and the window logic run
+// on a scripted stand-in. Drawing never changes the world.
 #pragma once
 
 #include "world/game_state.h"
-#include "world/random.h"
 
 namespace vorbexia {
 
@@ -12,16 +12,16 @@ class Renderer {
  public:
   virtual ~Renderer() = default;
 
-  // Loads the textures, sets the fixed render state, fills the level, sets up
-  // the eight lights and the gun's quadric. False: start-up fails.
-  virtual bool InitGL(GameState& state) = 0;
+  // Loads the textures, sets the fixed render state, sets up the eight
+  // lights and the gun's quadric. False: start-up fails.
+  virtual bool InitGL() = 0;
 
   // Compiles the three models. False: a display list or a quadric could not
   // be had, and start-up fails rather than draw with an absent object.
-  virtual bool BuildModels(GameState& state) = 0;
+  virtual bool BuildModels() = 0;
 
-  // Draws one frame into the back buffer, advancing the shot and the robots.
-  virtual bool DrawScene(GameState& state, Random& random) = 0;
+  // Draws the world as it stands into the back buffer.
+  virtual void DrawScene(const GameState& state) = 0;
 
   // Draws the HUD over the frame just drawn, leaving every other pixel and
   // the whole render state as they were.

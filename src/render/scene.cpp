@@ -8,7 +8,6 @@
 #include "render/movers.h"
 #include "render/view_volume.h"
 #include "world/heading.h"
-#include "world/world.h"
 
 namespace vorbexia {
 namespace {
@@ -83,33 +82,26 @@ bool MoverMayShow(const ViewVolume& view, float x, float z) {
   return !BallOutside(view, WorldPoint{x, kMoverBallHeight, z}, kMoverBallRadius);
 }
 
-// Step 8 and 9 of the frame: the shot and robots 0 to 4, each stepped and
-// then drawn in a push/pop pair of its own, from the camera transform.
+// The shot and robots 0 to 4, each drawn in a push/pop pair of its own,
+// from the camera transform, as the world's step left them. The shot is
+// drawn only while it is active: after the step, exactly when that step was
+// free (a shot that was not flying stays inactive, and a blocked step ends
+// it).
 //
-// The world steps all six movers first (the shot, then robots 0 to 4) and
-// the drawing follows. That gives exactly the GL calls of stepping and
-// drawing each mover in turn: no step reads anything the drawing changes,
-// and no later step changes what an earlier mover's drawing reads (the shot
-// step is the only one that writes a robot's hit points, and it runs
-// first; a robot's step moves only that robot). The shot is drawn only when
-// it is still active after its step, which is exactly when that step was
-// free: a shot that was not flying stays inactive, and a blocked step ends
-// it.
-//
-// A mover wholly outside the view volume is stepped but not drawn. Each
-// model binds its own texture and brings its own normals, and the gun that
-// ends the frame does the same, so nothing drawn later depends on it.
-void StepAndDrawMovers(GameState& state, Random& random, const ViewVolume& view) {
-  AdvanceWorld(state, random);
+// A mover wholly outside the view volume is not drawn. Each model binds its
+// own texture and brings its own normals, and the gun that ends the frame
+// does the same, so nothing drawn later depends on it.
+void DrawMovers(const GameState& state, const GlResources& resources,
+                const ViewVolume& view) {
   glPushMatrix();
   if (state.shot.active && MoverMayShow(view, state.shot.x, state.shot.z)) {
-    DrawShot(state);
+    DrawShot(state, resources);
   }
   glPopMatrix();
   for (int i = 0; i < kRobotCount; ++i) {
     glPushMatrix();
     const RobotState& robot = state.robots[i];
-    if (MoverMayShow(view, robot.x, robot.z)) DrawRobot(state, i);
+    if (MoverMayShow(view, robot.x, robot.z)) DrawRobot(state, resources, i);
     glPopMatrix();
   }
 }
@@ -164,11 +156,12 @@ void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
   }
 }
 
-void DrawMaze(const GameState& state, const Sight& sight) {
+void DrawMaze(const GameState& state, const TextureTable& textures,
+              const Sight& sight) {
   // The walls are one run of quads with one texture, which Mesa draws as
   // one; all 320 strips are kept so that run stays as it is.
-  for (const WallSegment& wall : state.walls) DrawWall(state.textures, wall);
-  DrawFloorAndCeiling(state.textures, state.floor, sight);
+  for (const WallSegment& wall : state.walls) DrawWall(textures, wall);
+  DrawFloorAndCeiling(textures, state.floor, sight);
   // Every maze quad ends on texture coordinate (0, 1), and the robots' heads
   // and the shot, which carry no coordinates of their own, are sampled at
   // the current one. Set it here as the whole maze leaves it, whichever
@@ -176,19 +169,19 @@ void DrawMaze(const GameState& state, const Sight& sight) {
   glTexCoord2f(0.0f, 1.0f);
 }
 
-void DrawWeapon(const GameState& state, float px, float pz) {
+void DrawWeapon(const GameState& state, const GlResources& resources, float px,
+                float pz) {
   const float heading = state.player.heading;
-  glBindTexture(GL_TEXTURE_2D, state.textures[kTextureGun]);
+  glBindTexture(GL_TEXTURE_2D, resources.textures[kTextureGun]);
   // 0.1 ahead along the heading, rounded as every mover's step is.
   const GroundPoint gun = PointAhead(px, pz, heading, kGunReach);
   glTranslatef(gun.x, kGunHeight, gun.z);
   glRotatef(heading + 180.0f, 0.0f, 1.0f, 0.0f);
-  glCallList(state.gun_list);
+  glCallList(resources.gun_list);
 }
 
-bool DrawScene(GameState& state, Random& random) {
-  // The player moves only after the frame, so one position serves the
-  // lights, the camera and the gun.
+void DrawScene(const GameState& state, const GlResources& resources) {
+  // One position serves the lights, the camera and the gun.
   const float px = state.player.x;
   const float pz = state.player.z;
   const float camera_angle = CameraAngle(state.player.heading);
@@ -206,12 +199,11 @@ bool DrawScene(GameState& state, Random& random) {
   glTranslatef(-px, -kEyeHeight, -pz);
   // The camera is in place: what it cannot see need not be drawn.
   const Sight sight{CurrentViewVolume(), ShadowsOf(state.walls, GroundPoint{px, pz})};
-  DrawMaze(state, sight);
-  StepAndDrawMovers(state, random, sight.view);
+  DrawMaze(state, resources.textures, sight);
+  DrawMovers(state, resources, sight.view);
   glPushMatrix();
-  DrawWeapon(state, px, pz);
+  DrawWeapon(state, resources, px, pz);
   glPopMatrix();
-  return true;
 }
 
 }  // namespace vorbexia

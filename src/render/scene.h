@@ -1,14 +1,14 @@
-// One frame: lights, camera, the maze quad by quad, the shot and the robots
-// (stepped and drawn), and the gun in front of the viewer.
+// One frame: lights, camera, the maze quad by quad, the shot and the robots,
+// and the gun in front of the viewer, all drawn from the world as it stands.
 //
 // World units: one wall strip or one floor tile is 1 unit wide; the floor
 // lies at y 0, wall tops and the ceiling at y 1.5, the eye at y 0.45.
 #pragma once
 
+#include "render/gl_resources.h"
 #include "render/view_volume.h"
 #include "render/wall_shadow.h"
 #include "world/game_state.h"
-#include "world/random.h"
 
 namespace vorbexia {
 
@@ -19,10 +19,11 @@ struct Sight {
   WallShadows shadows;
 };
 
-// Draws the whole frame into the back buffer and advances the shot and the
-// robots by one frame on the way. Needs the modelview matrix as the current
-// matrix mode and the render state of InitGL. Always true.
-bool DrawScene(GameState& state, Random& random);
+// Draws the whole frame into the back buffer. The world is stepped before,
+// by the caller; drawing changes nothing in it. Needs the modelview matrix
+// as the current matrix mode, the render state of InitGL and the models of
+// BuildModels.
+void DrawScene(const GameState& state, const GlResources& resources);
 
 // One wall quad, texture slot 0, from the floor to height 1.5 between the
 // floor points (x1, z1) and (x2, z2). Texture s runs along the strip, t up.
@@ -53,10 +54,12 @@ void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
 // The maze: the walls segment by segment in table order, then floor and
 // ceiling. Leaves texture coordinate (0, 1) current, as every maze quad
 // ends on it.
-void DrawMaze(const GameState& state, const Sight& sight);
+void DrawMaze(const GameState& state, const TextureTable& textures,
+              const Sight& sight);
 
-// The gun, texture slot 3, 0.1 ahead of the player at (px, pz) and 0.1
-// below the eye, pointing along the player's heading.
-void DrawWeapon(const GameState& state, float px, float pz);
+// The gun, texture slot 3 and the gun's list, 0.1 ahead of the player at
+// (px, pz) and 0.1 below the eye, pointing along the player's heading.
+void DrawWeapon(const GameState& state, const GlResources& resources, float px,
+                float pz);
 
 }  // namespace vorbexia

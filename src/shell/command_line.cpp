@@ -1,7 +1,7 @@
 #include "shell/command_line.h"
 
-#include "world/demo_file.h"
-#include "world/replay_script.h"
+#include "demo/demo_file.h"
+#include "demo/key_script.h"
 
 #ifndef VORBEXIA_VERSION
 #define VORBEXIA_VERSION "1.0"

@@ -1,4 +1,5 @@
-// The game's command line. With no arguments the game is as it always was.
+// The game's command line. With no arguments the game asks the mode
+// question, plays on the keyboard with sound, and records nothing.
 //
 //   vorbexia [--windowed | --fullscreen] [--seed N] [--hud] [--mute]
 //            [--record FILE | --replay FILE | --timedemo FILE]

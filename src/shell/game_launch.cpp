@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "world/replay.h"
+#include "shell/game_window.h"
+#include "demo/replay.h"
 
 namespace vorbexia {
 namespace {
@@ -45,7 +46,7 @@ int ReportLostRecording(const Launch& launch, Platform& platform,
       "Cannot write the demo '" + launch.path_shown + "': " + recorder.failure() +
       ". It holds the first " + std::to_string(recorder.frames()) + " frames only.";
   err << "vorbexia: " << text << '\n' << std::flush;
-  platform.ShowMessageBox(BoxOwner::kNone, text, "ERROR", MB_ICONEXCLAMATION);
+  ShowGameBox(platform, text, "ERROR", BoxIcon::kWarning);
   return kRecordingLost;
 }
 

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "shell/command_line.h"
-#include "shell/demo_recorder.h"
+#include "demo/demo_recorder.h"
 #include "shell/game_main.h"
-#include "world/demo_file.h"
+#include "demo/demo_file.h"
 
 namespace vorbexia {
 

@@ -4,7 +4,7 @@
 
 #include "shell/game_window.h"
 #include "shell/sound_cues.h"
-#include "world/replay.h"
+#include "demo/replay.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -19,8 +19,6 @@ constexpr int kBits = 16;     // bits per pixel
 // waits of 10 milliseconds.
 constexpr int kVictoryWaits = 200;
 constexpr int kVictoryWaitMs = 10;
-
-enum class FrameEnd { kGoOn, kLeave };
 
 // What the player hears, and how far the current walk has got.
 struct Feedback {
@@ -39,37 +37,41 @@ void ToggleHud(GameState& state, GameSession& session) {
   state.keys[kKeyTab] = 0;
 }
 
-// One frame: draw (only while the window is not minimised; in a replay, as
-// the demo says), the Esc test, the victory test, the swap (always), then
-// the keys (in a replay, the demo's), then the frame's sounds.
+// The frame on the window: the scene and the HUD, then the swap.
+class WindowView final : public FrameView {
+ public:
+  WindowView(GameWindow& window, bool hud) : window_(window), hud_(hud) {}
+  void Draw(const GameState& state) override {
+    window_.renderer.DrawScene(state);
+    if (hud_) window_.renderer.DrawHud(state);
+  }
+  void Show() override { window_.platform.SwapBuffers(); }
 
-FrameEnd RunFrame(GameWindow& window, GameState& state, Random& random,
-                  GameSession& session, Feedback& feedback) {
-  const FrameKeys* played =
-      session.replay ? &(*session.replay)[session.frames] : nullptr;
-  const bool stepped = played ? !played->inactive : state.window_active;
+ private:
+  GameWindow& window_;
+  bool hud_;
+};
+
+// One frame of the game on the window, with the keyboard's keys or, in a
+// replay, the demo's (Esc still quits); then what it recorded and sounded.
+FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
+                   GameSession& session, Feedback& feedback) {
+  const FrameKeys keys = session.replay ? (*session.replay)[session.frames]
+                                        : KeysToApply(state, window.active);
   ++session.frames;
-  state.events = WorldEvents{};
-  if (stepped && !window.renderer.DrawScene(state, random)) {
-    Record(session, FrameKeys{});  // the world stepped; no key acted
-    return FrameEnd::kLeave;
+  WindowView view(window, session.hud);
+  const FrameEnd end = RunFrame(state, random, keys, view);
+  if (end == FrameEnd::kEscape) {
+    // A recording keeps the Esc frame's world step, so that a replay ends
+    // in the same state.
+    if (!keys.inactive) Record(session, FrameKeys{});
+    return end;
   }
-  if (stepped && session.hud) window.renderer.DrawHud(state);
-  // The frame in which Esc is found is drawn but never shown. A recording
-  // keeps its world step, so that a replay ends in the same state.
-  if (state.keys[kKeyEscape]) {
-    if (stepped) Record(session, FrameKeys{});
-    return FrameEnd::kLeave;
-  }
-  const bool victory = AllRobotsDestroyed(state);
-  window.platform.SwapBuffers();
-  if (played) SetFrameKeys(state, *played);
-  Record(session, KeysToApply(state, stepped));
-  ApplyHeldKeys(state);
+  Record(session, keys);
   ToggleHud(state, session);
-  PlayFrameSounds(state.events, victory, feedback.footsteps, feedback.sound);
-  // The winning frame is shown and its keys applied before the loop ends.
-  return victory ? FrameEnd::kLeave : FrameEnd::kGoOn;
+  PlayFrameSounds(state.events, end == FrameEnd::kVictory, feedback.footsteps,
+                  feedback.sound);
+  return end;
 }
 
 bool DemoOver(const GameSession& session) {
@@ -89,9 +91,7 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
       continue;
     }
     if (DemoOver(session)) return;
-    if (RunFrame(window, state, random, session, feedback) == FrameEnd::kLeave) {
-      return;
-    }
+    if (PlayFrame(window, state, random, session, feedback) != FrameEnd::kGoOn) return;
   }
 }
 
@@ -108,14 +108,12 @@ void TimeMainLoop(GameWindow& window, GameState& state, Random& random,
 bool AskFullscreen(Platform& platform, const GameSession& session) {
   if (session.fullscreen) return *session.fullscreen;
   if (session.silent) return false;
-  const int answer = platform.ShowMessageBox(
-      BoxOwner::kNone, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
-      "Wybor trybu", MB_YESNO | MB_ICONQUESTION);
-  return answer != IDNO;
+  return ShowGameBox(platform, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
+                     "Wybor trybu", BoxIcon::kQuestion,
+                     BoxButtons::kYesNo) != BoxAnswer::kNo;
 }
 
-// The game used to close its window in the frame of the last hit; the
-// window now stays until the victory sound is heard (a second or so).
+// The window stays until the victory sound is heard (a second or so).
 void LetVictorySoundFinish(const GameSession& session, Platform& platform) {
   if (!session.sound) return;
   for (int wait = 0; wait < kVictoryWaits; ++wait) {
@@ -130,31 +128,27 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
              GameSession& session) {
   Random random;
   SeedRandom(random, session.seed);
+  SetupLevel(state);
   SetupRobots(state, random);
-  if (!AskFullscreen(platform, session)) state.fullscreen = false;
+  const WindowSpec spec{kTitle, kWidth, kHeight, kBits, AskFullscreen(platform, session)};
   // Asked to end while the question was open: no window at all.
   if (platform.QuitSignal()) return 0;
 
   GameWindow window{platform, renderer};
-  if (!CreateGameWindow(window, state, kTitle, kWidth, kHeight, kBits,
-                        state.fullscreen)) {
-    return 0;
-  }
-  if (!renderer.BuildModels(state)) {
+  if (!CreateGameWindow(window, spec)) return 0;
+  if (!renderer.BuildModels()) {
     // No model may be drawn from an absent list or quadric.
-    DestroyGameWindow(window, state);
-    platform.ShowMessageBox(BoxOwner::kNone, "Blad w procedurze InitGL.",
-                            "ERROR", MB_ICONEXCLAMATION);
+    DestroyGameWindow(window);
+    ShowGameBox(platform, "Blad w procedurze InitGL.", "ERROR", BoxIcon::kWarning);
     return 0;
   }
   TimeMainLoop(window, state, random, session);
   if (AllRobotsDestroyed(state)) LetVictorySoundFinish(session, platform);
 
-  DestroyGameWindow(window, state);
+  DestroyGameWindow(window);
   // Depends only on the robots now, not on how the loop ended.
   if (AllRobotsDestroyed(state) && !session.silent) {
-    platform.ShowMessageBox(BoxOwner::kNone, "GRATULACJE! WYGRALES!", "INFO",
-                            MB_OK);
+    ShowGameBox(platform, "GRATULACJE! WYGRALES!", "INFO", BoxIcon::kNone);
   }
   return 0;
 }

@@ -4,17 +4,17 @@
 #include <cstdint>
 #include <optional>
 
-#include "shell/demo_recorder.h"
+#include "demo/demo_recorder.h"
 #include "shell/platform.h"
 #include "render/renderer.h"
 #include "shell/sound_output.h"
 #include "world/game_state.h"
-#include "world/replay_script.h"
+#include "demo/key_script.h"
 
 namespace vorbexia {
 
-// How one game is run, from the command line; the defaults are the game as
-// it always was. The run writes back what the loop did.
+// How one game is run, from the command line; the defaults are the game
+// with the mode question, the keyboard and sound. The run writes back what the loop did.
 struct GameSession {
   uint32_t seed = 0;
   std::optional<bool> fullscreen;  // the mode question answered in advance
@@ -39,7 +39,7 @@ struct GameSession {
 int GameMain(GameState& state, Platform& platform, Renderer& renderer,
              GameSession& session);
 
-// The game as it always was: the mode question, the keyboard, `seed`.
+// The game with the mode question and the keyboard, seeded with `seed`.
 int GameMain(GameState& state, Platform& platform, Renderer& renderer,
              uint32_t seed);
 

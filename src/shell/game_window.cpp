@@ -6,48 +6,79 @@ namespace {
 constexpr const char* kErrorCaption = "ERROR";
 constexpr const char* kShutdownCaption = "SHUTDOWN ERROR";
 
-void ShowStartupError(Platform& platform, const char* text,
-                      unsigned type = MB_ICONEXCLAMATION) {
-  platform.ShowMessageBox(BoxOwner::kNone, text, kErrorCaption, type);
+// What the player is told when a step of building the window fails.
+const char* StepFailureText(WindowStep step) {
+  switch (step) {
+    case WindowStep::kOpenDisplay: return "Blad rejastracji klasy okna!";
+    case WindowStep::kCreateWindow: return "Blad tworzenia okna.";
+    case WindowStep::kGetDrawable: return "Nie mozna utworzyc GDI.";
+    case WindowStep::kChoosePixelFormat: return "Nie mozna odnalezc formatu piksli.";
+    case WindowStep::kSetPixelFormat: return "Nie mozna ustawic formatu piksli.";
+    case WindowStep::kCreateContext: return "Nie mozna podczepic OGL pod GDI.";
+    case WindowStep::kMakeCurrent: return "Nieudana aktywacja RC.";
+  }
+  return "";
 }
 
-void ShowShutdownError(Platform& platform, const char* text) {
-  platform.ShowMessageBox(BoxOwner::kNone, text, kShutdownCaption,
-                          MB_ICONINFORMATION);
+// ... and when undoing one fails.
+const char* ReleaseFailureText(WindowStep step) {
+  switch (step) {
+    case WindowStep::kMakeCurrent: return "Nieudane zwolnienie DC i RC.";
+    case WindowStep::kCreateContext: return "Nieudane usuniecie RC.";
+    case WindowStep::kGetDrawable: return "Nieudane zwolnienie GDI.";
+    case WindowStep::kCreateWindow: return "Nie zwolniono handlera.";
+    case WindowStep::kOpenDisplay: return "Nie odrejestrowano okna.";
+    case WindowStep::kChoosePixelFormat:
+    case WindowStep::kSetPixelFormat: break;
+  }
+  return "";
+}
+
+void ShowStartupError(Platform& platform, const char* text,
+                      BoxIcon icon = BoxIcon::kWarning) {
+  ShowGameBox(platform, text, kErrorCaption, icon);
 }
 
 // A failure after the window exists: tear down first, then tell the player.
-bool FailAfterTeardown(GameWindow& window, GameState& state, const char* text) {
-  DestroyGameWindow(window, state);
-  ShowStartupError(window.platform, text);
+bool FailAfterTeardown(GameWindow& window, WindowStep step) {
+  DestroyGameWindow(window);
+  ShowStartupError(window.platform, StepFailureText(step));
   return false;
+}
+
+// A step the window system does not have is no failure.
+bool Take(GameWindow& window, WindowStep step, const WindowSpec& spec) {
+  return !window.platform.HasStep(step) || window.platform.Build(step, spec);
+}
+
+void Undo(GameWindow& window, WindowStep step) {
+  Platform& platform = window.platform;
+  if (platform.HasStep(step) && !platform.Release(step)) {
+    ShowGameBox(platform, ReleaseFailureText(step), kShutdownCaption, BoxIcon::kInformation);
+  }
 }
 
 // Asks for the temporary full-screen mode. False only when it was refused
 // and the player declined to play in a window.
-bool EnterFullscreen(Platform& platform, GameState& state, int width,
-                     int height, int bits) {
-  if (platform.ChangeDisplayMode(width, height, bits)) {
-    platform.ShowCursor(false);
+bool EnterFullscreen(GameWindow& window, const WindowSpec& spec) {
+  Platform& platform = window.platform;
+  if (platform.EnterFullscreen(spec.width, spec.height, spec.bits)) return true;
+  const BoxAnswer answer = ShowGameBox(
+      platform, "Karta graficzna nie zadziala w pelnym ekranie.\nCzy uruchomic w oknie?",
+      "OpenGL", BoxIcon::kWarning, BoxButtons::kYesNo);
+  if (answer == BoxAnswer::kYes) {
+    window.fullscreen = false;
     return true;
   }
-  const int answer = platform.ShowMessageBox(
-      BoxOwner::kNone,
-      "Karta graficzna nie zadziala w pelnym ekranie.\nCzy uruchomic w oknie?",
-      "OpenGL", MB_YESNO | MB_ICONEXCLAMATION);
-  if (answer == IDYES) {
-    state.fullscreen = false;
-    return true;
-  }
-  ShowStartupError(platform, "Nastapi wyjscie z programu.", MB_ICONSTOP);
+  ShowStartupError(platform, "Nastapi wyjscie z programu.", BoxIcon::kStop);
   return false;
 }
 
 // A Space, Esc or Tab let go before any frame saw it (pressed and released
 // between two frames, common at low frame rates) stays set for the next
-// frame, which fires or quits once: the game used to lose such a tap. A
-// frame that sees either key clears Space or ends the game, so an entry
-// still set at its key-up always belongs to an unseen press.
+// frame, which fires, quits or toggles once rather than losing the tap. A
+// frame that sees either key clears it or ends the game, so an entry still
+// set at its key-up always belongs to an unseen press.
 bool KeepsTap(const GameState& state, uint32_t key) {
   return (key == kKeySpace || key == kKeyEscape || key == kKeyTab) &&
          state.keys[key] != 0;
@@ -55,117 +86,95 @@ bool KeepsTap(const GameState& state, uint32_t key) {
 
 }  // namespace
 
-bool CreateGameWindow(GameWindow& window, GameState& state,
-                      const std::string& title, int width, int height,
-                      int bits, bool fullscreen) {
-  Platform& platform = window.platform;
-  state.fullscreen = fullscreen;
-  if (!platform.RegisterWindowClass()) {
-    ShowStartupError(platform, "Blad rejastracji klasy okna!");
+BoxAnswer ShowGameBox(Platform& platform, const std::string& text,
+                      const std::string& caption, BoxIcon icon, BoxButtons buttons) {
+  return platform.ShowBox(Box{text, caption, buttons, icon, BoxOwner::kNone});
+}
+
+void ShowReaderBox(Platform& platform, const char* text) {
+  platform.ShowBox(Box{text, "Error", BoxButtons::kOk, BoxIcon::kNone, BoxOwner::kFocusWindow});
+}
+
+bool CreateGameWindow(GameWindow& window, const WindowSpec& spec) {
+  window.fullscreen = spec.fullscreen;
+  if (!Take(window, WindowStep::kOpenDisplay, spec)) {
+    ShowStartupError(window.platform, StepFailureText(WindowStep::kOpenDisplay));
     return false;
   }
-  if (state.fullscreen &&
-      !EnterFullscreen(platform, state, width, height, bits)) {
-    return false;
+  window.has_display = true;
+  if (window.fullscreen && !EnterFullscreen(window, spec)) return false;
+
+  WindowSpec built = spec;
+  built.fullscreen = window.fullscreen;
+  window.has_window = Take(window, WindowStep::kCreateWindow, built);
+  if (!window.has_window) return FailAfterTeardown(window, WindowStep::kCreateWindow);
+  window.has_drawable = Take(window, WindowStep::kGetDrawable, built);
+  if (!window.has_drawable) return FailAfterTeardown(window, WindowStep::kGetDrawable);
+  for (const WindowStep step : {WindowStep::kChoosePixelFormat, WindowStep::kSetPixelFormat}) {
+    if (!Take(window, step, built)) return FailAfterTeardown(window, step);
   }
-  window.has_window =
-      platform.CreateWindow(title, width, height, state.fullscreen);
-  if (!window.has_window) {
-    return FailAfterTeardown(window, state, "Blad tworzenia okna.");
+  window.has_context = Take(window, WindowStep::kCreateContext, built);
+  if (!window.has_context) return FailAfterTeardown(window, WindowStep::kCreateContext);
+  if (!Take(window, WindowStep::kMakeCurrent, built)) {
+    return FailAfterTeardown(window, WindowStep::kMakeCurrent);
   }
-  window.has_device_context = platform.GetDeviceContext();
-  if (!window.has_device_context) {
-    return FailAfterTeardown(window, state, "Nie mozna utworzyc GDI.");
-  }
-  if (!platform.ChoosePixelFormat(bits)) {
-    return FailAfterTeardown(window, state,
-                             "Nie mozna odnalezc formatu piksli.");
-  }
-  if (!platform.SetPixelFormat()) {
-    return FailAfterTeardown(window, state,
-                             "Nie mozna ustawic formatu piksli.");
-  }
-  window.has_context = platform.CreateContext();
-  if (!window.has_context) {
-    return FailAfterTeardown(window, state, "Nie mozna podczepic OGL pod GDI.");
-  }
-  if (!platform.MakeContextCurrent()) {
-    return FailAfterTeardown(window, state, "Nieudana aktywacja RC.");
-  }
-  platform.ShowWindow();
+  window.platform.ShowWindow();
   // The requested size, whatever client area the window got; the next size
   // event brings the real one.
-  ResizeViewport(window, width, height);
-  if (!window.renderer.InitGL(state)) {
-    return FailAfterTeardown(window, state, "Blad w procedurze InitGL.");
+  ResizeViewport(window, spec.width, spec.height);
+  if (!window.renderer.InitGL()) {
+    DestroyGameWindow(window);
+    ShowStartupError(window.platform, "Blad w procedurze InitGL.");
+    return false;
   }
   return true;
 }
 
-void DestroyGameWindow(GameWindow& window, GameState& state) {
-  Platform& platform = window.platform;
-  if (state.fullscreen) {
-    platform.RestoreDisplayMode();
-    platform.ShowCursor(true);
-  }
+void DestroyGameWindow(GameWindow& window) {
+  if (window.fullscreen) window.platform.LeaveFullscreen();
   if (window.has_context) {
-    if (!platform.DetachContext()) {
-      ShowShutdownError(platform, "Nieudane zwolnienie DC i RC.");
-    }
-    if (!platform.DeleteContext()) {
-      ShowShutdownError(platform, "Nieudane usuniecie RC.");
-    }
+    Undo(window, WindowStep::kMakeCurrent);
+    Undo(window, WindowStep::kCreateContext);
     window.has_context = false;
   }
-  if (window.has_device_context) {
-    if (!platform.ReleaseDeviceContext()) {
-      ShowShutdownError(platform, "Nieudane zwolnienie GDI.");
-    }
-    window.has_device_context = false;
+  if (window.has_drawable) {
+    Undo(window, WindowStep::kGetDrawable);
+    window.has_drawable = false;
   }
   if (window.has_window) {
-    if (!platform.DestroyWindow()) {
-      ShowShutdownError(platform, "Nie zwolniono handlera.");
-    }
+    Undo(window, WindowStep::kCreateWindow);
     window.has_window = false;
   }
-  if (!platform.UnregisterWindowClass()) {
-    ShowShutdownError(platform, "Nie odrejestrowano okna.");
+  if (window.has_display) {
+    Undo(window, WindowStep::kOpenDisplay);
+    window.has_display = false;
   }
 }
 
-uint32_t GameWindowProc(GameWindow& window, GameState& state,
-                        const Event& event) {
+void GameWindowProc(GameWindow& window, GameState& state, const Event& event) {
   switch (event.code) {
     case EventCode::kActivate:
       // Only the minimised state counts: a window that merely loses the
       // focus keeps drawing.
-      state.window_active = HighWord(event.wparam) == 0;
-      return 0;
-    case EventCode::kSysCommand:
-      // Screen saver and monitor power saving are refused; other system
-      // commands are the platform's business.
-      return 0;
+      window.active = !event.minimised;
+      return;
     case EventCode::kClose:
       window.platform.PostQuit();
-      return 0;
+      return;
     case EventCode::kKeyDown:
-      if (event.wparam < state.keys.size()) state.keys[event.wparam] = 1;
-      return 0;
+      if (event.key < state.keys.size()) state.keys[event.key] = 1;
+      return;
     case EventCode::kKeyUp:
-      if (event.wparam < state.keys.size() && !KeepsTap(state, event.wparam)) {
-        state.keys[event.wparam] = 0;
+      if (event.key < state.keys.size() && !KeepsTap(state, event.key)) {
+        state.keys[event.key] = 0;
       }
-      return 0;
+      return;
     case EventCode::kSize:
-      ResizeViewport(window, static_cast<int>(LowWord(event.lparam)),
-                     static_cast<int>(HighWord(event.lparam)));
-      return 0;
+      ResizeViewport(window, event.width, event.height);
+      return;
     case EventCode::kQuit:
-    case EventCode::kOther:
-      break;
+      return;
   }
-  return 0;
 }
 
 void ResizeViewport(GameWindow& window, int width, int height) {

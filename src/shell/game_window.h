@@ -3,37 +3,48 @@
 
 #include <string>
 
-#include "shell/platform.h"
 #include "render/renderer.h"
+#include "shell/platform.h"
 #include "world/game_state.h"
 
 namespace vorbexia {
 
-// What exists of the window; each release of the teardown runs only for
-// what was obtained.
+// The window and what exists of it; each release of the teardown runs only
+// for what was obtained.
 struct GameWindow {
   Platform& platform;
   Renderer& renderer;
+  // Set by the shell: the display mode was switched for the window.
+  bool fullscreen = false;
+  // Cleared while the window is minimised: the world then stands still.
+  bool active = true;
+  bool has_display = false;
   bool has_window = false;
-  bool has_device_context = false;
+  bool has_drawable = false;
   bool has_context = false;
 };
 
 // Builds the window and its context and runs InitGL. False: the player has
 // seen the error box and the teardown the failure needs has run.
-bool CreateGameWindow(GameWindow& window, GameState& state,
-                      const std::string& title, int width, int height,
-                      int bits, bool fullscreen);
+bool CreateGameWindow(GameWindow& window, const WindowSpec& spec);
 
-// Restores the display mode, releases the context, the window and the class,
-// reporting each failed release in its own box and going on.
-void DestroyGameWindow(GameWindow& window, GameState& state);
+// Restores the display mode, releases the context, the window and the
+// display, reporting each failed release in its own box and going on.
+void DestroyGameWindow(GameWindow& window);
 
-// The window procedure: keys, the active flag, the viewport, close requests.
-uint32_t GameWindowProc(GameWindow& window, GameState& state,
-                        const Event& event);
+// The window's events: keys, the active flag, the viewport, close requests.
+void GameWindowProc(GameWindow& window, GameState& state, const Event& event);
 
 // Viewport and projection for a client area of width x height pixels.
 void ResizeViewport(GameWindow& window, int width, int height);
+
+// A box of the game's own, with no owner window.
+BoxAnswer ShowGameBox(Platform& platform, const std::string& text,
+                      const std::string& caption, BoxIcon icon,
+                      BoxButtons buttons = BoxButtons::kOk);
+
+// A box of the bitmap reader's: caption "Error", owned by the window that
+// has the keyboard focus.
+void ShowReaderBox(Platform& platform, const char* text);
 
 }  // namespace vorbexia

@@ -3,9 +3,9 @@
 namespace vorbexia {
 
 void NoteKeyEvent(HeldKeys& held, const Event& event) {
-  if (event.wparam >= held.down.size()) return;
-  if (event.code == EventCode::kKeyDown) held.down[event.wparam] = true;
-  if (event.code == EventCode::kKeyUp) held.down[event.wparam] = false;
+  if (event.key >= held.down.size()) return;
+  if (event.code == EventCode::kKeyDown) held.down[event.key] = true;
+  if (event.code == EventCode::kKeyUp) held.down[event.key] = false;
 }
 
 std::vector<Event> ReleaseHeldKeys(HeldKeys& held) {

@@ -10,8 +10,8 @@ uint32_t Bit(int source) { return 1u << source; }
 }  // namespace
 
 bool PassSourceKey(KeySources& sources, int source, const Event& event) {
-  if (event.wparam >= sources.holders.size()) return true;
-  uint32_t& holders = sources.holders[event.wparam];
+  if (event.key >= sources.holders.size()) return true;
+  uint32_t& holders = sources.holders[event.key];
   if (event.code == EventCode::kKeyDown) {
     holders |= Bit(source);
     return true;

@@ -1,6 +1,6 @@
-// A game pad as the game's keys. The game was played on the keyboard alone;
-// a pad now plays through the very same key events, so that the loop, the
-// demos and the rules see nothing new: the d-pad and the left stick walk and
+// A game pad as the game's keys. A pad plays through the very same key
+// events as the keyboard, so that the loop, the demos and the rules see
+// nothing new: the d-pad and the left stick walk and
 // turn as the arrow keys, the south button and the right trigger fire as
 // Space, Start and Back quit as Esc.
 #pragma once

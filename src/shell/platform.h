@@ -1,10 +1,12 @@
-// The platform layer: everything the shell needs of the window system, in one
-// narrow interface. The game runs on SdlPlatform; tests run the very same
-// shell code on a scripted stand-in.
+// The platform layer: everything the game needs of the window system, in one
+// narrow interface. The game runs on the SDL2 layer on Linux and on the
+// Win32 layer on Windows; tests run the very same shell code on a scripted
+// stand-in.
 //
-// The operations follow the steps the game takes to build and tear down its
-// window, so that each step can fail on its own and be reported with its own
-// box; a platform on which a step has no counterpart simply succeeds there.
+// The shell owns the order in which the window is built and torn down, and
+// the box that tells the player which step failed. A platform takes the
+// steps its window system has and says which those are; the shell skips
+// the others.
 #pragma once
 
 #include <cstdint>
@@ -12,90 +14,91 @@
 
 namespace vorbexia {
 
-// Message box types and answers, with the values the game was written for.
-constexpr unsigned MB_OK = 0x00;
-constexpr unsigned MB_YESNO = 0x04;
-constexpr unsigned MB_ICONSTOP = 0x10;
-constexpr unsigned MB_ICONQUESTION = 0x20;
-constexpr unsigned MB_ICONEXCLAMATION = 0x30;
-constexpr unsigned MB_ICONINFORMATION = 0x40;
-constexpr unsigned kBoxButtonMask = 0x0F;
-constexpr unsigned kBoxIconMask = 0xF0;
-
-constexpr int IDOK = 1;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
-
 // Whose child a box is: the game's own boxes have no owner; the bitmap
 // reader's boxes belong to the window with the keyboard focus.
 enum class BoxOwner { kNone, kFocusWindow };
+enum class BoxButtons { kOk, kYesNo };
+enum class BoxIcon { kNone, kQuestion, kWarning, kStop, kInformation };
+enum class BoxAnswer { kOk, kYes, kNo };
 
-// Window events, coded as the game's window procedure expects them.
-enum class EventCode : uint32_t {
-  kOther = 0,
-  kActivate,   // wParam high word: 1 when the window is minimised
-  kSysCommand, // wParam: the system command
-  kClose,      // the window is asked to close
-  kKeyDown,    // wParam: virtual-key code
-  kKeyUp,      // wParam: virtual-key code
-  kSize,       // lParam: client width in the low word, height in the high word
-  kQuit,       // the quit event posted by PostQuit
+struct Box {
+  std::string text;
+  std::string caption;
+  BoxButtons buttons = BoxButtons::kOk;
+  BoxIcon icon = BoxIcon::kNone;
+  BoxOwner owner = BoxOwner::kNone;
 };
 
-// System commands the window refuses while it runs.
-constexpr uint32_t SC_SCREENSAVE = 0xF140;
-constexpr uint32_t SC_MONITORPOWER = 0xF170;
+// The steps that build the game's window and its OpenGL context, in the
+// order the shell takes them. Releasing a step undoes it; the teardown
+// releases in the reverse order.
+enum class WindowStep {
+  kOpenDisplay,        // the window system, ready for the game's window
+  kCreateWindow,       // the window, hidden
+  kGetDrawable,        // the window's own drawing surface
+  kChoosePixelFormat,  // double-buffered RGB, 16-bit depth, no alpha,
+                       // stencil or accumulation buffers
+  kSetPixelFormat,
+  kCreateContext,      // the OpenGL rendering context
+  kMakeCurrent,        // the context, current on this thread
+};
+
+// What the window is to be.
+struct WindowSpec {
+  std::string title;
+  int width = 0;   // outer size, pixels
+  int height = 0;  // pixels
+  int bits = 0;    // colour bits per pixel
+  bool fullscreen = false;
+};
+
+enum class EventCode : uint32_t {
+  kActivate,  // the window was activated or deactivated; `minimised`
+  kClose,     // the window is asked to close
+  kKeyDown,   // `key`: the virtual-key code
+  kKeyUp,     // `key`
+  kSize,      // the client area is `width` x `height` pixels
+  kQuit,      // the quit event posted by PostQuit
+};
 
 struct Event {
-  EventCode code = EventCode::kOther;
-  uint32_t wparam = 0;
-  uint32_t lparam = 0;
+  EventCode code = EventCode::kQuit;
+  uint32_t key = 0;
+  int width = 0;
+  int height = 0;
+  bool minimised = false;
 };
-
-inline uint32_t MakeLong(uint32_t low, uint32_t high) {
-  return (low & 0xFFFFu) | ((high & 0xFFFFu) << 16);
-}
-inline uint32_t LowWord(uint32_t value) { return value & 0xFFFFu; }
-inline uint32_t HighWord(uint32_t value) { return value >> 16; }
 
 class Platform {
  public:
   virtual ~Platform() = default;
 
-  // A modal box; returns IDOK, IDYES or IDNO. Where no box can be shown the
-  // caption and text go to standard error and the answer is IDNO (or IDOK).
-  virtual int ShowMessageBox(BoxOwner owner, const std::string& text,
-                             const std::string& caption, unsigned type) = 0;
+  // A modal box and its answer. Where no box can be shown the caption and
+  // text go to standard error and the answer is No (or OK).
+  virtual BoxAnswer ShowBox(const Box& box) = 0;
 
-  // The window class: registered before the window, unregistered last.
-  virtual bool RegisterWindowClass() = 0;
-  virtual bool UnregisterWindowClass() = 0;
-
-  // The temporary full-screen display mode and the mouse cursor.
-  virtual bool ChangeDisplayMode(int width, int height, int bits) = 0;
-  virtual void RestoreDisplayMode() = 0;
-  virtual void ShowCursor(bool show) = 0;
-
-  // The window: outer size width x height at (0, 0).
-  virtual bool CreateWindow(const std::string& title, int width, int height,
-                            bool fullscreen) = 0;
-  virtual bool DestroyWindow() = 0;
-  // Shows the window, brings it to the foreground and gives it the focus.
+  // Whether the window system has this step; by default every one.
+  virtual bool HasStep(WindowStep step) const {
+    (void)step;
+    return true;
+  }
+  // Takes one step of building the window; false when it failed.
+  virtual bool Build(WindowStep step, const WindowSpec& spec) = 0;
+  // Undoes a step that was taken; false when that failed. The rendering
+  // context is detached (kMakeCurrent) and deleted (kCreateContext)
+  // whenever it was created.
+  virtual bool Release(WindowStep step) = 0;
+  // Shows the built window, brings it to the foreground and gives it the
+  // keyboard focus.
   virtual void ShowWindow() = 0;
-
-  // The device context and its pixel format (double-buffered RGB, 16-bit
-  // depth, no alpha, stencil or accumulation buffers).
-  virtual bool GetDeviceContext() = 0;
-  virtual bool ReleaseDeviceContext() = 0;
-  virtual bool ChoosePixelFormat(int color_bits) = 0;
-  virtual bool SetPixelFormat() = 0;
-
-  // The OpenGL rendering context.
-  virtual bool CreateContext() = 0;
-  virtual bool MakeContextCurrent() = 0;
-  virtual bool DetachContext() = 0;
-  virtual bool DeleteContext() = 0;
+  // True while the game's rendering context is current on this thread.
   virtual bool HasCurrentContext() = 0;
+
+  // The temporary full-screen display mode, with the mouse cursor hidden;
+  // false when the display refuses it. Leaving restores the display's own
+  // mode and shows the cursor.
+  virtual bool EnterFullscreen(int width, int height, int bits) = 0;
+  virtual void LeaveFullscreen() = 0;
 
   // The event queue: never blocks; false when no event is pending.
   virtual bool PeekEvent(Event& event) = 0;

@@ -10,9 +10,6 @@
 
 #include "world/world_events.h"
 
-// GLU's quadric type, named here so that the world stays free of GL headers.
-struct GLUquadric;
-
 namespace vorbexia {
 
 // Who asks the collision test.
@@ -70,18 +67,6 @@ constexpr int kKeyUp = 38;
 constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
 
-// Twelve GL texture names generated at once; slots 0 to 6 hold the images.
-using TextureTable = std::array<uint32_t, 12>;
-
-// Texture slots.
-constexpr int kTextureBrick = 0;      // walls
-constexpr int kTextureFloor = 1;      // floor tiles
-constexpr int kTextureCeiling = 2;    // ceiling tiles
-constexpr int kTextureGun = 3;        // the gun
-constexpr int kTextureShot = 4;       // the plasma shot
-constexpr int kTextureWreck = 5;      // destroyed robots
-constexpr int kTextureRobot = 6;      // live robots
-
 constexpr int kRobotCount = 5;
 constexpr int kWallCount = 22;
 
@@ -92,16 +77,6 @@ struct GameState {
   KeyTable keys{};
   FloorRect floor;
   std::array<WallSegment, kWallCount> walls{};
-  TextureTable textures{};
-  uint32_t robot_list = 0;  // display-list names of the three models
-  uint32_t gun_list = 0;
-  uint32_t shot_list = 0;
-  // GLU quadrics of the models, made once and kept for the whole run.
-  GLUquadric* gun_quadric = nullptr;
-  GLUquadric* robot_quadric = nullptr;
-  GLUquadric* shot_quadric = nullptr;
-  bool window_active = true;
-  bool fullscreen = true;
   // Filled by the world in each frame; the shell clears it before the frame.
   WorldEvents events;
 };

@@ -47,10 +47,19 @@ start_xvfb() {
   export DISPLAY=":$number"
 }
 
-# start_game BINARY: runs the game in the repository root, output to files.
+# start_game BINARY [ARGS...]: runs the game in the current folder, output
+# to files.
 start_game() {
-  "$1" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
+  "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
   GAME_PID=$!
+}
+
+# start_and_answer WxHxD GAME KEY: the game on a fresh display of that mode,
+# KEY to the mode question (Return: Tak, Escape: Nie).
+start_and_answer() {
+  start_xvfb "$1"
+  start_game "$2"
+  answer_box "Wybor trybu" "$3"
 }
 
 # run_in_texture_copy: goes to a new folder holding a copy of textures/, for a
@@ -64,9 +73,7 @@ run_in_texture_copy() {
 # start_windowed GAME: the game on a fresh 1024 x 768 display, "Nie" to the
 # mode question, its window up for a second.
 start_windowed() {
-  start_xvfb 1024x768x24
-  start_game "$1"
-  answer_box "Wybor trybu" Escape
+  start_and_answer 1024x768x24 "$1" Escape
   wait_window "Vorbexia" 20 >/dev/null
   sleep 1
 }

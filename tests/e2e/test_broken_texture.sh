@@ -8,9 +8,7 @@ GAME=$(realpath "$1")
 run_in_texture_copy
 : >"textures/qq.bmp"
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
+start_and_answer 1024x768x24 "$GAME" Escape
 wait_window "Error" 20 >/dev/null
 [ -n "$(window_id Vorbexia)" ] || fail "the reader's box came without the game window"
 answer_box "Error" Return

@@ -10,10 +10,6 @@ SIM=$(dirname "$GAME")/tools/vorbexia-sim
 DEMO=$E2E_TMP/game.demo
 OLD=$(printf 'vorbexia-demo 1\nseed 3\nU\nUL\n')
 
-run_game() {
-  "$GAME" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
-  GAME_PID=$!
-}
 expect_old_demo() {
   [ "$(cat "$DEMO")" = "$OLD" ] || fail "$1: the old demo changed: $(head -3 "$DEMO")"
 }
@@ -29,7 +25,7 @@ expect_old_demo "no display"
 [ ! -e "$DEMO.part" ] || fail "no display: $DEMO.part left behind"
 
 start_xvfb 1024x768x24
-run_game --windowed --seed 7 --record "$DEMO"
+start_game "$GAME" --windowed --seed 7 --record "$DEMO"
 wait_window "Vorbexia" 20 >/dev/null
 press Up 0.5
 end_by_signal KILL
@@ -37,7 +33,7 @@ expect_old_demo "SIGKILL"
 [ "$(head -2 "$DEMO.part")" = "$(printf 'vorbexia-demo 1\nseed 7')" ] ||
   fail "SIGKILL: no partial recording beside the demo"
 
-run_game --windowed --seed 7 --record "$DEMO"
+start_game "$GAME" --windowed --seed 7 --record "$DEMO"
 wait_window "Vorbexia" 20 >/dev/null
 press Up 0.5
 press Left 0.3
@@ -55,7 +51,7 @@ grep -q "cannot write the timedemo's figures" "$E2E_TMP/stderr" ||
   fail "no line for the lost figures: $(cat "$E2E_TMP/stderr")"
 
 # A long demo, interrupted a second in.
-run_game --timedemo bench/win.demo
+start_game "$GAME" --timedemo bench/win.demo
 sleep 1
 kill -INT "$GAME_PID"
 expect_exit_code 130 20
@@ -64,7 +60,7 @@ grep -qE '^vorbexia: the timedemo was interrupted after [0-9]+ frames$' "$E2E_TM
 [ ! -s "$E2E_TMP/stdout" ] || fail "an interrupted timedemo printed figures: $(cat "$E2E_TMP/stdout")"
 
 # No 800 x 600 mode on this display: full screen is refused.
-run_game --fullscreen --timedemo "$DEMO"
+start_game "$GAME" --fullscreen --timedemo "$DEMO"
 expect_exit_code 1 30
 grep -q "the timedemo did not run" "$E2E_TMP/stderr" ||
   fail "no line saying the timedemo did not run: $(cat "$E2E_TMP/stderr")"

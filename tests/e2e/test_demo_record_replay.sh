@@ -7,14 +7,8 @@ GAME=$1
 SIM=$(dirname "$GAME")/tools/vorbexia-sim
 DEMO=$E2E_TMP/game.demo
 
-# run_game ARGS...: the game with arguments, output to files.
-run_game() {
-  "$GAME" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
-  GAME_PID=$!
-}
-
 start_xvfb 1024x768x24
-run_game --windowed --seed 7 --record "$DEMO"
+start_game "$GAME" --windowed --seed 7 --record "$DEMO"
 wait_window "Vorbexia" 20 >/dev/null
 sleep 0.5
 press Up 0.8
@@ -38,7 +32,7 @@ done
 expected=$(tail -1 "$E2E_TMP/sim.out")
 [ "${expected%% *}" = "$frames" ] || fail "the simulator stopped at ${expected%% *}"
 
-run_game --timedemo "$DEMO"
+start_game "$GAME" --timedemo "$DEMO"
 expect_exit_code 0 60
 cat "$E2E_TMP/stdout"
 grep -qE "^timedemo: $frames frames, [0-9.]+ seconds, [0-9.]+ fps$" "$E2E_TMP/stdout" ||
@@ -49,7 +43,7 @@ grep -qE "^timedemo: $frames frames, [0-9.]+ seconds, [0-9.]+ fps$" "$E2E_TMP/st
 
 # At 60 frames per second the replay takes about as long as the game did;
 # the keyboard does not steer it.
-run_game --windowed --replay "$DEMO"
+start_game "$GAME" --windowed --replay "$DEMO"
 wait_window "Vorbexia" 20 >/dev/null
 press Down 0.3
 expect_exit_code 0 $((frames / 60 + 20))

@@ -9,9 +9,7 @@ run_in_texture_copy
 rm "textures/qq.bmp"
 mkfifo "textures/qq.bmp"
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
+start_and_answer 1024x768x24 "$GAME" Escape
 answer_box "Error" Return
 answer_box "ERROR" Return
 expect_exit_code 0 20

@@ -4,9 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_xvfb 800x600x16
-start_game "$GAME"
-answer_box "Wybor trybu" Return
+start_and_answer 800x600x16 "$GAME" Return
 id=$(wait_window "Vorbexia" 20)
 sleep 1
 [ -z "$(window_id OpenGL)" ] || fail "the fallback question came on an 800 x 600 display"

@@ -4,9 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Return
+start_and_answer 1024x768x24 "$GAME" Return
 answer_box "OpenGL" Return
 wait_window "Vorbexia" 20 >/dev/null
 sleep 1

@@ -4,9 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_xvfb 1024x768x8
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
+start_and_answer 1024x768x8 "$GAME" Escape
 wait_window "ERROR" 20 >/dev/null
 [ -z "$(window_id Vorbexia)" ] || fail "the game window is still there at the box"
 answer_box "ERROR" Return

@@ -7,9 +7,7 @@ GAME=$(realpath "$1")
 run_in_texture_copy
 : >"textures/robot.bmp"
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
+start_and_answer 1024x768x24 "$GAME" Escape
 box=$(wait_window "Error" 20)
 game=$(window_id Vorbexia)
 owner=$(x_try xprop -id "$box" WM_TRANSIENT_FOR) || fail "no owner property"

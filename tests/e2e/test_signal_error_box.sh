@@ -4,9 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_xvfb 800x600x8
-start_game "$GAME"
-answer_box "Wybor trybu" Return
+start_and_answer 800x600x8 "$GAME" Return
 wait_window "ERROR" 20 >/dev/null
 sleep 0.5
 end_by_signal TERM

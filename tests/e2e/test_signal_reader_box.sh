@@ -7,9 +7,7 @@ GAME=$(realpath "$1")
 run_in_texture_copy
 : >"textures/qq.bmp"
 
-start_xvfb 1024x768x24
-start_game "$GAME"
-answer_box "Wybor trybu" Escape
+start_and_answer 1024x768x24 "$GAME" Escape
 wait_window "Error" 20 >/dev/null
 sleep 0.5
 end_by_signal INT

@@ -13,7 +13,6 @@
 #include "render/golden_image.h"
 #include "support/gl_test_context.h"
 #include "world/world.h"
-#include "render/owned_quadrics.h"
 
 namespace vorbexia {
 namespace {
@@ -34,9 +33,10 @@ class FrameTest : public ::testing::Test {
   void SetUp() override {
     if (!context_.ok()) return;
     renderer_.SetViewport(kWidth, kHeight, static_cast<double>(kWidth) / kHeight);
-    ASSERT_TRUE(renderer_.InitGL(state_));
-    ASSERT_TRUE(renderer_.BuildModels(state_));
+    ASSERT_TRUE(renderer_.InitGL());
+    ASSERT_TRUE(renderer_.BuildModels());
     SeedRandom(random_, 20261207);
+    SetupLevel(state_);
     SetupRobots(state_, random_);
   }
 
@@ -47,9 +47,15 @@ class FrameTest : public ::testing::Test {
     }
   }
 
+  // One game frame: the world steps, then the frame is drawn.
+  void StepAndDraw() {
+    AdvanceWorld(state_, random_);
+    renderer_.DrawScene(state_);
+  }
+
   Image Render(const PlayerState& player) {
     state_.player = player;
-    renderer_.DrawScene(state_, random_);
+    StepAndDraw();
     return ReadBackBuffer(kWidth, kHeight);
   }
 
@@ -90,7 +96,6 @@ class FrameTest : public ::testing::Test {
   GlTestContext context_{kWidth, kHeight};
   GlRenderer renderer_{[](const char*) {}};
   GameState state_;
-  OwnedQuadrics quadrics_{state_};
   Random random_;
 };
 
@@ -247,7 +252,7 @@ class GoldenFrameTest : public FrameTest {
     renderer_.SetViewport(kGoldenWidth, kGoldenHeight,
                           static_cast<double>(kGoldenWidth) / kGoldenHeight);
     state_.player = player;
-    renderer_.DrawScene(state_, random_);
+    StepAndDraw();
     return ReadBackBuffer(kGoldenWidth, kGoldenHeight);
   }
 };

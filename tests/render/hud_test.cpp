@@ -9,7 +9,6 @@
 
 #include "render/gl_renderer.h"
 #include "render/golden_image.h"
-#include "render/owned_quadrics.h"
 #include "support/gl_test_context.h"
 #include "world/world.h"
 
@@ -24,20 +23,23 @@ class HudTest : public ::testing::Test {
   void SetUp() override {
     if (!context_.ok()) return;
     renderer_.SetViewport(kWidth, kHeight, static_cast<float>(kWidth) / kHeight);
-    ASSERT_TRUE(renderer_.InitGL(state_));
-    ASSERT_TRUE(renderer_.BuildModels(state_));
+    ASSERT_TRUE(renderer_.InitGL());
+    ASSERT_TRUE(renderer_.BuildModels());
     SeedRandom(random_, 5);
+    SetupLevel(state_);
     SetupRobots(state_, random_);
     state_.robots[3].hp = 0;  // four left
     // Every frame but the first starts with the gun's last normal current.
     Frame(false);
   }
 
-  // One frame from copies of the state and the generator, read back.
+  // One game frame from copies of the state and the generator (the world
+  // steps, then the frame is drawn), read back.
   Image Frame(bool hud) {
     GameState state = state_;
     Random random = random_;
-    renderer_.DrawScene(state, random);
+    AdvanceWorld(state, random);
+    renderer_.DrawScene(state);
     if (hud) renderer_.DrawHud(state);
     return ReadBackBuffer(kWidth, kHeight);
   }
@@ -45,7 +47,6 @@ class HudTest : public ::testing::Test {
   GlTestContext context_{kWidth, kHeight};
   GlRenderer renderer_{[](const char*) {}};
   GameState state_;
-  OwnedQuadrics quadrics_{state_};
   Random random_;
 };
 

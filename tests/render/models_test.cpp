@@ -106,28 +106,28 @@ class ModelsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!context_.ok()) return;
-    ASSERT_TRUE(InitGL(state_, [](const char*) {}));
+    ASSERT_TRUE(InitGL(resources_, [](const char*) {}));
     glDisable(GL_LIGHTING);  // only geometry is looked at here
-    ASSERT_TRUE(BuildModels(state_));
+    ASSERT_TRUE(BuildModels(resources_));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
   }
 
   GlTestContext context_{kSilhouetteSize, kSilhouetteSize};
-  GameState state_;
-  OwnedQuadrics quadrics_{state_};
+  GlResources resources_;
+  OwnedQuadrics quadrics_{resources_};
 };
 
 TEST_F(ModelsTest, ListsAreNamedOneByOneInRobotGunShotOrder) {
   VORBEXIA_REQUIRE_GL(context_);
-  EXPECT_TRUE(glIsList(state_.robot_list));
-  EXPECT_EQ(state_.gun_list, state_.robot_list + 1);
-  EXPECT_EQ(state_.shot_list, state_.gun_list + 1);
+  EXPECT_TRUE(glIsList(resources_.robot_list));
+  EXPECT_EQ(resources_.gun_list, resources_.robot_list + 1);
+  EXPECT_EQ(resources_.shot_list, resources_.gun_list + 1);
 }
 
 TEST_F(ModelsTest, RobotListLeavesScaleAndLimbTranslation) {
   VORBEXIA_REQUIRE_GL(context_);
-  glCallList(state_.robot_list);
+  glCallList(resources_.robot_list);
   ExpectMatrixNear(Modelview(), {0.1f, 0, 0, 0, 0, 0.1f, 0, 0, 0, 0, 0.1f, 0,
                                  0.15f, 0.05f, 0, 1}, 1e-6);
 }
@@ -135,21 +135,21 @@ TEST_F(ModelsTest, RobotListLeavesScaleAndLimbTranslation) {
 TEST_F(ModelsTest, RobotListComposesWithTheCallersMatrix) {
   VORBEXIA_REQUIRE_GL(context_);
   glTranslatef(1.0f, 2.0f, 3.0f);
-  glCallList(state_.robot_list);
+  glCallList(resources_.robot_list);
   ExpectMatrixNear(Modelview(), {0.1f, 0, 0, 0, 0, 0.1f, 0, 0, 0, 0, 0.1f, 0,
                                  1.15f, 2.05f, 3.0f, 1}, 1e-6);
 }
 
 TEST_F(ModelsTest, GunListLeavesItsScale) {
   VORBEXIA_REQUIRE_GL(context_);
-  glCallList(state_.gun_list);
+  glCallList(resources_.gun_list);
   ExpectMatrixNear(Modelview(), {0.15f, 0, 0, 0, 0, 0.15f, 0, 0, 0, 0, 0.15f,
                                  0, 0, 0, 0, 1}, 1e-6);
 }
 
 TEST_F(ModelsTest, ShotListLeavesScaleAndConeTranslation) {
   VORBEXIA_REQUIRE_GL(context_);
-  glCallList(state_.shot_list);
+  glCallList(resources_.shot_list);
   ExpectMatrixNear(Modelview(), {0.15f, 0, 0, 0, 0, 0.15f, 0, 0, 0, 0, 0.15f,
                                  0, 0, 0, -0.045f, 1}, 1e-6);
 }
@@ -159,7 +159,7 @@ TEST_F(ModelsTest, ShotListLeavesScaleAndConeTranslation) {
 TEST_F(ModelsTest, RobotSpansItsModelBox) {
   VORBEXIA_REQUIRE_GL(context_);
   const Extent extent =
-      SilhouetteExtent([&] { glCallList(state_.robot_list); });
+      SilhouetteExtent([&] { glCallList(resources_.robot_list); });
   ExpectExtent(extent, {-0.2f, -0.45f, -0.15f}, {0.2f, 0.45f, 0.25f});
 }
 
@@ -169,9 +169,9 @@ TEST_F(ModelsTest, SecondRobotCallWithoutPushPopIsATenthTheSize) {
   VORBEXIA_REQUIRE_GL(context_);
   const Extent extent = SilhouetteExtent([&] {
     glScalef(5.0f, 5.0f, 5.0f);  // brings the small one to a readable size
-    glCallList(state_.robot_list);
+    glCallList(resources_.robot_list);
     glClear(GL_COLOR_BUFFER_BIT);
-    glCallList(state_.robot_list);
+    glCallList(resources_.robot_list);
   });
   // Scaled up fivefold: the first call leaves (0.15, 0.05, 0) world units,
   // and the second robot spans a twentieth of the first one's box.
@@ -183,14 +183,14 @@ TEST_F(ModelsTest, SecondRobotCallWithoutPushPopIsATenthTheSize) {
 // reach x -0.4 to 0.4; the barrel's radius is 0.2.
 TEST_F(ModelsTest, GunSpansItsBarrelAndCrossPieces) {
   VORBEXIA_REQUIRE_GL(context_);
-  const Extent extent = SilhouetteExtent([&] { glCallList(state_.gun_list); });
+  const Extent extent = SilhouetteExtent([&] { glCallList(resources_.gun_list); });
   ExpectExtent(extent, {-0.06f, -0.03f, 0.0f}, {0.06f, 0.03f, 0.225f});
 }
 
 // z -0.3 to 2.8 model units, nose to +z, radius 0.5.
 TEST_F(ModelsTest, ShotSpansFromRearConeToNose) {
   VORBEXIA_REQUIRE_GL(context_);
-  const Extent extent = SilhouetteExtent([&] { glCallList(state_.shot_list); });
+  const Extent extent = SilhouetteExtent([&] { glCallList(resources_.shot_list); });
   ExpectExtent(extent, {-0.075f, -0.075f, -0.045f}, {0.075f, 0.075f, 0.42f});
 }
 
@@ -205,13 +205,13 @@ TEST_F(ModelsTest, ShotAndRobotHeadShowOneTexelTheGunTheWholeTexture) {
   const FrontView shot = TexturedFrontView([&] {
     glScalef(2.0f, 2.0f, 2.0f);
     glTexCoord2f(0.25f, 0.25f);
-    glCallList(state_.shot_list);
+    glCallList(resources_.shot_list);
   });
   EXPECT_EQ(shot.Colours(), (std::set<Pixel>{red}));
 
   const FrontView robot = TexturedFrontView([&] {
     glTexCoord2f(0.25f, 0.25f);
-    glCallList(state_.robot_list);
+    glCallList(resources_.robot_list);
   });
   // y 0.25 to 0.45: head and eyes only (the body ends at 0.2).
   EXPECT_EQ(robot.Colours(0.25f, 0.45f), (std::set<Pixel>{red}));
@@ -220,7 +220,7 @@ TEST_F(ModelsTest, ShotAndRobotHeadShowOneTexelTheGunTheWholeTexture) {
   const FrontView gun = TexturedFrontView([&] {
     glScalef(4.0f, 4.0f, 4.0f);
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);  // seen from above: the barrel's length
-    glCallList(state_.gun_list);
+    glCallList(resources_.gun_list);
   });
   EXPECT_EQ(gun.Colours().size(), 4u);
 }
@@ -230,7 +230,7 @@ TEST_F(ModelsTest, ShotAndRobotHeadShowOneTexelTheGunTheWholeTexture) {
 TEST_F(ModelsTest, RobotLeavesTextureCoordinateZeroOne) {
   VORBEXIA_REQUIRE_GL(context_);
   glTexCoord2f(0.5f, 0.5f);
-  glCallList(state_.robot_list);
+  glCallList(resources_.robot_list);
   std::array<float, 4> coord{};
   glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord.data());
   EXPECT_EQ(coord[0], 0.0f);
@@ -282,28 +282,28 @@ TEST(DrawBoxTest, LeavesTheCurrentNormal) {
 TEST(BuildModelsFailureTest, NoListNameFailsTheBuild) {
   GlTestContext context(64, 64);
   VORBEXIA_REQUIRE_GL(context);
-  GameState state;
-  OwnedQuadrics quadrics{state};
-  ASSERT_TRUE(InitGL(state, [](const char*) {}));
+  GlResources resources;
+  OwnedQuadrics quadrics{resources};
+  ASSERT_TRUE(InitGL(resources, [](const char*) {}));
   glBegin(GL_QUADS);
-  const bool built = BuildModels(state);
+  const bool built = BuildModels(resources);
   glEnd();
   EXPECT_FALSE(built);
-  EXPECT_EQ(state.robot_list, 0u);
-  EXPECT_EQ(state.gun_list, 0u);
-  EXPECT_EQ(state.shot_list, 0u);
+  EXPECT_EQ(resources.robot_list, 0u);
+  EXPECT_EQ(resources.gun_list, 0u);
+  EXPECT_EQ(resources.shot_list, 0u);
 }
 
 // Without the gun's quadric no gun list is made from it.
 TEST(BuildModelsFailureTest, MissingGunQuadricFailsTheBuild) {
   GlTestContext context(64, 64);
   VORBEXIA_REQUIRE_GL(context);
-  GameState state;
-  OwnedQuadrics quadrics{state};
-  EXPECT_FALSE(BuildModels(state));
-  EXPECT_TRUE(glIsList(state.robot_list));
-  EXPECT_EQ(state.gun_list, 0u);
-  EXPECT_EQ(state.shot_list, 0u);
+  GlResources resources;
+  OwnedQuadrics quadrics{resources};
+  EXPECT_FALSE(BuildModels(resources));
+  EXPECT_TRUE(glIsList(resources.robot_list));
+  EXPECT_EQ(resources.gun_list, 0u);
+  EXPECT_EQ(resources.shot_list, 0u);
 }
 
 }  // namespace

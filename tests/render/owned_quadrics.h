@@ -1,29 +1,21 @@
-// The game keeps its quadrics for the whole run and never frees them; a test
-// that builds the render state or the models in a GameState of its own frees
-// them when it is done, so that leak checks stay quiet.
+// A test that builds the render state or the models into GlResources of its
+// own frees their quadrics when it is done, as GlRenderer does, so that
+// leak checks stay quiet.
 #pragma once
 
-#include <GL/glu.h>
-
-#include "world/game_state.h"
+#include "render/gl_resources.h"
 
 namespace vorbexia {
 
 class OwnedQuadrics {
  public:
-  explicit OwnedQuadrics(GameState& state) : state_(state) {}
+  explicit OwnedQuadrics(GlResources& resources) : resources_(resources) {}
   OwnedQuadrics(const OwnedQuadrics&) = delete;
   OwnedQuadrics& operator=(const OwnedQuadrics&) = delete;
-  ~OwnedQuadrics() {
-    for (GLUquadric** quadric :
-         {&state_.gun_quadric, &state_.robot_quadric, &state_.shot_quadric}) {
-      if (*quadric != nullptr) gluDeleteQuadric(*quadric);
-      *quadric = nullptr;
-    }
-  }
+  ~OwnedQuadrics() { DeleteQuadrics(resources_); }
 
  private:
-  GameState& state_;
+  GlResources& resources_;
 };
 
 }  // namespace vorbexia

@@ -48,7 +48,8 @@ void DrawFloorAndCeilingTileByTile(const TextureTable& textures,
 
 }  // namespace
 
-void DrawReferenceScene(GameState& state, Random& random) {
+void DrawReferenceScene(GameState& state, Random& random,
+                        const GlResources& resources) {
   const float px = state.player.x;
   const float pz = state.player.z;
   const float camera_angle = 360.0f - state.player.heading;
@@ -61,20 +62,20 @@ void DrawReferenceScene(GameState& state, Random& random) {
   glRotatef(camera_angle, 0.0f, 1.0f, 0.0f);
   glTranslatef(-px, -0.45f, -pz);
 
-  for (const WallSegment& wall : state.walls) DrawWallQuadByQuad(state.textures, wall);
-  DrawFloorAndCeilingTileByTile(state.textures, state.floor);
+  for (const WallSegment& wall : state.walls) DrawWallQuadByQuad(resources.textures, wall);
+  DrawFloorAndCeilingTileByTile(resources.textures, state.floor);
 
   AdvanceWorld(state, random);
   glPushMatrix();
-  if (state.shot.active) DrawShot(state);
+  if (state.shot.active) DrawShot(state, resources);
   glPopMatrix();
   for (int i = 0; i < kRobotCount; ++i) {
     glPushMatrix();
-    DrawRobot(state, i);
+    DrawRobot(state, resources, i);
     glPopMatrix();
   }
   glPushMatrix();
-  DrawWeapon(state, px, pz);
+  DrawWeapon(state, resources, px, pz);
   glPopMatrix();
 }
 

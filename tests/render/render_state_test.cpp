@@ -79,8 +79,8 @@ class ScratchDirectory {
 class InitGLTest : public ::testing::Test {
  protected:
   GlTestContext context_{64, 64};
-  GameState state_;
-  OwnedQuadrics quadrics_{state_};
+  GlResources resources_;
+  OwnedQuadrics quadrics_{resources_};
   std::vector<std::string> reader_texts_;
   ReaderBox reader_box_ = [this](const char* text) {
     reader_texts_.emplace_back(text);
@@ -89,17 +89,17 @@ class InitGLTest : public ::testing::Test {
 
 TEST_F(InitGLTest, SucceedsWithTheGameTexturesAndMakesTheGunQuadric) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
-  EXPECT_NE(state_.gun_quadric, nullptr);
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
+  EXPECT_NE(resources_.gun_quadric, nullptr);
   EXPECT_TRUE(reader_texts_.empty());
   for (int slot = 0; slot < 7; ++slot) {
-    EXPECT_TRUE(glIsTexture(state_.textures[slot])) << "slot " << slot;
+    EXPECT_TRUE(glIsTexture(resources_.textures[slot])) << "slot " << slot;
   }
 }
 
 TEST_F(InitGLTest, EnablesExactlyTexturingDepthLightingAndTheEightLights) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   for (GLenum capability : kEnabledByInitGL) {
     EXPECT_TRUE(glIsEnabled(capability)) << "capability 0x" << std::hex << capability;
   }
@@ -110,7 +110,7 @@ TEST_F(InitGLTest, EnablesExactlyTexturingDepthLightingAndTheEightLights) {
 
 TEST_F(InitGLTest, SetsDepthShadingClearAndHint) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   EXPECT_EQ(Integer(GL_DEPTH_FUNC), GL_LESS);  // not GL_LEQUAL
   EXPECT_EQ(Integer(GL_SHADE_MODEL), GL_SMOOTH);
   EXPECT_EQ(Integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
@@ -124,7 +124,7 @@ TEST_F(InitGLTest, SetsDepthShadingClearAndHint) {
 
 TEST_F(InitGLTest, LightModelAmbientIsWhiteAndTheRestOfTheModelDefault) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   Vec4 ambient{};
   glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient.data());
   EXPECT_EQ(ambient, (Vec4{1.0f, 1.0f, 1.0f, 1.0f}));
@@ -134,7 +134,7 @@ TEST_F(InitGLTest, LightModelAmbientIsWhiteAndTheRestOfTheModelDefault) {
 
 TEST_F(InitGLTest, LightAmbientsAreHandedOverUnclamped) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   const std::array<Vec4, 8> expected = {{{0, 30, 0, 1},
                                          {5, 3, 2, 1},
                                          {30, 0, 0, 10},
@@ -150,7 +150,7 @@ TEST_F(InitGLTest, LightAmbientsAreHandedOverUnclamped) {
 
 TEST_F(InitGLTest, EveryConePointsStraightDownWithItsCutoff) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   const std::array<float, 8> cutoffs = {65, 75, 75, 75, 60, 80, 80, 75};
   for (int n = 0; n < 8; ++n) {
     const Vec4 direction = LightVector(n, GL_SPOT_DIRECTION);
@@ -167,7 +167,7 @@ TEST_F(InitGLTest, EveryConePointsStraightDownWithItsCutoff) {
 
 TEST_F(InitGLTest, OnlyLightZeroHasWhiteDiffuseAndSpecular) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   EXPECT_EQ(LightVector(0, GL_DIFFUSE), (Vec4{1, 1, 1, 1}));
   EXPECT_EQ(LightVector(0, GL_SPECULAR), (Vec4{1, 1, 1, 1}));
   for (int n = 1; n < 8; ++n) {
@@ -178,7 +178,7 @@ TEST_F(InitGLTest, OnlyLightZeroHasWhiteDiffuseAndSpecular) {
 
 TEST_F(InitGLTest, LeavesPositionsMaterialAndTextureEnvironmentAtDefaults) {
   VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
+  ASSERT_TRUE(InitGL(resources_, reader_box_));
   // Positions come with the first frame; until then the default (0, 0, 1, 0).
   for (int n = 0; n < 8; ++n) {
     EXPECT_EQ(LightVector(n, GL_POSITION), (Vec4{0, 0, 1, 0})) << "light " << n;
@@ -193,25 +193,15 @@ TEST_F(InitGLTest, LeavesPositionsMaterialAndTextureEnvironmentAtDefaults) {
   EXPECT_EQ(mode, GL_MODULATE);
 }
 
-TEST_F(InitGLTest, FillsTheLevel) {
-  VORBEXIA_REQUIRE_GL(context_);
-  ASSERT_TRUE(InitGL(state_, reader_box_));
-  EXPECT_EQ(state_.floor.x_max, 60.0f);
-  EXPECT_EQ(state_.floor.z_max, 35.0f);
-  EXPECT_EQ(state_.walls[0].x2, 50.0f);
-  EXPECT_EQ(state_.walls[21].x1, 10.0f);
-  EXPECT_EQ(state_.walls[21].z1, 5.0f);
-}
-
 // A missing image ends InitGL before anything else: no capability, no
-// level, no quadric, and (the file never opened) no reader box.
+// texture name, no quadric, and (the file never opened) no reader box.
 TEST_F(InitGLTest, MissingImageLeavesEverythingUntouched) {
   VORBEXIA_REQUIRE_GL(context_);
   {
     ScratchDirectory scratch;
     scratch.CopyTexture("brick.bmp");
     scratch.CopyTexture("deska.bmp");
-    EXPECT_FALSE(InitGL(state_, reader_box_));
+    EXPECT_FALSE(InitGL(resources_, reader_box_));
   }
   for (GLenum capability : kEnabledByInitGL) {
     EXPECT_FALSE(glIsEnabled(capability)) << "capability 0x" << std::hex << capability;
@@ -221,12 +211,8 @@ TEST_F(InitGLTest, MissingImageLeavesEverythingUntouched) {
   glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient.data());
   EXPECT_EQ(ambient, (Vec4{0.2f, 0.2f, 0.2f, 1.0f}));
   EXPECT_EQ(LightVector(1, GL_AMBIENT), (Vec4{0, 0, 0, 1}));
-  for (const WallSegment& wall : state_.walls) {
-    EXPECT_EQ(wall.x2, 0.0f);
-    EXPECT_EQ(wall.z2, 0.0f);
-  }
-  EXPECT_EQ(state_.floor.x_max, 0.0f);
-  EXPECT_EQ(state_.gun_quadric, nullptr);
+  for (uint32_t name : resources_.textures) EXPECT_EQ(name, 0u);
+  EXPECT_EQ(resources_.gun_quadric, nullptr);
   EXPECT_TRUE(reader_texts_.empty());
 }
 
@@ -236,14 +222,14 @@ TEST_F(InitGLTest, UnreadableImageShowsTheReadersBoxAndFails) {
   {
     ScratchDirectory scratch;
     std::ofstream("textures/brick.bmp");  // exists, but empty
-    EXPECT_FALSE(InitGL(state_, reader_box_));
+    EXPECT_FALSE(InitGL(resources_, reader_box_));
   }
   ASSERT_EQ(reader_texts_.size(), 1u);
   EXPECT_NE(reader_texts_[0].find("textures/brick.bmp"), std::string::npos)
       << reader_texts_[0];
   EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-  EXPECT_EQ(state_.walls[0].x2, 0.0f);
+  EXPECT_EQ(resources_.gun_quadric, nullptr);
 }
 
 }  // namespace

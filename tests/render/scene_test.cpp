@@ -61,57 +61,65 @@ class SceneTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!context_.ok()) return;
-    ASSERT_TRUE(InitGL(state_, [](const char*) {}));
+    ASSERT_TRUE(InitGL(resources_, [](const char*) {}));
+    SetupLevel(state_);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
   }
 
+  // One game frame: the world steps, then the frame is drawn.
+  void StepAndDraw(Random& random) {
+    AdvanceWorld(state_, random);
+    DrawScene(state_, resources_);
+  }
+
   std::vector<FeedbackQuad> WallQuads(float x1, float x2, float z1, float z2) {
     return QuadsOf(CaptureTriangles(
-        [&] { DrawWall(state_.textures, WallSegment{x1, x2, z1, z2}); }));
+        [&] { DrawWall(resources_.textures, WallSegment{x1, x2, z1, z2}); }));
   }
 
   std::vector<FeedbackQuad> FloorQuads(float x_min, float x_max, float z_min,
                                        float z_max) {
     return QuadsOf(CaptureTriangles([&] {
-      DrawFloorAndCeiling(state_.textures, FloorRect{x_min, x_max, z_min, z_max},
+      DrawFloorAndCeiling(resources_.textures, FloorRect{x_min, x_max, z_min, z_max},
                           Sight{CurrentViewVolume(), WallShadows{}});
     }));
   }
 
   GlTestContext context_{64, 64};
   GameState state_;
-  OwnedQuadrics quadrics_{state_};
+  GlResources resources_;
+  OwnedQuadrics quadrics_{resources_};
 };
 
 TEST_F(SceneTest, WallStripStandsOnTheFloorPointsWithItsTexture) {
   VORBEXIA_REQUIRE_GL(context_);
   const auto quads = QuadsOf(CaptureTriangles(
-      [&] { DrawWallStrip(state_.textures, 3.0f, 7.0f, 4.0f, 7.0f); }));
+      [&] { DrawWallStrip(resources_.textures, 3.0f, 7.0f, 4.0f, 7.0f); }));
   ASSERT_EQ(quads.size(), 1u);
   ExpectQuad(quads[0], {{{3, 0, 7, 0, 0}, {4, 0, 7, 1, 0}, {4, 1.5f, 7, 1, 1},
                          {3, 1.5f, 7, 0, 1}}});
-  EXPECT_EQ(BoundTexture(), state_.textures[0]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[0]);
 }
 
 TEST_F(SceneTest, FloorTileFacesUpWithItsTexture) {
   VORBEXIA_REQUIRE_GL(context_);
   const auto quads = QuadsOf(CaptureTriangles(
-      [&] { DrawFloorTile(state_.textures, 5.0f, 8.0f, 6.0f, 9.0f); }));
+      [&] { DrawFloorTile(resources_.textures, 5.0f, 8.0f, 6.0f, 9.0f); }));
   ASSERT_EQ(quads.size(), 1u);
   ExpectQuad(quads[0], {{{5, 0, 8, 0, 0}, {5, 0, 9, 1, 0}, {6, 0, 9, 1, 1},
                          {6, 0, 8, 0, 1}}});
-  EXPECT_EQ(BoundTexture(), state_.textures[1]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[1]);
 }
 
 TEST_F(SceneTest, CeilingTileFacesUpLikeTheFloorAtWallHeight) {
   VORBEXIA_REQUIRE_GL(context_);
   const auto quads = QuadsOf(CaptureTriangles(
-      [&] { DrawCeilingTile(state_.textures, 5.0f, 8.0f, 6.0f, 9.0f); }));
+      [&] { DrawCeilingTile(resources_.textures, 5.0f, 8.0f, 6.0f, 9.0f); }));
   ASSERT_EQ(quads.size(), 1u);
   ExpectQuad(quads[0], {{{5, 1.5f, 8, 0, 0}, {5, 1.5f, 9, 1, 0},
                          {6, 1.5f, 9, 1, 1}, {6, 1.5f, 8, 0, 1}}});
-  EXPECT_EQ(BoundTexture(), state_.textures[2]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[2]);
 }
 
 TEST_F(SceneTest, WallAlongXIsCutIntoUnitStripsFromItsSmallerEnd) {
@@ -209,10 +217,10 @@ TEST_F(SceneTest, TilesOutsideTheViewOnlyBindTheirTexture) {
   EXPECT_EQ(FloorQuads(97.0f, 99.0f, 0.0f, 1.0f).size(), 4u);
   glBindTexture(GL_TEXTURE_2D, 0);
   EXPECT_TRUE(FloorQuads(150.0f, 152.0f, 0.0f, 1.0f).empty());
-  EXPECT_EQ(BoundTexture(), state_.textures[2]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[2]);
   glBindTexture(GL_TEXTURE_2D, 0);
   EXPECT_TRUE(FloorQuads(0.0f, 2.0f, -160.0f, -158.0f).empty());
-  EXPECT_EQ(BoundTexture(), state_.textures[2]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[2]);
 }
 
 // The robots' heads and the shot are sampled at the current texture
@@ -226,7 +234,7 @@ TEST_F(SceneTest, MazeLeavesTexCoordZeroOneAndTheNormalAsItWas) {
   glTexCoord2f(0.25f, 0.75f);
   const auto quads = QuadsOf(CaptureTriangles([&] {
     glTranslatef(-1000.0f, 0.0f, 0.0f);  // the whole floor far off to the side
-    DrawMaze(state_, Sight{CurrentViewVolume(), WallShadows{}});
+    DrawMaze(state_, resources_.textures, Sight{CurrentViewVolume(), WallShadows{}});
   }));
   EXPECT_TRUE(quads.empty());
   std::array<float, 4> coord{}, normal{};
@@ -243,8 +251,8 @@ TEST_F(SceneTest, MazeLeavesTexCoordZeroOneAndTheNormalAsItWas) {
 // current tells whether any robot was drawn.
 TEST_F(SceneTest, RobotsOutsideTheViewAreSteppedNotDrawn) {
   VORBEXIA_REQUIRE_GL(context_);
-  state_.robot_list = glGenLists(1);
-  glNewList(state_.robot_list, GL_COMPILE);
+  resources_.robot_list = glGenLists(1);
+  glNewList(resources_.robot_list, GL_COMPILE);
   glTexCoord2f(0.5f, 0.25f);
   glEndList();
   state_.player = PlayerState{10.0f, 2.0f, 180.0f};
@@ -255,7 +263,7 @@ TEST_F(SceneTest, RobotsOutsideTheViewAreSteppedNotDrawn) {
     GameState expected = state_;
     Random random, expected_random;
     AdvanceWorld(expected, expected_random);
-    QuadsOf(CaptureTriangles([&] { DrawScene(state_, random); }));
+    QuadsOf(CaptureTriangles([&] { StepAndDraw(random); }));
     for (int i = 0; i < kRobotCount; ++i) {
       EXPECT_EQ(state_.robots[i].x, expected.robots[i].x) << "robot " << i;
       EXPECT_EQ(state_.robots[i].z, expected.robots[i].z) << "robot " << i;
@@ -268,15 +276,16 @@ TEST_F(SceneTest, RobotsOutsideTheViewAreSteppedNotDrawn) {
   EXPECT_FALSE(robot_drawn());
   state_.robots[3] = RobotState{10.0f, 12.0f, 0.0f, 3};  // 10 units ahead
   EXPECT_TRUE(robot_drawn());
-  glDeleteLists(state_.robot_list, 1);
+  glDeleteLists(resources_.robot_list, 1);
 }
 
 // The whole level, nothing left out: 320 wall strips in table order, then
 // 2,100 floor tiles each followed by its ceiling tile.
 TEST_F(SceneTest, MazeDrawsTheWallsFirstThenFloorAndCeilingTileByTile) {
   VORBEXIA_REQUIRE_GL(context_);
-  const auto quads = QuadsOf(CaptureTriangles(
-      [&] { DrawMaze(state_, Sight{CurrentViewVolume(), WallShadows{}}); }));
+  const auto quads = QuadsOf(CaptureTriangles([&] {
+    DrawMaze(state_, resources_.textures, Sight{CurrentViewVolume(), WallShadows{}});
+  }));
   ASSERT_EQ(quads.size(), 4520u);
   ExpectQuad(quads[0], {{{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0},
                          {1, 1.5f, 0, 1, 1}, {0, 1.5f, 0, 0, 1}}});
@@ -302,7 +311,7 @@ TEST_F(SceneTest, FrameDrawsAllWallsThenTheTilesNotBehindWalls) {
   state_.player = PlayerState{0.0f, 0.0f, 360.0f};  // camera turned by 0
   Random random;
   const auto quads =
-      QuadsOf(CaptureTriangles([&] { DrawScene(state_, random); }));
+      QuadsOf(CaptureTriangles([&] { StepAndDraw(random); }));
   ASSERT_GT(quads.size(), 320u + 2 * 500);
   ASSERT_LT(quads.size(), 4520u);
   // Eye coordinates: the world lowered by the eye height 0.45.
@@ -331,7 +340,7 @@ TEST_F(SceneTest, FrameDrawsAllWallsThenTheTilesNotBehindWalls) {
 TEST_F(SceneTest, CameraAtTheStartLooksAlongPlusZ) {
   VORBEXIA_REQUIRE_GL(context_);
   Random random;
-  DrawScene(state_, random);
+  StepAndDraw(random);
   const Matrix m = Modelview();
   ExpectMatrixNear(m, {-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 2, -0.45f, 2, 1});
   const float eye_z = m[2] * 2.0f + m[6] * 0.45f + m[10] * 5.0f + m[14];
@@ -343,7 +352,7 @@ TEST_F(SceneTest, CameraAtHeadingNinetyLooksAlongMinusX) {
   VORBEXIA_REQUIRE_GL(context_);
   state_.player = PlayerState{10.0f, 3.0f, 90.0f};
   Random random;
-  DrawScene(state_, random);
+  StepAndDraw(random);
   // Rotation by 270 about y, then the translation by (-10, -0.45, -3).
   ExpectMatrixNear(Modelview(),
                    {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 3, -0.45f, -10, 1});
@@ -353,7 +362,7 @@ TEST_F(SceneTest, CameraAtHeadingNinetyLooksAlongMinusX) {
 TEST_F(SceneTest, LightsStandAtTheirPlacesInTheWorld) {
   VORBEXIA_REQUIRE_GL(context_);
   Random random;
-  DrawScene(state_, random);  // at (2, 2), heading 180
+  StepAndDraw(random);  // at (2, 2), heading 180
   // Eye coordinates at heading 180: (2 - x, height above the eye, 2 - z).
   const std::array<Vec4, 8> expected = {{{1, 0.35000002f, -17, 1},
                                          {-9, 0.3f, -32, 1},
@@ -378,7 +387,7 @@ TEST_F(SceneTest, ViewerLightFollowsTheEyeAtAnyPlaceAndHeading) {
   for (const PlayerState player : {PlayerState{7.25f, 3.5f, 33.0f},
                                    PlayerState{45.0f, 18.0f, -721.0f}}) {
     state_.player = player;
-    DrawScene(state_, random);
+    StepAndDraw(random);
     Vec4 position{};
     glGetLightfv(GL_LIGHT4, GL_POSITION, position.data());
     EXPECT_EQ(position, (Vec4{0, 0.3f, 0, 1}));
@@ -391,7 +400,7 @@ TEST_F(SceneTest, LightsTurnWithTheCamera) {
   VORBEXIA_REQUIRE_GL(context_);
   state_.player = PlayerState{10.0f, 3.0f, 90.0f};
   Random random;
-  DrawScene(state_, random);
+  StepAndDraw(random);
   Vec4 position{};
   glGetLightfv(GL_LIGHT0, GL_POSITION, position.data());
   EXPECT_NEAR(position[0], -16.0f, 1e-5);
@@ -411,23 +420,23 @@ TEST(LightPositionsTest, HighLightsHangOneUlpAboveThreeAndAHalfTenths) {
 // turned by heading + 180.
 TEST_F(SceneTest, WeaponHangsJustAheadOfTheViewer) {
   VORBEXIA_REQUIRE_GL(context_);
-  state_.gun_list = 0;  // the placement alone
-  DrawWeapon(state_, 2.0f, 2.0f);  // heading 180: ahead is +z
+  resources_.gun_list = 0;  // the placement alone
+  DrawWeapon(state_, resources_, 2.0f, 2.0f);  // heading 180: ahead is +z
   ExpectMatrixNear(Modelview(), {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 2, 0.35f, 2.1f, 1});
-  EXPECT_EQ(BoundTexture(), state_.textures[3]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[3]);
   glLoadIdentity();
   state_.player.heading = 90.0f;  // ahead is -x
-  DrawWeapon(state_, 2.0f, 2.0f);
+  DrawWeapon(state_, resources_, 2.0f, 2.0f);
   ExpectMatrixNear(Modelview(), {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 1.9f, 0.35f, 2, 1});
 }
 
 TEST_F(SceneTest, LiveRobotStandsOnItsPlaceFacingItsHeading) {
   VORBEXIA_REQUIRE_GL(context_);
   state_.robots[2] = RobotState{4.0f, 5.0f, 90.0f, 1};
-  DrawRobot(state_, 2);
+  DrawRobot(state_, resources_, 2);
   // Robot list 0 draws nothing: this is the placement, then the list.
   ExpectMatrixNear(Modelview(), {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 4, 0.3f, 5, 1});
-  EXPECT_EQ(BoundTexture(), state_.textures[6]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[6]);
 }
 
 // Lying on its back: the model's front (+z) points up, its top (+y) against
@@ -437,18 +446,18 @@ TEST_F(SceneTest, DestroyedRobotLiesOnItsBackWithTheOtherTexture) {
   for (int hp : {0, -1}) {
     glLoadIdentity();
     state_.robots[2] = RobotState{4.0f, 5.0f, 90.0f, hp};
-    DrawRobot(state_, 2);
+    DrawRobot(state_, resources_, 2);
     ExpectMatrixNear(Modelview(), {0, 0, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 4, 0.1f, 5, 1});
-    EXPECT_EQ(BoundTexture(), state_.textures[5]) << "hp " << hp;
+    EXPECT_EQ(BoundTexture(), resources_.textures[5]) << "hp " << hp;
   }
 }
 
 TEST_F(SceneTest, ShotFliesAtItsHeightNoseAlongItsHeading) {
   VORBEXIA_REQUIRE_GL(context_);
   state_.shot = ShotState{1, 2.0f, 2.7f, 90.0f};
-  DrawShot(state_);
+  DrawShot(state_, resources_);
   ExpectMatrixNear(Modelview(), {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 2, 0.25f, 2.7f, 1});
-  EXPECT_EQ(BoundTexture(), state_.textures[4]);
+  EXPECT_EQ(BoundTexture(), resources_.textures[4]);
 }
 
 // A list of our own in place of the shot model marks the texture
@@ -459,8 +468,8 @@ class ShotDrawingTest : public SceneTest {
   void SetUp() override {
     SceneTest::SetUp();
     if (!context_.ok()) return;
-    state_.shot_list = glGenLists(1);
-    glNewList(state_.shot_list, GL_COMPILE);
+    resources_.shot_list = glGenLists(1);
+    glNewList(resources_.shot_list, GL_COMPILE);
     glTexCoord2f(0.5f, 0.25f);
     glEndList();
     for (int i = 0; i < kRobotCount; ++i) {
@@ -470,7 +479,7 @@ class ShotDrawingTest : public SceneTest {
 
   bool ShotDrawnInFrame() {
     Random random;
-    DrawScene(state_, random);
+    StepAndDraw(random);
     std::array<float, 4> coord{};
     glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord.data());
     return coord[0] == 0.5f && coord[1] == 0.25f;

@@ -10,13 +10,13 @@
 #include <functional>
 #include <string>
 
+#include "platform/sdl/sdl_platform.h"
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
-#include "shell/sdl_platform.h"
+#include "shell/game_window.h"
+#include "support/keep_gl_driver.h"
 #include "support/scripted_platform.h"
 #include "world/world.h"
-#include "render/owned_quadrics.h"
-#include "support/keep_gl_driver.h"
 
 namespace vorbexia {
 namespace {
@@ -30,42 +30,22 @@ class GlScriptedPlatform : public ScriptedPlatform {
   // the window.
   std::function<void()> on_mode_question;
 
-  int ShowMessageBox(BoxOwner owner, const std::string& text,
-                     const std::string& caption, unsigned type) override {
-    if (caption == "Wybor trybu" && on_mode_question) on_mode_question();
-    return ScriptedPlatform::ShowMessageBox(owner, text, caption, type);
+  BoxAnswer ShowBox(const Box& box) override {
+    if (box.caption == "Wybor trybu" && on_mode_question) on_mode_question();
+    return ScriptedPlatform::ShowBox(box);
   }
-  bool RegisterWindowClass() override {
-    return ScriptedPlatform::RegisterWindowClass() && real_.RegisterWindowClass();
-  }
-  bool UnregisterWindowClass() override {
-    return ScriptedPlatform::UnregisterWindowClass() && real_.UnregisterWindowClass();
-  }
-  // A small drawable: the 800 x 600 viewport is clipped to it, which keeps
-  // the software rasteriser quick.
-  bool CreateWindow(const std::string& title, int width, int height,
-                    bool fullscreen) override {
-    return ScriptedPlatform::CreateWindow(title, width, height, fullscreen) &&
-           real_.CreateWindow(title, 160, 120, false);
-  }
-  bool DestroyWindow() override {
-    return ScriptedPlatform::DestroyWindow() && real_.DestroyWindow();
-  }
-  bool CreateContext() override {
-    return ScriptedPlatform::CreateContext() && real_.CreateContext();
-  }
-  bool MakeContextCurrent() override {
-    if (!ScriptedPlatform::MakeContextCurrent() || !real_.MakeContextCurrent()) {
-      return false;
-    }
-    KeepGlDriverLoaded();
+  // The real layer takes the steps its window system has, for a small
+  // drawable in a window: the 800 x 600 viewport is clipped to it, which
+  // keeps the software rasteriser quick.
+  bool Build(WindowStep step, const WindowSpec& spec) override {
+    const WindowSpec small{spec.title, 160, 120, spec.bits, false};
+    if (!ScriptedPlatform::Build(step, spec)) return false;
+    if (real_.HasStep(step) && !real_.Build(step, small)) return false;
+    if (step == WindowStep::kMakeCurrent) KeepGlDriverLoaded();
     return true;
   }
-  bool DetachContext() override {
-    return ScriptedPlatform::DetachContext() && real_.DetachContext();
-  }
-  bool DeleteContext() override {
-    return ScriptedPlatform::DeleteContext() && real_.DeleteContext();
+  bool Release(WindowStep step) override {
+    return ScriptedPlatform::Release(step) && (!real_.HasStep(step) || real_.Release(step));
   }
   void SwapBuffers() override {
     real_.SwapBuffers();
@@ -161,10 +141,7 @@ TEST(WonGameTest, FiveRobotsShotDownThenTheWindowClosesThenTheBox) {
   constexpr int kFrameBudget = 8000;  // the game gives up (closes) after this
   GlScriptedPlatform platform;
   GameState state;
-  OwnedQuadrics quadrics{state};
-  GlRenderer renderer([&platform](const char* text) {
-    platform.ShowMessageBox(BoxOwner::kFocusWindow, text, "Error", MB_OK);
-  });
+  GlRenderer renderer([&platform](const char* text) { ShowReaderBox(platform, text); });
   ScriptedPlayer player(state, platform);
   // The robots stand in a loose arc ahead of the player, in the open west
   // part of the maze; their headings stay the generator's.
@@ -202,7 +179,7 @@ TEST(WonGameTest, FiveRobotsShotDownThenTheWindowClosesThenTheBox) {
   EXPECT_LT(context_gone, teardown);
   EXPECT_LT(teardown, victory);
   EXPECT_EQ(platform.log.back(), platform.log[victory]);
-  EXPECT_EQ(platform.boxes.back().type, MB_OK);
+  EXPECT_EQ(platform.boxes.back().buttons, BoxButtons::kOk);
   EXPECT_GE(player.shots_launched(), 15);  // three hits for each of five
   // The winning frame was shown before the teardown began.
   const int detach = IndexOf(platform.log, "DetachContext");

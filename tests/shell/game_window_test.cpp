@@ -18,25 +18,24 @@ class GameWindowTest : public ::testing::Test {
   GameWindow window{platform, renderer};
 
   bool Create(bool fullscreen) {
-    return CreateGameWindow(window, state, "Vorbexia", 800, 600, 16,
-                            fullscreen);
+    return CreateGameWindow(window, WindowSpec{"Vorbexia", 800, 600, 16, fullscreen});
   }
 };
 
 const Log kWindowedBuild = {
-    "RegisterWindowClass", "CreateWindow windowed", "GetDeviceContext",
+    "OpenDisplay", "CreateWindow windowed", "GetDrawable",
     "ChoosePixelFormat",   "SetPixelFormat",        "CreateContext",
-    "MakeContextCurrent",  "ShowWindow",            "SetViewport 800x600",
+    "MakeCurrent",  "ShowWindow",            "SetViewport 800x600",
     "InitGL"};
 
 const Log kTeardown = {"DetachContext", "DeleteContext",
-                       "ReleaseDeviceContext", "DestroyWindow",
-                       "UnregisterWindowClass"};
+                       "ReleaseDrawable", "DestroyWindow",
+                       "CloseDisplay"};
 
 TEST_F(GameWindowTest, WindowedBuildRunsEveryStepInOrder) {
   ASSERT_TRUE(Create(false));
   EXPECT_EQ(platform.log, kWindowedBuild);
-  EXPECT_FALSE(state.fullscreen);
+  EXPECT_FALSE(window.fullscreen);
   EXPECT_TRUE(platform.boxes.empty());
   // The first viewport is the requested size, in single-precision aspect.
   ASSERT_EQ(renderer.viewports.size(), 1u);
@@ -46,62 +45,62 @@ TEST_F(GameWindowTest, WindowedBuildRunsEveryStepInOrder) {
 TEST_F(GameWindowTest, TeardownReleasesInReverseOrder) {
   ASSERT_TRUE(Create(false));
   platform.log.clear();
-  DestroyGameWindow(window, state);
+  DestroyGameWindow(window);
   EXPECT_EQ(platform.log, kTeardown);
   EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(GameWindowTest, FullscreenHidesTheCursorAndRestoresFirst) {
   ASSERT_TRUE(Create(true));
-  EXPECT_TRUE(state.fullscreen);
-  const Log start(platform.log.begin(), platform.log.begin() + 4);
-  EXPECT_EQ(start, (Log{"RegisterWindowClass", "ChangeDisplayMode 800x600x16",
-                        "ShowCursor false", "CreateWindow fullscreen"}));
+  EXPECT_TRUE(window.fullscreen);
+  const Log start(platform.log.begin(), platform.log.begin() + 3);
+  EXPECT_EQ(start, (Log{"OpenDisplay", "EnterFullscreen 800x600x16", "CreateWindow fullscreen"}));
   platform.log.clear();
-  DestroyGameWindow(window, state);
-  Log expected = {"RestoreDisplayMode", "ShowCursor true"};
+  DestroyGameWindow(window);
+  Log expected = {"LeaveFullscreen"};
   expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
   EXPECT_EQ(platform.log, expected);
 }
 
 TEST_F(GameWindowTest, RefusedFullscreenAnsweredYesRunsInAWindow) {
-  platform.failing = {"ChangeDisplayMode 800x600x16"};
-  platform.answers = {IDYES};
+  platform.failing = {"EnterFullscreen 800x600x16"};
+  platform.answers = {BoxAnswer::kYes};
   ASSERT_TRUE(Create(true));
-  EXPECT_FALSE(state.fullscreen);
+  EXPECT_FALSE(window.fullscreen);
   ASSERT_EQ(platform.boxes.size(), 1u);
-  const ShownBox& box = platform.boxes[0];
+  const Box& box = platform.boxes[0];
   EXPECT_EQ(box.text,
             "Karta graficzna nie zadziala w pelnym ekranie.\n"
             "Czy uruchomic w oknie?");
   EXPECT_EQ(box.caption, "OpenGL");
-  EXPECT_EQ(box.type, MB_YESNO | MB_ICONEXCLAMATION);
+  EXPECT_EQ(box.buttons, BoxButtons::kYesNo);
+  EXPECT_EQ(box.icon, BoxIcon::kWarning);
   EXPECT_EQ(box.owner, BoxOwner::kNone);
   // The cursor was never hidden and the mode never changed: nothing to
   // restore at the end.
   platform.log.clear();
-  DestroyGameWindow(window, state);
+  DestroyGameWindow(window);
   EXPECT_EQ(platform.log, kTeardown);
 }
 
 TEST_F(GameWindowTest, RefusedFullscreenAnsweredNoEndsWithoutTeardown) {
-  platform.failing = {"ChangeDisplayMode 800x600x16"};
-  platform.answers = {IDNO};
+  platform.failing = {"EnterFullscreen 800x600x16"};
+  platform.answers = {BoxAnswer::kNo};
   EXPECT_FALSE(Create(true));
   EXPECT_EQ(platform.log,
-            (Log{"RegisterWindowClass", "ChangeDisplayMode 800x600x16 failed",
+            (Log{"OpenDisplay", "EnterFullscreen 800x600x16 failed",
                  "Box OpenGL: Karta graficzna nie zadziala w pelnym ekranie.\n"
                  "Czy uruchomic w oknie?",
                  "Box ERROR: Nastapi wyjscie z programu."}));
-  EXPECT_EQ(platform.boxes.back().type, MB_ICONSTOP);
+  EXPECT_EQ(platform.boxes.back().icon, BoxIcon::kStop);
 }
 
 TEST_F(GameWindowTest, FailedClassRegistrationTearsNothingDown) {
-  platform.failing = {"RegisterWindowClass"};
+  platform.failing = {"OpenDisplay"};
   EXPECT_FALSE(Create(true));
-  EXPECT_EQ(platform.log, (Log{"RegisterWindowClass failed",
+  EXPECT_EQ(platform.log, (Log{"OpenDisplay failed",
                                "Box ERROR: Blad rejastracji klasy okna!"}));
-  EXPECT_EQ(platform.boxes[0].type, MB_ICONEXCLAMATION);
+  EXPECT_EQ(platform.boxes[0].icon, BoxIcon::kWarning);
 }
 
 struct StepFailure {
@@ -132,7 +131,7 @@ TEST_P(FailingStepTest, TearsDownThenShowsItsBox) {
   expected.push_back(std::string("Box ERROR: ") + failure.text);
   EXPECT_EQ(after, expected);
   ASSERT_EQ(platform.boxes.size(), 1u);
-  EXPECT_EQ(platform.boxes[0].type, MB_ICONEXCLAMATION);
+  EXPECT_EQ(platform.boxes[0].icon, BoxIcon::kWarning);
   EXPECT_EQ(platform.boxes[0].owner, BoxOwner::kNone);
 }
 
@@ -140,29 +139,29 @@ INSTANTIATE_TEST_SUITE_P(
     EveryStep, FailingStepTest,
     ::testing::Values(
         StepFailure{"CreateWindow windowed", "Blad tworzenia okna.",
-                    {"UnregisterWindowClass"}},
-        StepFailure{"GetDeviceContext", "Nie mozna utworzyc GDI.",
-                    {"DestroyWindow", "UnregisterWindowClass"}},
+                    {"CloseDisplay"}},
+        StepFailure{"GetDrawable", "Nie mozna utworzyc GDI.",
+                    {"DestroyWindow", "CloseDisplay"}},
         StepFailure{"ChoosePixelFormat", "Nie mozna odnalezc formatu piksli.",
-                    {"ReleaseDeviceContext", "DestroyWindow",
-                     "UnregisterWindowClass"}},
+                    {"ReleaseDrawable", "DestroyWindow",
+                     "CloseDisplay"}},
         StepFailure{"SetPixelFormat", "Nie mozna ustawic formatu piksli.",
-                    {"ReleaseDeviceContext", "DestroyWindow",
-                     "UnregisterWindowClass"}},
+                    {"ReleaseDrawable", "DestroyWindow",
+                     "CloseDisplay"}},
         StepFailure{"CreateContext", "Nie mozna podczepic OGL pod GDI.",
-                    {"ReleaseDeviceContext", "DestroyWindow",
-                     "UnregisterWindowClass"}},
-        StepFailure{"MakeContextCurrent", "Nieudana aktywacja RC.",
-                    {"DetachContext", "DeleteContext", "ReleaseDeviceContext",
-                     "DestroyWindow", "UnregisterWindowClass"}},
+                    {"ReleaseDrawable", "DestroyWindow",
+                     "CloseDisplay"}},
+        StepFailure{"MakeCurrent", "Nieudana aktywacja RC.",
+                    {"DetachContext", "DeleteContext", "ReleaseDrawable",
+                     "DestroyWindow", "CloseDisplay"}},
         StepFailure{"InitGL", "Blad w procedurze InitGL.",
-                    {"DetachContext", "DeleteContext", "ReleaseDeviceContext",
-                     "DestroyWindow", "UnregisterWindowClass"}}));
+                    {"DetachContext", "DeleteContext", "ReleaseDrawable",
+                     "DestroyWindow", "CloseDisplay"}}));
 
 TEST_F(GameWindowTest, FailureAfterFullscreenRestoresBeforeTheBox) {
   renderer.init_gl_result = false;
   EXPECT_FALSE(Create(true));
-  Log expected = {"InitGL failed", "RestoreDisplayMode", "ShowCursor true"};
+  Log expected = {"InitGL failed", "LeaveFullscreen"};
   expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
   expected.push_back("Box ERROR: Blad w procedurze InitGL.");
   const Log tail(platform.log.end() - static_cast<long>(expected.size()),
@@ -173,42 +172,54 @@ TEST_F(GameWindowTest, FailureAfterFullscreenRestoresBeforeTheBox) {
 TEST_F(GameWindowTest, EveryFailedReleaseIsReportedAndTheTeardownGoesOn) {
   ASSERT_TRUE(Create(false));
   platform.log.clear();
-  platform.failing = {"DetachContext", "DeleteContext", "ReleaseDeviceContext",
-                      "DestroyWindow", "UnregisterWindowClass"};
-  DestroyGameWindow(window, state);
+  platform.failing = {"DetachContext", "DeleteContext", "ReleaseDrawable",
+                      "DestroyWindow", "CloseDisplay"};
+  DestroyGameWindow(window);
   EXPECT_EQ(platform.log,
             (Log{"DetachContext failed",
                  "Box SHUTDOWN ERROR: Nieudane zwolnienie DC i RC.",
                  "DeleteContext failed",
                  "Box SHUTDOWN ERROR: Nieudane usuniecie RC.",
-                 "ReleaseDeviceContext failed",
+                 "ReleaseDrawable failed",
                  "Box SHUTDOWN ERROR: Nieudane zwolnienie GDI.",
                  "DestroyWindow failed",
                  "Box SHUTDOWN ERROR: Nie zwolniono handlera.",
-                 "UnregisterWindowClass failed",
+                 "CloseDisplay failed",
                  "Box SHUTDOWN ERROR: Nie odrejestrowano okna."}));
-  for (const ShownBox& box : platform.boxes) {
-    EXPECT_EQ(box.type, MB_ICONINFORMATION);
+  for (const Box& box : platform.boxes) {
+    EXPECT_EQ(box.icon, BoxIcon::kInformation);
     EXPECT_EQ(box.owner, BoxOwner::kNone);
   }
 }
 
 TEST_F(GameWindowTest, PartialBuildReleasesOnlyWhatExists) {
-  window.has_window = true;  // a window, but no device context or context
-  state.fullscreen = false;
-  DestroyGameWindow(window, state);
-  EXPECT_EQ(platform.log, (Log{"DestroyWindow", "UnregisterWindowClass"}));
+  window.has_display = true;
+  window.has_window = true;  // a window, but no drawable or context
+  DestroyGameWindow(window);
+  EXPECT_EQ(platform.log, (Log{"DestroyWindow", "CloseDisplay"}));
   // Nothing is released twice.
   platform.log.clear();
-  DestroyGameWindow(window, state);
-  EXPECT_EQ(platform.log, (Log{"UnregisterWindowClass"}));
+  DestroyGameWindow(window);
+  EXPECT_TRUE(platform.log.empty());
+}
+
+// A window system without a separate drawable or pixel-format step (SDL):
+// those steps and their releases are skipped, the rest keep their order.
+TEST_F(GameWindowTest, StepsTheWindowSystemLacksAreSkipped) {
+  platform.missing = {WindowStep::kGetDrawable, WindowStep::kSetPixelFormat};
+  platform.failing = {"CreateContext"};
+  EXPECT_FALSE(Create(false));
+  EXPECT_EQ(platform.log,
+            (Log{"OpenDisplay", "CreateWindow windowed", "ChoosePixelFormat",
+                 "CreateContext failed", "DestroyWindow", "CloseDisplay",
+                 "Box ERROR: Nie mozna podczepic OGL pod GDI."}));
 }
 
 TEST_F(GameWindowTest, ReleasedContextLeavesLaterSizeEventsHarmless) {
   ASSERT_TRUE(Create(false));
-  DestroyGameWindow(window, state);
+  DestroyGameWindow(window);
   renderer.viewports.clear();
-  GameWindowProc(window, state, Event{EventCode::kSize, 0, MakeLong(640, 480)});
+  GameWindowProc(window, state, Event{EventCode::kSize, 0, 640, 480});
   EXPECT_TRUE(renderer.viewports.empty());
 }
 

@@ -14,25 +14,25 @@ class WindowProcTest : public ::testing::Test {
   GameState state;
   GameWindow window{platform, renderer};
 
-  uint32_t Send(EventCode code, uint32_t wparam = 0, uint32_t lparam = 0) {
-    return GameWindowProc(window, state, Event{code, wparam, lparam});
+  void Send(EventCode code, uint32_t key = 0) { GameWindowProc(window, state, Event{code, key}); }
+  void Activate(bool minimised) {
+    GameWindowProc(window, state, Event{EventCode::kActivate, 0, 0, 0, minimised});
+  }
+  void Size(int width, int height) {
+    GameWindowProc(window, state, Event{EventCode::kSize, 0, width, height});
   }
 };
 
 TEST_F(WindowProcTest, ActivationFollowsOnlyTheMinimisedState) {
-  Send(EventCode::kActivate, MakeLong(0, 1));
-  EXPECT_FALSE(state.window_active);
-  // Restored, whether activated or not: the low word is not consulted.
-  Send(EventCode::kActivate, MakeLong(0, 0));
-  EXPECT_TRUE(state.window_active);
-  Send(EventCode::kActivate, MakeLong(1, 1));
-  EXPECT_FALSE(state.window_active);
-  Send(EventCode::kActivate, MakeLong(2, 0));
-  EXPECT_TRUE(state.window_active);
+  Activate(true);
+  EXPECT_FALSE(window.active);
+  // Restored, whether activated or deactivated: only minimising stops it.
+  Activate(false);
+  EXPECT_TRUE(window.active);
 }
 
 TEST_F(WindowProcTest, KeysSetAndClearTheirEntries) {
-  EXPECT_EQ(Send(EventCode::kKeyDown, kKeyUp), 0u);
+  Send(EventCode::kKeyDown, kKeyUp);
   EXPECT_EQ(state.keys[kKeyUp], 1);
   Send(EventCode::kKeyDown, kKeyUp);  // a repeat sets it again
   EXPECT_EQ(state.keys[kKeyUp], 1);
@@ -41,7 +41,7 @@ TEST_F(WindowProcTest, KeysSetAndClearTheirEntries) {
   Send(EventCode::kKeyUp, kKeyUp);
   EXPECT_EQ(state.keys[kKeyUp], 0);
   // Deactivation does not release held keys.
-  Send(EventCode::kActivate, MakeLong(0, 1));
+  Activate(true);
   EXPECT_EQ(state.keys[255], 1);
 }
 
@@ -54,25 +54,19 @@ TEST_F(WindowProcTest, KeyCodesOutsideTheTableAreIgnored) {
 }
 
 TEST_F(WindowProcTest, CloseOnlyPostsTheQuitEvent) {
-  EXPECT_EQ(Send(EventCode::kClose), 0u);
+  Send(EventCode::kClose);
   EXPECT_EQ(platform.log, std::vector<std::string>{"PostQuit"});
   Event event;
   ASSERT_TRUE(platform.PeekEvent(event));
   EXPECT_EQ(event.code, EventCode::kQuit);
 }
 
-TEST_F(WindowProcTest, ScreenSaverRequestsAreRefusedQuietly) {
-  EXPECT_EQ(Send(EventCode::kSysCommand, SC_SCREENSAVE), 0u);
-  EXPECT_EQ(Send(EventCode::kSysCommand, SC_MONITORPOWER), 0u);
-  EXPECT_TRUE(platform.log.empty());
-}
-
 TEST_F(WindowProcTest, SizeEventsSetTheViewportFromTheClientSize) {
   platform.context_current = true;
-  Send(EventCode::kSize, 0, MakeLong(640, 480));
-  Send(EventCode::kSize, 0, MakeLong(800, 0));   // width x 0
-  Send(EventCode::kSize, 0, MakeLong(0, 0));     // minimised
-  Send(EventCode::kSize, 0, MakeLong(0, 300));   // width 0
+  Size(640, 480);
+  Size(800, 0);  // width x 0
+  Size(0, 0);    // minimised
+  Size(0, 300);  // width 0
   ASSERT_EQ(renderer.viewports.size(), 4u);
   EXPECT_EQ(renderer.viewports[0].width, 640);
   EXPECT_EQ(renderer.viewports[0].height, 480);
@@ -96,7 +90,7 @@ TEST_F(WindowProcTest, AspectIsDividedInSinglePrecision) {
 
 TEST_F(WindowProcTest, SizeEventWithoutContextChangesNothing) {
   platform.context_current = false;
-  Send(EventCode::kSize, 0, MakeLong(640, 480));
+  Size(640, 480);
   ResizeViewport(window, 800, 600);
   EXPECT_TRUE(renderer.viewports.empty());
 }

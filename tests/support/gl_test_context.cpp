@@ -6,18 +6,20 @@ namespace vorbexia {
 
 GlTestContext::GlTestContext(int width, int height, bool paced)
     : platform_(paced) {
-  ok_ = platform_.RegisterWindowClass() &&
-        platform_.CreateWindow("Vorbexia test", width, height, false) &&
-        platform_.CreateContext() && platform_.MakeContextCurrent();
+  const WindowSpec spec{.title = "Vorbexia test", .width = width, .height = height};
+  ok_ = platform_.Build(WindowStep::kOpenDisplay, spec) &&
+        platform_.Build(WindowStep::kCreateWindow, spec) &&
+        platform_.Build(WindowStep::kCreateContext, spec) &&
+        platform_.Build(WindowStep::kMakeCurrent, spec);
   if (ok_) KeepGlDriverLoaded();
 }
 
 GlTestContext::~GlTestContext() {
   if (!ok_) return;
-  platform_.DetachContext();
-  platform_.DeleteContext();
-  platform_.DestroyWindow();
-  platform_.UnregisterWindowClass();
+  platform_.Release(WindowStep::kMakeCurrent);
+  platform_.Release(WindowStep::kCreateContext);
+  platform_.Release(WindowStep::kCreateWindow);
+  platform_.Release(WindowStep::kOpenDisplay);
 }
 
 }  // namespace vorbexia

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "shell/sdl_platform.h"
+#include "platform/sdl/sdl_platform.h"
 
 namespace vorbexia {
 

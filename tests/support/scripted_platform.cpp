@@ -8,51 +8,54 @@ bool ScriptedPlatform::Step(const std::string& name) {
   return ok;
 }
 
-int ScriptedPlatform::ShowMessageBox(BoxOwner owner, const std::string& text,
-                                     const std::string& caption,
-                                     unsigned type) {
-  boxes.push_back(ShownBox{owner, text, caption, type});
-  log.push_back("Box " + caption + ": " + text);
+BoxAnswer ScriptedPlatform::ShowBox(const Box& box) {
+  boxes.push_back(box);
+  log.push_back("Box " + box.caption + ": " + box.text);
   if (on_box) on_box(boxes.back());
-  const bool yes_no = (type & kBoxButtonMask) == MB_YESNO;
-  if (answers.empty()) return yes_no ? IDNO : IDOK;
-  const int answer = answers.front();
+  if (answers.empty()) {
+    return box.buttons == BoxButtons::kYesNo ? BoxAnswer::kNo : BoxAnswer::kOk;
+  }
+  const BoxAnswer answer = answers.front();
   answers.pop_front();
   return answer;
 }
 
-bool ScriptedPlatform::ChangeDisplayMode(int width, int height, int bits) {
-  return Step("ChangeDisplayMode " + std::to_string(width) + "x" +
-              std::to_string(height) + "x" + std::to_string(bits));
+bool ScriptedPlatform::Build(WindowStep step, const WindowSpec& spec) {
+  switch (step) {
+    case WindowStep::kOpenDisplay: return Step("OpenDisplay");
+    case WindowStep::kCreateWindow:
+      return Step(spec.fullscreen ? "CreateWindow fullscreen" : "CreateWindow windowed");
+    case WindowStep::kGetDrawable: return Step("GetDrawable");
+    case WindowStep::kChoosePixelFormat: return Step("ChoosePixelFormat");
+    case WindowStep::kSetPixelFormat: return Step("SetPixelFormat");
+    case WindowStep::kCreateContext: return Step("CreateContext");
+    case WindowStep::kMakeCurrent:
+      if (!Step("MakeCurrent")) return false;
+      context_current = true;
+      return true;
+  }
+  return false;
 }
 
-void ScriptedPlatform::ShowCursor(bool show) {
-  log.push_back(show ? "ShowCursor true" : "ShowCursor false");
+bool ScriptedPlatform::Release(WindowStep step) {
+  switch (step) {
+    case WindowStep::kMakeCurrent:
+      if (!Step("DetachContext")) return false;
+      context_current = false;
+      return true;
+    case WindowStep::kCreateContext: return Step("DeleteContext");
+    case WindowStep::kGetDrawable: return Step("ReleaseDrawable");
+    case WindowStep::kCreateWindow: return Step("DestroyWindow");
+    case WindowStep::kOpenDisplay: return Step("CloseDisplay");
+    case WindowStep::kChoosePixelFormat:
+    case WindowStep::kSetPixelFormat: break;
+  }
+  return Step("Release of a step without one");
 }
 
-bool ScriptedPlatform::CreateWindow(const std::string& title, int width,
-                                    int height, bool fullscreen) {
-  (void)title;
-  (void)width;
-  (void)height;
-  return Step(fullscreen ? "CreateWindow fullscreen" : "CreateWindow windowed");
-}
-
-bool ScriptedPlatform::ChoosePixelFormat(int color_bits) {
-  (void)color_bits;
-  return Step("ChoosePixelFormat");
-}
-
-bool ScriptedPlatform::MakeContextCurrent() {
-  const bool ok = Step("MakeContextCurrent");
-  if (ok) context_current = true;
-  return ok;
-}
-
-bool ScriptedPlatform::DetachContext() {
-  const bool ok = Step("DetachContext");
-  if (ok) context_current = false;
-  return ok;
+bool ScriptedPlatform::EnterFullscreen(int width, int height, int bits) {
+  return Step("EnterFullscreen " + std::to_string(width) + "x" + std::to_string(height) +
+              "x" + std::to_string(bits));
 }
 
 bool ScriptedPlatform::PeekEvent(Event& event) {
@@ -63,7 +66,7 @@ bool ScriptedPlatform::PeekEvent(Event& event) {
   }
   if (quit_posted_) {
     quit_posted_ = false;
-    event = Event{EventCode::kQuit, 0, 0};
+    event = Event{EventCode::kQuit};
     return true;
   }
   return false;
@@ -80,24 +83,20 @@ void ScriptedPlatform::SwapBuffers() {
   if (on_swap) on_swap(swaps);
 }
 
-bool ScriptedRenderer::InitGL(GameState& state) {
+bool ScriptedRenderer::InitGL() {
   platform_.log.push_back(init_gl_result ? "InitGL" : "InitGL failed");
-  if (init_gl_result) SetupLevel(state);
   return init_gl_result;
 }
 
-bool ScriptedRenderer::BuildModels(GameState&) {
-  platform_.log.push_back(build_models_result ? "BuildModels"
-                                              : "BuildModels failed");
+bool ScriptedRenderer::BuildModels() {
+  platform_.log.push_back(build_models_result ? "BuildModels" : "BuildModels failed");
   return build_models_result;
 }
 
-bool ScriptedRenderer::DrawScene(GameState& state, Random& random) {
+void ScriptedRenderer::DrawScene(const GameState&) {
   platform_.log.push_back("DrawScene");
   ++draws;
-  AdvanceWorld(state, random);
-  if (on_draw) on_draw(state);
-  return draw_result;
+  if (on_draw) on_draw();
 }
 
 void ScriptedRenderer::SetViewport(int width, int height, double aspect) {

@@ -1,6 +1,7 @@
 // A scripted stand-in for the platform layer and the renderer: every call is
-// written to one shared log, steps can be made to fail, box answers and
-// events are queued by the test, and a hook runs after every buffer swap.
+// written to one shared log, steps can be made to fail or be missing, box
+// answers and events are queued by the test, and a hook runs after every
+// buffer swap.
 #pragma once
 
 #include <deque>
@@ -9,64 +10,50 @@
 #include <string>
 #include <vector>
 
-#include "shell/platform.h"
 #include "render/renderer.h"
+#include "shell/platform.h"
 #include "world/world.h"
 
 namespace vorbexia {
 
-struct ShownBox {
-  BoxOwner owner;
-  std::string text;
-  std::string caption;
-  unsigned type;
-};
-
 class ScriptedPlatform : public Platform {
  public:
-  std::vector<std::string> log;       // every call, in order
-  std::set<std::string> failing;      // names of operations that fail
-  std::deque<int> answers;            // answers to boxes; IDNO/IDOK when empty
-  std::vector<ShownBox> boxes;        // every box shown
-  std::deque<Event> events;           // pending events
+  std::vector<std::string> log;         // every call, in order
+  std::set<std::string> failing;        // names of steps that fail
+  std::set<WindowStep> missing;         // steps this window system lacks
+  std::deque<BoxAnswer> answers;        // answers to boxes; No/OK when empty
+  std::vector<Box> boxes;               // every box shown
+  std::deque<Event> events;             // pending events
   int swaps = 0;
   // Runs after each swap, with the number of swaps so far.
   std::function<void(int swap)> on_swap;
-  // Whether a context is current (set by MakeContextCurrent/DetachContext).
+  // Whether a context is current (set by MakeCurrent and its release).
   bool context_current = false;
   // What QuitSignal answers; a test sets it, e.g. from on_box.
   int quit_signal = 0;
   // Runs when a box is shown, before it is answered.
-  std::function<void(const ShownBox& box)> on_box;
+  std::function<void(const Box& box)> on_box;
 
-  int ShowMessageBox(BoxOwner owner, const std::string& text,
-                     const std::string& caption, unsigned type) override;
-  bool RegisterWindowClass() override { return Step("RegisterWindowClass"); }
-  bool UnregisterWindowClass() override { return Step("UnregisterWindowClass"); }
-  bool ChangeDisplayMode(int width, int height, int bits) override;
-  void RestoreDisplayMode() override { log.push_back("RestoreDisplayMode"); }
-  void ShowCursor(bool show) override;
-  bool CreateWindow(const std::string& title, int width, int height,
-                    bool fullscreen) override;
-  bool DestroyWindow() override { return Step("DestroyWindow"); }
+  BoxAnswer ShowBox(const Box& box) override;
+  bool HasStep(WindowStep step) const override { return missing.count(step) == 0; }
+  bool Build(WindowStep step, const WindowSpec& spec) override;
+  bool Release(WindowStep step) override;
   void ShowWindow() override { log.push_back("ShowWindow"); }
-  bool GetDeviceContext() override { return Step("GetDeviceContext"); }
-  bool ReleaseDeviceContext() override { return Step("ReleaseDeviceContext"); }
-  bool ChoosePixelFormat(int color_bits) override;
-  bool SetPixelFormat() override { return Step("SetPixelFormat"); }
-  bool CreateContext() override { return Step("CreateContext"); }
-  bool MakeContextCurrent() override;
-  bool DetachContext() override;
-  bool DeleteContext() override { return Step("DeleteContext"); }
   bool HasCurrentContext() override { return context_current; }
+  bool EnterFullscreen(int width, int height, int bits) override;
+  void LeaveFullscreen() override { log.push_back("LeaveFullscreen"); }
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
   void SwapBuffers() override;
   int QuitSignal() override { return quit_signal; }
 
   // Queues an event for the loop.
-  void Push(EventCode code, uint32_t wparam = 0, uint32_t lparam = 0) {
-    events.push_back(Event{code, wparam, lparam});
+  void Push(EventCode code, uint32_t key = 0) { events.push_back(Event{code, key}); }
+  void PushSize(int width, int height) {
+    events.push_back(Event{EventCode::kSize, 0, width, height});
+  }
+  void PushActivate(bool minimised) {
+    events.push_back(Event{EventCode::kActivate, 0, 0, 0, minimised});
   }
 
  private:
@@ -74,22 +61,20 @@ class ScriptedPlatform : public Platform {
   bool quit_posted_ = false;
 };
 
-// A renderer that logs into the platform's log; DrawScene advances the world
-// as the real one does, so robots move and the shot flies.
+// A renderer that logs into the platform's log.
 class ScriptedRenderer : public Renderer {
  public:
   explicit ScriptedRenderer(ScriptedPlatform& platform) : platform_(platform) {}
 
   bool init_gl_result = true;
   bool build_models_result = true;
-  bool draw_result = true;
   int draws = 0;
-  // Runs inside each DrawScene after the world has advanced.
-  std::function<void(GameState&)> on_draw;
+  // Runs inside each DrawScene.
+  std::function<void()> on_draw;
 
-  bool InitGL(GameState& state) override;
-  bool BuildModels(GameState& state) override;
-  bool DrawScene(GameState& state, Random& random) override;
+  bool InitGL() override;
+  bool BuildModels() override;
+  void DrawScene(const GameState& state) override;
   void DrawHud(const GameState&) override { platform_.log.push_back("DrawHud"); }
   void SetViewport(int width, int height, double aspect) override;
 

@@ -1,16 +1,18 @@
 # Helpers for the Windows end-to-end tests: the cross-built game under Wine
-# on its own Xvfb. Builds on tests/e2e/lib.sh; source it and call
-# start_wine_xvfb first. Wine takes only real key events (XTEST), so keys go
-# to the focused window instead of being sent to a window.
+# on its own Xvfb. Builds on tests/e2e/lib.sh; source it and begin with
+# start_and_answer, start_windowed_wine or start_wine_xvfb. Wine takes only
+# real key events (XTEST), so keys go to the focused window instead of being
+# sent to a window.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 WINE_RUN="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run.sh"
 
-# start_wine_xvfb GAME.exe: a fresh display, and a Wine prefix of the end-to-
-# end tests beside the game (one at a time; the unit tests have their own).
+# start_wine_xvfb WxHxD GAME.exe: a fresh display of that mode, and a Wine
+# prefix of the end-to-end tests beside the game (one at a time; the unit
+# tests have their own).
 start_wine_xvfb() {
   export VORBEXIA_WINEPREFIX
-  VORBEXIA_WINEPREFIX="$(cd "$(dirname "$1")" && pwd)/wineprefix-e2e"
-  start_xvfb 1024x768x24
+  VORBEXIA_WINEPREFIX="$(cd "$(dirname "$2")" && pwd)/wineprefix-e2e"
+  start_xvfb "$1"
 }
 
 # Ends every Wine process of the prefix (the game, its desktop process and
@@ -22,10 +24,18 @@ wine_cleanup() {
 }
 trap wine_cleanup EXIT
 
-# start_game GAME.exe: the game under Wine in the current folder.
+# start_game GAME.exe [ARGS...]: the game under Wine in the current folder.
 start_game() {
-  "$WINE_RUN" "$1" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
+  "$WINE_RUN" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
   GAME_PID=$!
+}
+
+# start_and_answer WxHxD GAME.exe KEY: the game under Wine on a fresh display
+# of that mode, KEY to the mode question (y or Return: Tak, n: Nie).
+start_and_answer() {
+  start_wine_xvfb "$1" "$2"
+  start_game "$2"
+  answer_box "Wybor trybu" "$3"
 }
 
 # wine_key ID KEY...: gives window ID the focus, then types the keys.
@@ -73,9 +83,7 @@ press() {
 # start_windowed_wine GAME.exe: "n" to the mode question, the game window up
 # for a second.
 start_windowed_wine() {
-  start_wine_xvfb "$1"
-  start_game "$1"
-  answer_box "Wybor trybu" n
+  start_and_answer 1024x768x24 "$1" n
   wait_window "Vorbexia" 30 >/dev/null
   sleep 1
 }

@@ -5,14 +5,10 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$(realpath "$1")
 
-mkdir -p "$E2E_TMP/run/textures"
-cp textures/*.bmp "$E2E_TMP/run/textures/"
-: >"$E2E_TMP/run/textures/qq.bmp"
-cd "$E2E_TMP/run" || fail "no folder to run in"
+run_in_texture_copy
+: >"textures/qq.bmp"
 
-start_wine_xvfb "$GAME"
-start_game "$GAME"
-answer_box "Wybor trybu" n
+start_and_answer 1024x768x24 "$GAME" n
 wait_window "Error" 30 >/dev/null
 [ -n "$(window_id Vorbexia)" ] || fail "the reader's box came without the game window"
 answer_box "Error" Return

@@ -5,11 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-export VORBEXIA_WINEPREFIX
-VORBEXIA_WINEPREFIX="$(cd "$(dirname "$GAME")" && pwd)/wineprefix-e2e"
-start_xvfb 800x600x24
-start_game "$GAME"
-answer_box "Wybor trybu" Return
+start_and_answer 800x600x24 "$GAME" Return
 wait_window "Vorbexia" 30 >/dev/null
 sleep 1
 view=$(window_geometry Vorbexia)

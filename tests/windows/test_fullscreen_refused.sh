@@ -6,9 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_wine_xvfb "$GAME"
-start_game "$GAME"
-answer_box "Wybor trybu" Return
+start_and_answer 1024x768x24 "$GAME" Return
 answer_box "OpenGL" y
 wait_window "Vorbexia" 30 >/dev/null
 sleep 1

@@ -22,7 +22,7 @@ run_without() {
   expect_box_logged "ERROR: Blad w procedurze InitGL."
 }
 
-start_wine_xvfb "$GAME"
+start_wine_xvfb 1024x768x24 "$GAME"
 mkdir -p "$E2E_TMP/empty" "$E2E_TMP/partial/textures"
 run_without "$E2E_TMP/empty"
 cp "$TEXTURES"/*.bmp "$E2E_TMP/partial/textures/"

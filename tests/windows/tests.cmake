@@ -1,21 +1,24 @@
 # The tests of the Windows cross build, run under Wine by CTest's emulator
 # (tests/windows/wine-run.sh). GoogleTest is built here from Debian's sources
 # for the cross compiler. Tests that need SDL or a GL context are Linux-only
-# (the texture upload, SDL's key map and platform, the whole render suite),
+# (the texture upload, the SDL platform layer, the whole render suite),
 # and so is a file cut short while mapped, which Windows does not allow.
 get_filename_component(tests_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_library(vorbexia_test_support STATIC ${tests_dir}/support/scripted_platform.cpp)
-target_include_directories(vorbexia_test_support PUBLIC ${tests_dir})
-target_link_libraries(vorbexia_test_support PUBLIC vorbexia_shell vorbexia_world GTest::gtest)
+# The scripted platform and renderer; the GL test context is Linux-only.
+add_library(vorbexia_scripted STATIC ${tests_dir}/support/scripted_platform.cpp)
+target_include_directories(vorbexia_scripted PUBLIC ${tests_dir})
+target_link_libraries(vorbexia_scripted PUBLIC vorbexia_shell vorbexia_world GTest::gtest)
 
-# Linux-only by what they include: SDL, SDL's key map, the SDL-made GL
-# context, or GL itself; and by name, a file cut short while mapped.
+# Linux-only by what they include: SDL, the SDL platform layer, the SDL-made
+# GL context, or GL itself; and by name, a file cut short while mapped. The
+# SDL layer's own tests (tests/platform/sdl) have no Windows binary at all;
+# the other folders' files are each kept unless they include one of these.
 set(linux_only_includes
-    "#include [<\"](SDL|GL/|shell/sdl_|shell/key_map|support/gl_test_context|support/keep_gl)")
+    "#include [<\"](SDL|GL/|platform/sdl/|support/gl_test_context|support/keep_gl)")
 set(linux_only_files ${tests_dir}/image/mapped_file_test.cpp)
 
 function(vorbexia_windows_sources out folder)
@@ -67,8 +70,12 @@ endfunction()
 
 vorbexia_windows_test_binary(world_tests world vorbexia_world)
 vorbexia_windows_test_binary(image_tests image FILTER ${proc_filter} vorbexia_image
-                              vorbexia_test_support)
-vorbexia_windows_test_binary(shell_tests shell vorbexia_test_support)
+                              vorbexia_scripted)
+vorbexia_windows_test_binary(shell_tests shell vorbexia_scripted)
+# Key scripts, demo files, the recorder and the headless replay.
+if(EXISTS ${tests_dir}/demo)
+  vorbexia_windows_test_binary(demo_tests demo vorbexia_demo vorbexia_scripted)
+endif()
 # The Win32 platform layer's own logic.
 vorbexia_windows_test_binary(win32_tests windows vorbexia_win32 vorbexia_image)
 

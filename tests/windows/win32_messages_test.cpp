@@ -1,11 +1,14 @@
 // The Win32 window procedure's half of the events: which messages the game
 // takes (the procedure returns 0) and which go to DefWindowProcA, and the
-// events queued for GameWindowProc.
+// events queued for GameWindowProc; and the types and answers of the boxes.
 #include <gtest/gtest.h>
 
-#include "shell/win32_messages.h"
+#include <utility>
+#include <vector>
 
-// After the game's headers: windows.h defines the box constants as macros.
+#include "platform/win32/win32_messages.h"
+
+// After the game's headers, so that windows.h's macros cannot reach them.
 #include <windows.h>
 
 namespace vorbexia {
@@ -13,7 +16,7 @@ namespace {
 
 std::vector<std::pair<EventCode, uint32_t>> Drain(WindowMessages& messages) {
   std::vector<std::pair<EventCode, uint32_t>> taken;
-  for (const Event& event : messages.events) taken.emplace_back(event.code, event.wparam);
+  for (const Event& event : messages.events) taken.emplace_back(event.code, event.key);
   messages.events.clear();
   return taken;
 }
@@ -23,20 +26,42 @@ TEST(Win32Messages, CloseSizeAndActivateAreTakenAndOnlyQueued) {
   EXPECT_TRUE(TakeWindowMessage(messages, WM_CLOSE, 0, 0));
   EXPECT_TRUE(TakeWindowMessage(messages, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600)));
   EXPECT_TRUE(TakeWindowMessage(messages, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0));
-  ASSERT_EQ(messages.events.size(), 3u);
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0));
+  ASSERT_EQ(messages.events.size(), 4u);
   EXPECT_EQ(messages.events[0].code, EventCode::kClose);
-  EXPECT_EQ(messages.events[1].lparam, MakeLong(800, 600));  // the client area
-  EXPECT_EQ(HighWord(messages.events[2].wparam), 1u);        // minimised
+  EXPECT_EQ(messages.events[1].code, EventCode::kSize);  // the client area
+  EXPECT_EQ(messages.events[1].width, 800);
+  EXPECT_EQ(messages.events[1].height, 600);
+  EXPECT_EQ(messages.events[2].code, EventCode::kActivate);
+  EXPECT_TRUE(messages.events[2].minimised);
+  EXPECT_EQ(messages.events[3].code, EventCode::kActivate);
+  EXPECT_FALSE(messages.events[3].minimised);
 }
 
-TEST(Win32Messages, OnlyScreenSaverAndMonitorPowerAreRefused) {
+TEST(Win32Messages, TheLargestClientAreaKeepsBothSizes) {
+  WindowMessages messages;
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(65535, 40000)));
+  ASSERT_EQ(messages.events.size(), 1u);
+  EXPECT_EQ(messages.events[0].width, 65535);
+  EXPECT_EQ(messages.events[0].height, 40000);
+}
+
+TEST(Win32Messages, KeysCarryTheirVirtualKeyCode) {
+  WindowMessages messages;
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_KEYDOWN, VK_SPACE, 0x00390001));
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_KEYUP, VK_SPACE, 0xC0390001));
+  EXPECT_EQ(Drain(messages), (std::vector<std::pair<EventCode, uint32_t>>{
+                                 {EventCode::kKeyDown, VK_SPACE}, {EventCode::kKeyUp, VK_SPACE}}));
+}
+
+TEST(Win32Messages, OnlyScreenSaverAndMonitorPowerAreRefusedAndNothingIsQueued) {
   WindowMessages messages;
   EXPECT_TRUE(TakeWindowMessage(messages, WM_SYSCOMMAND, SC_SCREENSAVE, 0));
   EXPECT_TRUE(TakeWindowMessage(messages, WM_SYSCOMMAND, SC_MONITORPOWER, 2));
   EXPECT_FALSE(TakeWindowMessage(messages, WM_SYSCOMMAND, SC_MONITORPOWER | 1, 0));
   EXPECT_FALSE(TakeWindowMessage(messages, WM_SYSCOMMAND, SC_CLOSE, 0));
   EXPECT_FALSE(TakeWindowMessage(messages, WM_SYSCOMMAND, SC_MINIMIZE, 0));
-  EXPECT_EQ(messages.events.size(), 2u);
+  EXPECT_TRUE(messages.events.empty());
 }
 
 TEST(Win32Messages, LosingTheFocusLetsGoOfHeldKeysBeforeItReports) {
@@ -47,10 +72,19 @@ TEST(Win32Messages, LosingTheFocusLetsGoOfHeldKeysBeforeItReports) {
   Drain(messages);
   EXPECT_TRUE(TakeWindowMessage(messages, WM_ACTIVATE, WA_INACTIVE, 0));
   EXPECT_EQ(Drain(messages), (std::vector<std::pair<EventCode, uint32_t>>{
-                                 {EventCode::kKeyUp, VK_LEFT}, {EventCode::kActivate, WA_INACTIVE}}));
+                                 {EventCode::kKeyUp, VK_LEFT}, {EventCode::kActivate, 0}}));
   // Nothing is held any more: losing the focus releases nothing twice.
   EXPECT_FALSE(TakeWindowMessage(messages, WM_KILLFOCUS, 0, 0));
   EXPECT_TRUE(Drain(messages).empty());
+}
+
+TEST(Win32Messages, LosingTheKeyboardFocusAloneLetsGoToo) {
+  WindowMessages messages;
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_KEYDOWN, VK_RIGHT, 0));
+  Drain(messages);
+  EXPECT_FALSE(TakeWindowMessage(messages, WM_KILLFOCUS, 0, 0));
+  EXPECT_EQ(Drain(messages),
+            (std::vector<std::pair<EventCode, uint32_t>>{{EventCode::kKeyUp, VK_RIGHT}}));
 }
 
 TEST(Win32Messages, SystemKeysTakeTheDefaultHandling) {
@@ -58,6 +92,32 @@ TEST(Win32Messages, SystemKeysTakeTheDefaultHandling) {
   EXPECT_FALSE(TakeWindowMessage(messages, WM_SYSKEYDOWN, VK_F4, 0));
   EXPECT_FALSE(TakeWindowMessage(messages, WM_SYSKEYUP, VK_F4, 0));
   EXPECT_TRUE(messages.events.empty());
+}
+
+Box BoxOf(BoxButtons buttons, BoxIcon icon) {
+  return Box{"text", "caption", buttons, icon, BoxOwner::kNone};
+}
+
+TEST(Win32Boxes, ButtonsAndIconMakeTheMessageBoxType) {
+  EXPECT_EQ(MessageBoxType(BoxOf(BoxButtons::kOk, BoxIcon::kNone)), UINT{MB_OK});
+  EXPECT_EQ(MessageBoxType(BoxOf(BoxButtons::kOk, BoxIcon::kWarning)),
+            UINT{MB_OK | MB_ICONEXCLAMATION});
+  EXPECT_EQ(MessageBoxType(BoxOf(BoxButtons::kOk, BoxIcon::kStop)), UINT{MB_OK | MB_ICONSTOP});
+  EXPECT_EQ(MessageBoxType(BoxOf(BoxButtons::kOk, BoxIcon::kInformation)),
+            UINT{MB_OK | MB_ICONINFORMATION});
+  EXPECT_EQ(MessageBoxType(BoxOf(BoxButtons::kYesNo, BoxIcon::kWarning)),
+            UINT{MB_YESNO | MB_ICONEXCLAMATION});
+  EXPECT_EQ(MessageBoxType(BoxOf(BoxButtons::kYesNo, BoxIcon::kQuestion)),
+            UINT{MB_YESNO | MB_ICONQUESTION});
+}
+
+TEST(Win32Boxes, AnswersAndBoxesThatCouldNotBeShown) {
+  EXPECT_EQ(AnswerOfMessageBox(IDYES, BoxButtons::kYesNo), BoxAnswer::kYes);
+  EXPECT_EQ(AnswerOfMessageBox(IDNO, BoxButtons::kYesNo), BoxAnswer::kNo);
+  EXPECT_EQ(AnswerOfMessageBox(IDOK, BoxButtons::kOk), BoxAnswer::kOk);
+  // MessageBoxA answers 0 when it fails.
+  EXPECT_EQ(AnswerOfMessageBox(0, BoxButtons::kYesNo), BoxAnswer::kNo);
+  EXPECT_EQ(AnswerOfMessageBox(0, BoxButtons::kOk), BoxAnswer::kOk);
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+// Vorbexia: a first-person maze shooter.
+#define SDL_MAIN_HANDLED
+
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/sdl/quit_signal.h"
+#include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/sdl_sound.h"
+#include "render/gl_renderer.h"
+#include "shell/game_launch.h"
+#include "shell/game_window.h"
+
+int main(int argc, char** argv) {
+  using namespace vorbexia;
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  Launch launch;
+  if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
+                                      launch, std::cout, std::cerr)) {
+    return *code;
+  }
+  InstallQuitSignalHandlers();
+  SdlPlatform platform(RunsPaced(launch));
+  // A timedemo runs unattended: whatever would be a box goes to stderr.
+  if (launch.session.silent) platform.SendBoxesToStderr();
+  GlRenderer renderer([&platform](const char* text) {
+    ShowReaderBox(platform, text);
+  });
+  // After the platform, so that it closes before SDL ends.
+  std::unique_ptr<SoundOutput> sound;
+  if (PlaysSound(launch)) sound = OpenSdlSound();
+  launch.session.sound = sound.get();
+  GameState state;
+  return RunLaunch(launch, state, platform, renderer, std::cout, std::cerr);
+}

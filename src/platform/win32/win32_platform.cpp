@@ -1,0 +1,294 @@
+#include "platform/win32/win32_platform.h"
+
+#include <vector>
+
+#include "platform/win32/win32_messages.h"
+#include "shell/box_log.h"
+#include "shell/display_mode_choice.h"
+#include "shell/frame_pacer.h"
+
+// After the game's own headers, so that windows.h's many macros (min, max,
+// the A/W names of its functions) cannot reach into them.
+#include <windows.h>
+
+namespace vorbexia {
+namespace {
+
+constexpr char kClassName[] = "Vorbexia";
+
+constexpr DWORD kWindowedExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kFullscreenExStyle = WS_EX_APPWINDOW;
+constexpr DWORD kFullscreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+// Double-buffered RGBA for OpenGL in a window, the given colour bits and a
+// 16-bit depth buffer; no alpha, accumulation, stencil or auxiliary buffers.
+PIXELFORMATDESCRIPTOR PixelFormatRequest(int color_bits) {
+  PIXELFORMATDESCRIPTOR request{};
+  request.nSize = sizeof request;
+  request.nVersion = 1;
+  request.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+  request.iPixelType = PFD_TYPE_RGBA;
+  request.cColorBits = static_cast<BYTE>(color_bits);
+  request.cDepthBits = 16;
+  request.iLayerType = PFD_MAIN_PLANE;
+  return request;
+}
+
+// The depth to ask for width x height: `bits` where the display lists it,
+// else the display's own depth where that is listed, else `bits`.
+int OfferedDepth(int width, int height, int bits) {
+  std::vector<DisplayModeOffer> offered;
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
+    offered.push_back({int(mode.dmPelsWidth), int(mode.dmPelsHeight), int(mode.dmBitsPerPel)});
+  }
+  DEVMODEA current{};
+  current.dmSize = sizeof current;
+  const int desktop_bits =
+      EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ? int(current.dmBitsPerPel) : 0;
+  const int chosen = ChooseFullscreenMode(offered, width, height, bits, desktop_bits);
+  return chosen >= 0 ? offered[size_t(chosen)].bits : bits;
+}
+
+// A temporary change for this run only: width x height at `bits` per pixel,
+// or at the display's own depth where the display offers no mode of that
+// depth (Windows 8 and later offer no 16-bit mode, and the game would never
+// fill the screen there). A mode the display does not list is still asked for.
+bool ChangeDisplayMode(int width, int height, int bits) {
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  mode.dmPelsWidth = static_cast<DWORD>(width);
+  mode.dmPelsHeight = static_cast<DWORD>(height);
+  mode.dmBitsPerPel = static_cast<DWORD>(OfferedDepth(width, height, bits));
+  mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+  return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+}
+
+uint64_t NowNs() {
+  LARGE_INTEGER counter{}, frequency{};
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  const uint64_t ticks = uint64_t(counter.QuadPart), per_second = uint64_t(frequency.QuadPart);
+  return ticks / per_second * 1'000'000'000ull + ticks % per_second * 1'000'000'000ull / per_second;
+}
+
+class Win32Platform final : public Platform {
+ public:
+  explicit Win32Platform(bool paced) : paced_(paced) {
+    // Sleep's default tick is 15.6 ms, too coarse for 1/60 s deadlines.
+    if (paced_) timeBeginPeriod(1);
+  }
+  ~Win32Platform() override {
+    if (paced_) timeEndPeriod(1);
+  }
+
+  BoxAnswer ShowBox(const Box& box) override {
+    LogBox(box.caption, box.text);
+    HWND owner = box.owner == BoxOwner::kFocusWindow ? GetFocus() : nullptr;
+    const int answer =
+        MessageBoxA(owner, box.text.c_str(), box.caption.c_str(), MessageBoxType(box));
+    return AnswerOfMessageBox(answer, box.buttons);
+  }
+
+  bool Build(WindowStep step, const WindowSpec& spec) override {
+    switch (step) {
+      case WindowStep::kOpenDisplay: return RegisterWindowClass();
+      case WindowStep::kCreateWindow: return CreateTheWindow(spec);
+      case WindowStep::kGetDrawable: return GetDeviceContext();
+      case WindowStep::kChoosePixelFormat: return ChooseFormat(spec.bits);
+      case WindowStep::kSetPixelFormat:
+        return SetPixelFormat(device_context_, pixel_format_, &pixel_format_request_) != FALSE;
+      case WindowStep::kCreateContext: return CreateRenderingContext();
+      case WindowStep::kMakeCurrent: return MakeContextCurrent();
+    }
+    return false;
+  }
+
+  // The pixel format stays with the window; choosing and setting it leave
+  // nothing of their own to release.
+  bool Release(WindowStep step) override {
+    switch (step) {
+      case WindowStep::kOpenDisplay: return UnregisterClassA(kClassName, instance_) != 0;
+      case WindowStep::kCreateWindow: return DestroyTheWindow();
+      case WindowStep::kGetDrawable: return ReleaseDeviceContext();
+      case WindowStep::kChoosePixelFormat:
+      case WindowStep::kSetPixelFormat: return true;
+      case WindowStep::kCreateContext: return DeleteRenderingContext();
+      case WindowStep::kMakeCurrent: return wglMakeCurrent(nullptr, nullptr) != FALSE;
+    }
+    return false;
+  }
+
+  void ShowWindow() override {
+    ::ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+  }
+
+  bool HasCurrentContext() override { return wglGetCurrentContext() != nullptr; }
+
+  bool EnterFullscreen(int width, int height, int bits) override {
+    if (!ChangeDisplayMode(width, height, bits)) return false;
+    ShowCursor(FALSE);
+    return true;
+  }
+
+  void LeaveFullscreen() override {
+    ChangeDisplaySettingsA(nullptr, 0);
+    ShowCursor(TRUE);
+  }
+
+  // The window procedure only queues the game's events, and the loop hands
+  // them to GameWindowProc: the one shared window logic runs on the loop's
+  // side on every platform. Events that arrive inside a window operation
+  // (creation, showing, a message box) are thus handled a moment later, once
+  // the operation is over. Queued events come first; then the thread's
+  // message queue is dispatched until an event turns up or it is empty.
+  bool PeekEvent(Event& event) override {
+    MSG message;
+    while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        event = Event{EventCode::kQuit};
+        return true;
+      }
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (messages_.events.empty()) return false;
+    event = messages_.events.front();
+    messages_.events.pop_front();
+    return true;
+  }
+
+  void PostQuit() override { PostQuitMessage(0); }
+
+  void SwapBuffers() override {
+    ::SwapBuffers(device_context_);
+    if (paced_) WaitForFrameDeadline();
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+      const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+      SetWindowLongPtrA(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self != nullptr && TakeWindowMessage(self->messages_, message, wparam, lparam)) return 0;
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+
+  bool RegisterWindowClass() {
+    instance_ = GetModuleHandleA(nullptr);
+    WNDCLASSA window_class{};
+    window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    window_class.lpfnWndProc = &Win32Platform::WindowProc;
+    window_class.hInstance = instance_;
+    window_class.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    window_class.lpszClassName = kClassName;
+    return RegisterClassA(&window_class) != 0;
+  }
+
+  // The window at (0, 0), hidden until ShowWindow.
+  bool CreateTheWindow(const WindowSpec& spec) {
+    const DWORD ex_style = spec.fullscreen ? kFullscreenExStyle : kWindowedExStyle;
+    const DWORD style = spec.fullscreen ? kFullscreenStyle : kWindowedStyle;
+    RECT outer{0, 0, spec.width, spec.height};
+    // The frame and caption are added around the requested size, so the
+    // picture is not squeezed into a smaller client area.
+    if (!spec.fullscreen) AdjustWindowRectEx(&outer, style, FALSE, ex_style);
+    // The creation data lets the window procedure find this object.
+    window_ = CreateWindowExA(ex_style, kClassName, spec.title.c_str(), style, 0, 0,
+                              outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                              nullptr, instance_, this);
+    return window_ != nullptr;
+  }
+
+  bool DestroyTheWindow() {
+    const bool destroyed = DestroyWindow(window_) != 0;
+    window_ = nullptr;
+    return destroyed;
+  }
+
+  bool GetDeviceContext() {
+    device_context_ = GetDC(window_);
+    return device_context_ != nullptr;
+  }
+
+  bool ReleaseDeviceContext() {
+    const bool released = ReleaseDC(window_, device_context_) != 0;
+    device_context_ = nullptr;
+    return released;
+  }
+
+  bool ChooseFormat(int color_bits) {
+    pixel_format_request_ = PixelFormatRequest(color_bits);
+    pixel_format_ = ChoosePixelFormat(device_context_, &pixel_format_request_);
+    return pixel_format_ != 0;
+  }
+
+  bool CreateRenderingContext() {
+    context_ = wglCreateContext(device_context_);
+    return context_ != nullptr;
+  }
+
+  bool DeleteRenderingContext() {
+    const bool deleted = wglDeleteContext(context_) != FALSE;
+    context_ = nullptr;
+    return deleted;
+  }
+
+  bool MakeContextCurrent() {
+    if (!wglMakeCurrent(device_context_, context_)) return false;
+    ChoosePacing();
+    return true;
+  }
+
+  // Every speed is a step per frame, so no more than 60 frames per second:
+  // vsync only where the display's refresh rate is a whole multiple of 60 Hz
+  // and the driver offers wglSwapIntervalEXT; elsewhere the clock paces.
+  void ChoosePacing() {
+    using SwapInterval = BOOL(WINAPI*)(int);
+    // Through void(*)(): GCC's way of saying that the type is known.
+    const auto set_interval = reinterpret_cast<SwapInterval>(
+        reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT")));
+    // 0 and 1 stand for the hardware's default rate, which nobody tells.
+    const int reported_hz = GetDeviceCaps(device_context_, VREFRESH);
+    const int refresh_hz = reported_hz > 1 ? reported_hz : 0;
+    const int interval = paced_ ? SwapIntervalFor(refresh_hz) : 0;
+    bool vsync_set = false;
+    if (set_interval != nullptr) {
+      vsync_set = set_interval(interval) != FALSE && interval > 0;
+      if (interval > 0 && !vsync_set) set_interval(0);
+    }
+    pacer_ = PacerForDisplay(refresh_hz, vsync_set);
+  }
+
+  void WaitForFrameDeadline() {
+    const uint64_t wait_ns = NextFrameWait(pacer_, NowNs());
+    // Whole milliseconds, rounded up: never shown before the deadline.
+    if (wait_ns > 0) Sleep(static_cast<DWORD>((wait_ns + 999'999) / 1'000'000));
+  }
+
+  bool paced_;
+  HINSTANCE instance_ = nullptr;
+  HWND window_ = nullptr;
+  HDC device_context_ = nullptr;
+  HGLRC context_ = nullptr;
+  PIXELFORMATDESCRIPTOR pixel_format_request_{};
+  int pixel_format_ = 0;
+  WindowMessages messages_;
+  FramePacer pacer_;
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> MakeWin32Platform(bool paced) {
+  return std::make_unique<Win32Platform>(paced);
+}
+
+}  // namespace vorbexia

@@ -1,0 +1,15 @@
+// The platform layer on Win32, GDI and WGL: a window class, one window with
+// its own device context, and a WGL rendering context on it. Every step of
+// building the window is one Win32 call (or two), and has its own release.
+#pragma once
+
+#include <memory>
+
+#include "shell/platform.h"
+
+namespace vorbexia {
+
+// paced: hold the swap to 60 frames per second (the game).
+std::unique_ptr<Platform> MakeWin32Platform(bool paced = true);
+
+}  // namespace vorbexia

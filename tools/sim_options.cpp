@@ -1,0 +1,90 @@
+#include "sim_options.h"
+
+#include <charconv>
+
+#include "demo/key_script.h"
+
+namespace vorbexia {
+namespace {
+
+// The whole text must be decimal digits that fit the type.
+template <typename Number>
+bool ParseDecimal(std::string_view text, Number& value) {
+  if (text.empty() || text.front() < '0' || text.front() > '9') return false;
+  const char* end = text.data() + text.size();
+  const auto [stop, status] = std::from_chars(text.data(), end, value);
+  return status == std::errc() && stop == end;
+}
+
+template <typename Number>
+bool ParseOptionNumber(std::span<const std::string_view> args, size_t& at,
+                       Number& value, std::string& error) {
+  const std::string_view name = args[at];
+  if (at + 1 >= args.size()) {
+    error = std::string(name) + " needs a number";
+    return false;
+  }
+  const std::string_view text = args[++at];
+  if (!ParseDecimal(text, value)) {
+    error = "malformed number '" + EscapeForMessage(text) + "' for " + std::string(name);
+    return false;
+  }
+  return true;
+}
+
+bool ParseOption(std::span<const std::string_view> args, size_t& at,
+                 ReplayOptions& options, bool& has_seed, bool& has_frames,
+                 std::string& error) {
+  const std::string_view name = args[at];
+  bool& seen = name == "--seed" ? has_seed : has_frames;
+  if (seen) {
+    error = "repeated option " + std::string(name);
+    return false;
+  }
+  seen = true;
+  if (name == "--seed") return ParseOptionNumber(args, at, options.seed, error);
+  uint64_t frames = 0;
+  if (!ParseOptionNumber(args, at, frames, error)) return false;
+  options.frames = frames;
+  return true;
+}
+
+bool ParseDemoOption(std::span<const std::string_view> args, size_t& at,
+                     ReplayOptions& options, std::string& error) {
+  if (options.demo) {
+    error = "repeated option --demo";
+    return false;
+  }
+  if (at + 1 >= args.size()) {
+    error = "--demo needs a file";
+    return false;
+  }
+  options.demo = std::string(args[++at]);
+  return true;
+}
+
+}  // namespace
+
+bool ParseReplayOptions(std::span<const std::string_view> args,
+                        ReplayOptions& options, std::string& error) {
+  options = ReplayOptions{};
+  bool has_seed = false, has_frames = false;
+  for (size_t at = 0; at < args.size(); ++at) {
+    if (args[at] == "--seed" || args[at] == "--frames") {
+      if (!ParseOption(args, at, options, has_seed, has_frames, error)) return false;
+    } else if (args[at] == "--demo") {
+      if (!ParseDemoOption(args, at, options, error)) return false;
+    } else {
+      error = "unknown argument '" + EscapeForMessage(args[at]) + "'";
+      return false;
+    }
+  }
+  if (has_seed == options.demo.has_value()) {
+    error = has_seed ? "--seed and --demo exclude each other (the demo has its seed)"
+                     : "missing --seed or --demo";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vorbexia
