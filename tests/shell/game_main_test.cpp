@@ -93,8 +93,14 @@ TEST_F(GameMainTest, QuitRequestedDuringTheModeQuestionEndsTheGameThere) {
             Log{"Box Wybor trybu: Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE"});
 }
 
-TEST_F(GameMainTest, RobotsAreSetUpFromTheSeedBeforeTheQuestion) {
+TEST_F(GameMainTest, LevelAndRobotsAreSetUpFromTheSeedBeforeTheQuestion) {
   platform.Push(EventCode::kKeyDown, kKeyEscape);
+  platform.on_box = [this](const Box&) {
+    GameState level;
+    SetupLevel(level);
+    EXPECT_EQ(state.floor.x_max, level.floor.x_max);
+    EXPECT_EQ(state.walls[kWallCount - 1].z2, level.walls[kWallCount - 1].z2);
+  };
   Run(1);
   // Seeded with 1 the generator yields 41, 18467, 6334, 26500, 19169.
   EXPECT_EQ(state.robots[0].heading, 41.0f);
