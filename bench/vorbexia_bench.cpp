@@ -29,13 +29,13 @@
 #include <string>
 #include <vector>
 
+#include "demo/demo_file.h"
 #include "image/dib_reader.h"
 #include "image/dib_writer.h"
+#include "platform/sdl/sdl_platform.h"
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
-#include "platform/sdl/sdl_platform.h"
-#include "demo/demo_file.h"
 #include "world/world.h"
 
 namespace vorbexia {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "demo/demo_file.h"
-#include "demo/replay.h"
 #include "demo/key_script.h"
+#include "demo/replay.h"
 #include "sim_options.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <ostream>
 #include <string>
 
+#include "demo/key_script.h"
 #include "world/game_state.h"
 #include "world/random.h"
-#include "demo/key_script.h"
 
 namespace vorbexia {
 

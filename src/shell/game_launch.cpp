@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "shell/game_window.h"
 #include "demo/replay.h"
+#include "shell/game_window.h"
 
 namespace vorbexia {
 namespace {

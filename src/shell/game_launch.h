@@ -8,10 +8,10 @@
 #include <span>
 #include <string_view>
 
-#include "shell/command_line.h"
-#include "demo/demo_recorder.h"
-#include "shell/game_main.h"
 #include "demo/demo_file.h"
+#include "demo/demo_recorder.h"
+#include "shell/command_line.h"
+#include "shell/game_main.h"
 
 namespace vorbexia {
 

@@ -2,9 +2,9 @@
 
 #include <chrono>
 
+#include "demo/replay.h"
 #include "shell/game_window.h"
 #include "shell/sound_cues.h"
-#include "demo/replay.h"
 #include "world/world.h"
 
 namespace vorbexia {

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "demo/demo_recorder.h"
-#include "shell/platform.h"
 #include "render/renderer.h"
+#include "shell/platform.h"
 #include "shell/sound_output.h"
+#include "world/frame.h"
 #include "world/game_state.h"
-#include "demo/key_script.h"
 
 namespace vorbexia {
 

@@ -4,10 +4,10 @@
 
 #include <sstream>
 
+#include "demo/replay.h"
 #include "shell/command_line.h"
 #include "shell/game_launch.h"
 #include "support/scripted_platform.h"
-#include "demo/replay.h"
 
 namespace vorbexia {
 namespace {

@@ -14,8 +14,8 @@
 #include <sstream>
 #include <string>
 
-#include "demo/replay.h"
 #include "demo/key_script.h"
+#include "demo/replay.h"
 
 namespace vorbexia {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "demo/replay.h"
 #include "demo/key_script.h"
+#include "demo/replay.h"
 #include "world/world.h"
 
 namespace vorbexia {

@@ -1,10 +1,10 @@
 // Vorbexia on Windows: the game on the Win32 platform layer.
 #include <ctime>
 
+#include "platform/win32/win32_platform.h"
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
-#include "platform/win32/win32_platform.h"
 
 // After the game's headers (see win32_platform.cpp).
 #include <windows.h>
