@@ -19,7 +19,7 @@ PACKAGE_TEST_PACKAGES=(desktop-file-utils appstream xvfb xauth xdotool xfonts-ba
 # Windows: the mingw-w64 cross compiler (posix threads) and zip for
 # tools/build-windows; Wine, GoogleTest's sources and the virtual display for
 # ./test --windows (Wine draws OpenGL through the system's libGL).
-WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix zip)
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip nsis)
 WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
                        xvfb xauth xdotool x11-utils imagemagick)
 

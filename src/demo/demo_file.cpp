@@ -48,7 +48,7 @@ bool ReadDemo(std::istream& in, Demo& demo, std::string& error) {
 }
 
 bool ReadDemoFile(const std::string& path, Demo& demo, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) {
     error = "cannot open the demo '" + EscapeForMessage(path) + "': " + std::strerror(errno);
     return false;
@@ -56,6 +56,15 @@ bool ReadDemoFile(const std::string& path, Demo& demo, std::string& error) {
   if (ReadDemo(in, demo, error)) return true;
   error = "demo '" + EscapeForMessage(path) + "': " + error;
   return false;
+}
+
+std::filesystem::path PathFromUtf8(std::string_view name) {
+  return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string name = path.u8string();
+  return std::string(name.begin(), name.end());
 }
 
 std::string DemoHeader(uint32_t seed) {

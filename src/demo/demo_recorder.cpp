@@ -23,9 +23,9 @@ std::string Quoted(const std::string& path) {
 // the file it names rather than the link.
 std::string Resolved(const std::string& path) {
   std::error_code error;
-  if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-  const fs::path target = fs::canonical(path, error);
-  return error ? path : target.string();
+  if (!fs::is_symlink(fs::symlink_status(PathFromUtf8(path), error))) return path;
+  const fs::path target = fs::canonical(PathFromUtf8(path), error);
+  return error ? path : Utf8FromPath(target);
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ std::unique_ptr<DemoRecorder> DemoRecorder::Create(const std::string& path,
                                                    std::string& error) {
   const std::string target = Resolved(path);
   std::error_code status_error;
-  const fs::file_status status = fs::status(target, status_error);
+  const fs::file_status status = fs::status(PathFromUtf8(target), status_error);
   if (fs::is_directory(status)) {
     error = "cannot create the demo " + Quoted(path) + ": " + std::strerror(EISDIR);
     return nullptr;
@@ -52,7 +52,8 @@ std::unique_ptr<DemoRecorder> DemoRecorder::Create(const std::string& path,
   // A device or a pipe cannot be replaced: it is written in place.
   const bool in_place = fs::exists(status) && !fs::is_regular_file(status);
   const std::string written = in_place ? target : target + ".part";
-  auto file = std::make_unique<std::ofstream>(written, std::ios::binary | std::ios::trunc);
+  auto file = std::make_unique<std::ofstream>(PathFromUtf8(written),
+                                               std::ios::binary | std::ios::trunc);
   if (!*file) {
     error = "cannot create the demo " + Quoted(written) + ": " + std::strerror(errno);
     return nullptr;
@@ -95,8 +96,8 @@ bool DemoRecorder::Finish() {
   if (partial_.empty()) return !failed_;  // a device or pipe: nothing to replace
   std::error_code error;
   // A line cut short by a full disk would replay as another frame.
-  if (failed_) fs::resize_file(partial_, whole_bytes_, error);
-  if (!error) fs::rename(partial_, target_, error);
+  if (failed_) fs::resize_file(PathFromUtf8(partial_), whole_bytes_, error);
+  if (!error) fs::rename(PathFromUtf8(partial_), PathFromUtf8(target_), error);
   if (error) {
     if (!failed_) Fail(error.message());
     return false;
@@ -109,7 +110,7 @@ void DemoRecorder::Discard() {
   file_->close();
   file_.reset();
   std::error_code ignored;
-  if (!partial_.empty()) fs::remove(partial_, ignored);
+  if (!partial_.empty()) fs::remove(PathFromUtf8(partial_), ignored);
 }
 
 }  // namespace vorbexia

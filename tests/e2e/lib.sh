@@ -227,3 +227,17 @@ expect_no_window() {
     [ -z "$(window_id "$name")" ] || fail "window \"$name\" left on screen"
   done
 }
+
+# play_short_game SECONDS: waits up to SECONDS for the game window, then
+# walks, turns, fires and turns again, and leaves with Esc: exit code 0.
+play_short_game() {
+  wait_window "Vorbexia" "$1" >/dev/null
+  sleep 0.5
+  press Up 0.8
+  press Left 0.4
+  press space 0.1
+  press Up 0.5
+  press Right 0.2
+  press Escape
+  expect_exit_code 0 20
+}

@@ -9,15 +9,7 @@ DEMO=$E2E_TMP/game.demo
 
 start_xvfb 1024x768x24
 start_game "$GAME" --windowed --seed 7 --record "$DEMO"
-wait_window "Vorbexia" 20 >/dev/null
-sleep 0.5
-press Up 0.8
-press Left 0.4
-press space 0.1
-press Up 0.5
-press Right 0.2
-press Escape
-expect_exit_code 0 20
+play_short_game 20
 [ ! -s "$VORBEXIA_BOX_LOG" ] || fail "boxes shown: $(cat "$VORBEXIA_BOX_LOG")"
 
 [ "$(head -2 "$DEMO")" = "$(printf 'vorbexia-demo 1\nseed 7')" ] || fail "header: $(head -2 "$DEMO")"

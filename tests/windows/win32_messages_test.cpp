@@ -87,6 +87,19 @@ TEST(Win32Messages, LosingTheKeyboardFocusAloneLetsGoToo) {
             (std::vector<std::pair<EventCode, uint32_t>>{{EventCode::kKeyUp, VK_RIGHT}}));
 }
 
+TEST(Win32Messages, TheEndOfTheSessionClosesTheGameOnce) {
+  WindowMessages messages;
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_ENDSESSION, FALSE, 0));  // it goes on
+  // May the session end? DefWindowProcA answers TRUE; the close is queued.
+  EXPECT_FALSE(TakeWindowMessage(messages, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF));
+  EXPECT_EQ(Drain(messages), (std::vector<std::pair<EventCode, uint32_t>>{{EventCode::kClose, 0}}));
+  // Ended unasked (as by a critical shutdown), the session closes the game too.
+  WindowMessages unasked;
+  EXPECT_TRUE(TakeWindowMessage(unasked, WM_ENDSESSION, TRUE, ENDSESSION_CRITICAL));
+  EXPECT_EQ(Drain(unasked), (std::vector<std::pair<EventCode, uint32_t>>{{EventCode::kClose, 0}}));
+}
+
 TEST(Win32Messages, SystemKeysTakeTheDefaultHandling) {
   WindowMessages messages;
   EXPECT_FALSE(TakeWindowMessage(messages, WM_SYSKEYDOWN, VK_F4, 0));

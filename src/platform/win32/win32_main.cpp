@@ -1,20 +1,72 @@
-// Vorbexia on Windows: the game on the Win32 platform layer.
+// Vorbexia on Windows: the game on the Win32 platform layer, with the same
+// command line as on Linux.
 #include <ctime>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "platform/win32/win32_console.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_sound.h"
 #include "render/gl_renderer.h"
-#include "shell/game_main.h"
+#include "shell/game_launch.h"
 #include "shell/game_window.h"
 
 // After the game's headers (see win32_platform.cpp).
 #include <windows.h>
 
+namespace {
+
+using namespace vorbexia;
+
+std::string WithoutLastLineEnd(std::string text) {
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  return text;
+}
+
+// Started with no console and no redirection (from a shortcut), the lines
+// the game would print reach the player in boxes instead: a refusal as the
+// game's "ERROR", --help or --version under the game's name.
+void ShowUnseenText(const std::string& out, const std::string& err) {
+  if (out.empty() && err.empty()) return;
+  const std::unique_ptr<Platform> platform = MakeWin32Platform(false);
+  if (!err.empty()) {
+    ShowGameBox(*platform, WithoutLastLineEnd(err), "ERROR", BoxIcon::kWarning);
+  }
+  if (!out.empty()) {
+    ShowGameBox(*platform, WithoutLastLineEnd(out), "Vorbexia", BoxIcon::kInformation);
+  }
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  using namespace vorbexia;
-  const std::unique_ptr<Platform> platform = MakeWin32Platform();
+  TextOutlets outlets;
+  std::ostream& out = outlets.out();
+  std::ostream& err = outlets.err();
+
+  const std::vector<std::string> words = Utf8Arguments(GetCommandLineW());
+  const std::vector<std::string_view> args(words.begin(), words.end());
+  Launch launch;
+  if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
+                                      launch, out, err)) {
+    ShowUnseenText(outlets.unseen_out(), outlets.unseen_err());
+    return *code;
+  }
+  // A timedemo runs unattended: whatever would be a box goes to stderr.
+  const std::unique_ptr<Platform> platform =
+      MakeWin32Platform(RunsPaced(launch), launch.session.silent ? &err : nullptr);
   GlRenderer renderer([&platform](const char* text) {
     ShowReaderBox(*platform, text);
   });
+  // After the platform, so that it closes first, as on Linux.
+  std::unique_ptr<SoundOutput> sound;
+  if (PlaysSound(launch)) sound = OpenWin32Sound();
+  launch.session.sound = sound.get();
   GameState state;
-  return GameMain(state, *platform, renderer, static_cast<uint32_t>(std::time(nullptr)));
+  // What the run itself prints has no box of its own: a lost recording
+  // shows its box anyway, and a timedemo shows none.
+  return RunLaunch(launch, state, *platform, renderer, out, err);
 }

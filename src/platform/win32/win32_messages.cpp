@@ -5,17 +5,26 @@
 namespace vorbexia {
 namespace {
 
-void Queue(WindowMessages& messages, const Event& event) {
-  NoteKeyEvent(messages.held_keys, event);
-  messages.events.push_back(event);
-}
-
 // Keys held now are let go: their releases would go to another window and
-// the game would walk on by itself. The game never released them.
+// the game would walk on by itself. The game never released them, nor did
+// the pads, which act again only once pressed anew.
 void LetGoOfHeldKeys(WindowMessages& messages) {
   for (const Event& release : ReleaseHeldKeys(messages.held_keys)) {
     messages.events.push_back(release);
   }
+  ForgetHolders(messages.sources);
+}
+
+// A key the keyboard lets go of while a pad still holds it stays held.
+void QueueKeyboardKey(WindowMessages& messages, const Event& event) {
+  if (PassSourceKey(messages.sources, kKeyboardSource, event)) QueueEvent(messages, event);
+}
+
+// The session ends once Windows has asked, or at its end where it has not.
+void CloseForSessionEnd(WindowMessages& messages) {
+  if (messages.session_ends) return;
+  messages.session_ends = true;
+  QueueEvent(messages, Event{EventCode::kClose});
 }
 
 Event ActivateEvent(uint64_t wparam) {
@@ -64,8 +73,9 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
                        int64_t lparam) {
   switch (message) {
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) LetGoOfHeldKeys(messages);
-      Queue(messages, ActivateEvent(wparam));
+      messages.active = LOWORD(wparam) != WA_INACTIVE;
+      if (!messages.active) LetGoOfHeldKeys(messages);
+      QueueEvent(messages, ActivateEvent(wparam));
       return true;
     case WM_KILLFOCUS:
       LetGoOfHeldKeys(messages);
@@ -73,18 +83,29 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
     case WM_SYSCOMMAND:
       return RefusesSystemCommand(wparam);
     case WM_CLOSE:
-      Queue(messages, Event{EventCode::kClose});
+      QueueEvent(messages, Event{EventCode::kClose});
+      return true;
+    case WM_QUERYENDSESSION:
+      CloseForSessionEnd(messages);
+      return false;  // DefWindowProcA answers TRUE: the session may end
+    case WM_ENDSESSION:
+      if (wparam != FALSE) CloseForSessionEnd(messages);
       return true;
     case WM_KEYDOWN:
     case WM_KEYUP:
-      Queue(messages, KeyEvent(message, wparam));
+      QueueKeyboardKey(messages, KeyEvent(message, wparam));
       return true;
     case WM_SIZE:
-      Queue(messages, SizeEvent(lparam));
+      QueueEvent(messages, SizeEvent(lparam));
       return true;
     default:
       return false;
   }
+}
+
+void QueueEvent(WindowMessages& messages, const Event& event) {
+  NoteKeyEvent(messages.held_keys, event);
+  messages.events.push_back(event);
 }
 
 uint32_t MessageBoxType(const Box& box) {

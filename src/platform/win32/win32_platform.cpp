@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/win32/win32_console.h"
+#include "platform/win32/win32_gamepad.h"
 #include "platform/win32/win32_messages.h"
 #include "shell/box_log.h"
 #include "shell/display_mode_choice.h"
@@ -66,6 +68,13 @@ bool ChangeDisplayMode(int width, int height, int bits) {
   return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
+// A box nobody is there to answer: its words as a line, and No (or OK) for
+// an answer.
+BoxAnswer RefuseAsLine(const Box& box, std::ostream& lines) {
+  lines << box.caption << ": " << box.text << '\n' << std::flush;
+  return box.buttons == BoxButtons::kYesNo ? BoxAnswer::kNo : BoxAnswer::kOk;
+}
+
 uint64_t NowNs() {
   LARGE_INTEGER counter{}, frequency{};
   QueryPerformanceCounter(&counter);
@@ -76,7 +85,7 @@ uint64_t NowNs() {
 
 class Win32Platform final : public Platform {
  public:
-  explicit Win32Platform(bool paced) : paced_(paced) {
+  Win32Platform(bool paced, std::ostream* box_lines) : paced_(paced), box_lines_(box_lines) {
     // Sleep's default tick is 15.6 ms, too coarse for 1/60 s deadlines.
     if (paced_) timeBeginPeriod(1);
   }
@@ -86,9 +95,12 @@ class Win32Platform final : public Platform {
 
   BoxAnswer ShowBox(const Box& box) override {
     LogBox(box.caption, box.text);
+    if (box_lines_ != nullptr) return RefuseAsLine(box, *box_lines_);
     HWND owner = box.owner == BoxOwner::kFocusWindow ? GetFocus() : nullptr;
-    const int answer =
-        MessageBoxA(owner, box.text.c_str(), box.caption.c_str(), MessageBoxType(box));
+    // The game's texts are UTF-8 (a demo's name may hold any letter): the
+    // wide box shows them whatever the system's code page.
+    const int answer = MessageBoxW(owner, WideFromUtf8(box.text).c_str(),
+                                   WideFromUtf8(box.caption).c_str(), MessageBoxType(box));
     return AnswerOfMessageBox(answer, box.buttons);
   }
 
@@ -144,9 +156,11 @@ class Win32Platform final : public Platform {
   // them to GameWindowProc: the one shared window logic runs on the loop's
   // side on every platform. Events that arrive inside a window operation
   // (creation, showing, a message box) are thus handled a moment later, once
-  // the operation is over. Queued events come first; then the thread's
-  // message queue is dispatched until an event turns up or it is empty.
+  // the operation is over. Queued events come first; then the pads are read
+  // (their key events queued); then the thread's message queue is dispatched
+  // until an event turns up or it is empty.
   bool PeekEvent(Event& event) override {
+    if (messages_.events.empty()) gamepads_.Poll(messages_, GetTickCount64());
     MSG message;
     while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
@@ -275,6 +289,7 @@ class Win32Platform final : public Platform {
   }
 
   bool paced_;
+  std::ostream* box_lines_;
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   HDC device_context_ = nullptr;
@@ -282,13 +297,15 @@ class Win32Platform final : public Platform {
   PIXELFORMATDESCRIPTOR pixel_format_request_{};
   int pixel_format_ = 0;
   WindowMessages messages_;
+  XInputLibrary xinput_;
+  Win32Gamepads gamepads_{xinput_.xinput()};
   FramePacer pacer_;
 };
 
 }  // namespace
 
-std::unique_ptr<Platform> MakeWin32Platform(bool paced) {
-  return std::make_unique<Win32Platform>(paced);
+std::unique_ptr<Platform> MakeWin32Platform(bool paced, std::ostream* box_lines) {
+  return std::make_unique<Win32Platform>(paced, box_lines);
 }
 
 }  // namespace vorbexia

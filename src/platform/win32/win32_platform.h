@@ -4,12 +4,16 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 
 #include "shell/platform.h"
 
 namespace vorbexia {
 
-// paced: hold the swap to 60 frames per second (the game).
-std::unique_ptr<Platform> MakeWin32Platform(bool paced = true);
+// paced: hold the swap to 60 frames per second (the game). box_lines: where
+// not null, no box is shown (a timedemo runs unattended): each box's caption
+// and text go there as one line, and the box gets its refusal.
+std::unique_ptr<Platform> MakeWin32Platform(bool paced = true,
+                                            std::ostream* box_lines = nullptr);
 
 }  // namespace vorbexia

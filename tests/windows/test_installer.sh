@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# Under Wine: the installer built by tools/build-windows beside GAME.exe
+# (vorbexia-<version>-setup.exe) installs silently (/S) the staged game,
+# pictures and CZYTAJ.txt into C:\Program Files\Vorbexia, its uninstaller,
+# a Start-menu shortcut that starts the game in that folder and the
+# uninstall entry in the 64-bit registry. The game started as the shortcut
+# starts it draws the lit maze and ends with 0 on Esc. The silent uninstall
+# then leaves no file, shortcut, folder or registry key of ours behind.
+source "$(dirname "$0")/lib.sh"
+GAME=$1
+
+build=$(cd "$(dirname "$GAME")" && pwd)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
+SETUP=$build/vorbexia-$version-setup.exe
+STAGE=$build/package/vorbexia
+[ -f "$SETUP" ] && [ -d "$STAGE" ] || fail "no $SETUP or $STAGE: run tools/build-windows"
+[ "$GAME" -nt "$SETUP" ] && fail "$SETUP is older than $GAME: run tools/build-windows"
+
+INSTALL_DIR='C:\Program Files\Vorbexia'
+LINK='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Vorbexia.lnk'
+KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorbexia'
+
+start_wine_xvfb 1024x768x24 "$GAME"
+prefix=$VORBEXIA_WINEPREFIX
+win() { "$WINE_RUN" "$@"; }
+# unix_path WINDOWS-PATH: where it is in the prefix.
+unix_path() { win winepath -u "$1" | tr -d '\r'; }
+
+# reg_values [/reg:64|/reg:32]: "NAME TYPE VALUE" of our uninstall key, one a
+# line; fails when there is no such key.
+reg_values() {
+  local out
+  out=$(win reg query "$KEY" "$@" 2>/dev/null) || return 1
+  tr -d '\r' <<<"$out" | sed -n 's/^    \([^ ]*\)    \(REG_[A-Z_]*\)    \(.*\)$/\1 \2 \3/p'
+}
+
+# reg_value NAME: the value of NAME in our key (64-bit view).
+reg_value() {
+  reg_values /reg:64 | awk -v name="$1" '$1 == name { sub(/^[^ ]* [^ ]* /, ""); print; exit }'
+}
+
+# link_paths FILE.lnk: the shortcut's target (its local path) and its working
+# folder, one a line, read from the shell link format: a 76-byte header with
+# the flags at 20, the item list, the link info (its local base path at the
+# offset at 16 in it), then the strings that the flags say are there, each a
+# 16-bit count and that many characters (16-bit ones with IsUnicode).
+link_paths() {
+  local -a b
+  read -r -a b <<<"$(od -An -v -tu1 "$1" | tr -s ' \n' '  ')"
+  [ "${#b[@]}" -ge 76 ] && [ "${b[0]}" = 76 ] || { echo "not a shell link: $1" >&2; return 1; }
+  u16() { echo $(( b[$1] | b[$1 + 1] << 8 )); }
+  u32() { echo $(( $(u16 "$1") | $(u16 $(($1 + 2))) << 16 )); }
+  local flags pos target="" work="" at text count i unit
+  flags=$(u32 20)
+  pos=76
+  (( flags & 0x1 )) && pos=$((pos + 2 + $(u16 $pos)))
+  if (( flags & 0x2 )); then
+    if (( $(u32 $((pos + 8))) & 0x1 )); then  # VolumeIDAndLocalBasePath
+      at=$((pos + $(u32 $((pos + 16)))))
+      while [ "${b[at]}" != 0 ]; do
+        target+=$(printf "\\$(printf %03o "${b[at]}")")
+        at=$((at + 1))
+      done
+    fi
+    pos=$((pos + $(u32 $pos)))
+  fi
+  unit=1
+  (( flags & 0x80 )) && unit=2
+  for flag in 0x4 0x8 0x10; do  # name, relative path, working folder
+    (( flags & flag )) || continue
+    count=$(u16 $pos)
+    pos=$((pos + 2))
+    text=""
+    for ((i = 0; i < count; i++)); do
+      at=$((pos + i * unit))
+      [ "${b[at]}" = 0 ] && break
+      (( unit == 2 && b[at + 1] != 0 )) && { echo "non-ASCII path in $1" >&2; return 1; }
+      text+=$(printf "\\$(printf %03o "${b[at]}")")
+    done
+    pos=$((pos + count * unit))
+    (( flag == 0x10 )) && work=$text
+  done
+  printf '%s\n%s\n' "$target" "$work"
+}
+
+# What an earlier run that failed half-way may have left.
+forget_install() {
+  win reg delete "$KEY" /f /reg:64 >/dev/null 2>&1
+  rm -rf "$(unix_path "$INSTALL_DIR")" "$(unix_path "$LINK")"
+}
+forget_install
+
+# The silent install.
+timeout 120 "$WINE_RUN" "$SETUP" /S || fail "the silent install ended with $?"
+install=$(unix_path "$INSTALL_DIR")
+[ -d "$install" ] || fail "no $INSTALL_DIR after the install"
+expected=$( (cd "$STAGE" && find . -type f; echo ./uninstall.exe) | sort)
+installed=$(cd "$install" && find . -type f | sort)
+[ "$installed" = "$expected" ] || fail "installed files: $(echo $installed), expected $(echo $expected)"
+for file in $(cd "$STAGE" && find . -type f); do
+  cmp -s "$STAGE/$file" "$install/$file" || fail "$file differs from the staged one"
+done
+
+reg_values /reg:64 >/dev/null || fail "no key $KEY in the 64-bit registry"
+reg_values /reg:32 >/dev/null && fail "the key $KEY is in the 32-bit registry too"
+check_value() {
+  local value
+  value=$(reg_value "$1")
+  [ "$value" = "$2" ] || fail "$1 is \"$value\", expected \"$2\""
+}
+check_value DisplayName Vorbexia
+check_value DisplayVersion "$version"
+check_value Publisher "The Vorbexia developers"
+check_value DisplayIcon "$INSTALL_DIR\\vorbexia.exe,0"
+check_value UninstallString "\"$INSTALL_DIR\\uninstall.exe\""
+check_value NoModify 0x1
+check_value NoRepair 0x1
+
+link=$(unix_path "$LINK")
+[ -f "$link" ] || fail "no shortcut $LINK"
+mapfile -t paths < <(link_paths "$link")
+[ "${paths[0]:-}" = "$INSTALL_DIR\\vorbexia.exe" ] || fail "the shortcut starts \"${paths[0]:-}\""
+[ "${paths[1]:-}" = "$INSTALL_DIR" ] || fail "the shortcut starts in \"${paths[1]:-}\""
+
+# The game as the shortcut starts it: the installed exe in its working
+# folder. The box log is named for Windows, as a path from / would be on C:.
+box_log=$VORBEXIA_BOX_LOG
+VORBEXIA_BOX_LOG=$(win winepath -w "$box_log" | tr -d '\r')
+cd "$(unix_path "${paths[1]}")" || fail "cannot enter the shortcut's folder"
+start_game "${paths[0]}"
+VORBEXIA_BOX_LOG=$box_log
+answer_box "Wybor trybu" n
+wait_window "Vorbexia" 30 >/dev/null
+sleep 1
+view=$(window_geometry Vorbexia)
+[ "${view%%+*}" = 800x600 ] || fail "client area $view, expected 800x600"
+screenshot "$E2E_TMP/installed.png"
+brightness=$(mean_brightness "$E2E_TMP/installed.png" "$view")
+colours=$(convert "$E2E_TMP/installed.png" -crop "$view" +repage -format '%k' info:)
+expect_lit_maze "$E2E_TMP/installed.png" "$view"
+[ -n "${E2E_SHOT:-}" ] && convert "$E2E_TMP/installed.png" -crop "$view" +repage "$E2E_SHOT"
+press Escape
+expect_exit_code 0 20
+expect_box_logged "Wybor trybu: Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE"
+cd "$E2E_TMP" || fail "cannot leave the install folder"
+
+# The silent uninstall. The uninstaller copies itself to the temporary
+# folder, starts the copy and returns at once: the folder going away shows
+# the copy at work, and the Wine server's end that every program is done.
+timeout 60 "$WINE_RUN" "$INSTALL_DIR\\uninstall.exe" /S || fail "the silent uninstall ended with $?"
+deadline=$((SECONDS + 60))
+while [ -e "$install" ]; do
+  [ $SECONDS -ge $deadline ] && fail "$INSTALL_DIR still there a minute after the uninstall: $(cd "$install" && find .)"
+  sleep 0.2
+done
+WINEPREFIX=$prefix timeout 60 wineserver -w || fail "Wine's programs did not end after the uninstall"
+[ -e "$link" ] && fail "the shortcut outlived the uninstall"
+left=$(find "$prefix/drive_c" -iname '*vorbexia*')
+[ -z "$left" ] || fail "left after the uninstall: $left"
+reg_values /reg:64 >/dev/null && fail "the key $KEY outlived the uninstall"
+echo "ok: installer $version under Wine: silent install, files, shortcut and 64-bit key;" \
+     "the installed game's lit maze (brightness $brightness, $colours colours), Esc ends with 0;" \
+     "silent uninstall leaves nothing"
