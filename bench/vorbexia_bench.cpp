@@ -119,7 +119,7 @@ void StepAndDraw(BenchGame& game) {
 bool StartGame(BenchGame& game) {
   SetupLevel(game.state);
   ResetMovers(game);
-  if (!CreateGameWindow(game.window, WindowSpec{"Vorbexia", kWidth, kHeight, kBits, false})) {
+  if (!CreateGameWindow(game.window, WindowRequest{"Vorbexia", kWidth, kHeight, kBits, false})) {
     return false;
   }
   if (!game.renderer.BuildModels()) return false;

@@ -130,12 +130,12 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
   SeedRandom(random, session.seed);
   SetupLevel(state);
   SetupRobots(state, random);
-  const WindowSpec spec{kTitle, kWidth, kHeight, kBits, AskFullscreen(platform, session)};
+  const WindowRequest request{kTitle, kWidth, kHeight, kBits, AskFullscreen(platform, session)};
   // Asked to end while the question was open: no window at all.
   if (platform.QuitSignal()) return 0;
 
   GameWindow window{platform, renderer};
-  if (!CreateGameWindow(window, spec)) return 0;
+  if (!CreateGameWindow(window, request)) return 0;
   if (!renderer.BuildModels()) {
     // No model may be drawn from an absent list or quadric.
     DestroyGameWindow(window);

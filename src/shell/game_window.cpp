@@ -47,8 +47,8 @@ bool FailAfterTeardown(GameWindow& window, WindowStep step) {
 }
 
 // A step the window system does not have is no failure.
-bool Take(GameWindow& window, WindowStep step, const WindowSpec& spec) {
-  return !window.platform.HasStep(step) || window.platform.Build(step, spec);
+bool Take(GameWindow& window, WindowStep step, const WindowRequest& request) {
+  return !window.platform.HasStep(step) || window.platform.Build(step, request);
 }
 
 void Undo(GameWindow& window, WindowStep step) {
@@ -60,9 +60,9 @@ void Undo(GameWindow& window, WindowStep step) {
 
 // Asks for the temporary full-screen mode. False only when it was refused
 // and the player declined to play in a window.
-bool EnterFullscreen(GameWindow& window, const WindowSpec& spec) {
+bool EnterFullscreen(GameWindow& window, const WindowRequest& request) {
   Platform& platform = window.platform;
-  if (platform.EnterFullscreen(spec.width, spec.height, spec.bits)) return true;
+  if (platform.EnterFullscreen(request.width, request.height, request.bits)) return true;
   const BoxAnswer answer = ShowGameBox(
       platform, "Karta graficzna nie zadziala w pelnym ekranie.\nCzy uruchomic w oknie?",
       "OpenGL", BoxIcon::kWarning, BoxButtons::kYesNo);
@@ -95,16 +95,16 @@ void ShowReaderBox(Platform& platform, const char* text) {
   platform.ShowBox(Box{text, "Error", BoxButtons::kOk, BoxIcon::kNone, BoxOwner::kFocusWindow});
 }
 
-bool CreateGameWindow(GameWindow& window, const WindowSpec& spec) {
-  window.fullscreen = spec.fullscreen;
-  if (!Take(window, WindowStep::kOpenDisplay, spec)) {
+bool CreateGameWindow(GameWindow& window, const WindowRequest& request) {
+  window.fullscreen = request.fullscreen;
+  if (!Take(window, WindowStep::kOpenDisplay, request)) {
     ShowStartupError(window.platform, StepFailureText(WindowStep::kOpenDisplay));
     return false;
   }
   window.has_display = true;
-  if (window.fullscreen && !EnterFullscreen(window, spec)) return false;
+  if (window.fullscreen && !EnterFullscreen(window, request)) return false;
 
-  WindowSpec built = spec;
+  WindowRequest built = request;
   built.fullscreen = window.fullscreen;
   window.has_window = Take(window, WindowStep::kCreateWindow, built);
   if (!window.has_window) return FailAfterTeardown(window, WindowStep::kCreateWindow);
@@ -121,7 +121,7 @@ bool CreateGameWindow(GameWindow& window, const WindowSpec& spec) {
   window.platform.ShowWindow();
   // The requested size, whatever client area the window got; the next size
   // event brings the real one.
-  ResizeViewport(window, spec.width, spec.height);
+  ResizeViewport(window, request.width, request.height);
   if (!window.renderer.InitGL()) {
     DestroyGameWindow(window);
     ShowStartupError(window.platform, "Blad w procedurze InitGL.");

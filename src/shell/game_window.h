@@ -26,7 +26,7 @@ struct GameWindow {
 
 // Builds the window and its context and runs InitGL. False: the player has
 // seen the error box and the teardown the failure needs has run.
-bool CreateGameWindow(GameWindow& window, const WindowSpec& spec);
+bool CreateGameWindow(GameWindow& window, const WindowRequest& request);
 
 // Restores the display mode, releases the context, the window and the
 // display, reporting each failed release in its own box and going on.

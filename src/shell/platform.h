@@ -44,7 +44,7 @@ enum class WindowStep {
 };
 
 // What the window is to be.
-struct WindowSpec {
+struct WindowRequest {
   std::string title;
   int width = 0;   // outer size, pixels
   int height = 0;  // pixels
@@ -83,7 +83,7 @@ class Platform {
     return true;
   }
   // Takes one step of building the window; false when it failed.
-  virtual bool Build(WindowStep step, const WindowSpec& spec) = 0;
+  virtual bool Build(WindowStep step, const WindowRequest& request) = 0;
   // Undoes a step that was taken; false when that failed. The rendering
   // context is detached (kMakeCurrent) and deleted (kCreateContext)
   // whenever it was created.

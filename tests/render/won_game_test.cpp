@@ -37,9 +37,9 @@ class GlScriptedPlatform : public ScriptedPlatform {
   // The real layer takes the steps its window system has, for a small
   // drawable in a window: the 800 x 600 viewport is clipped to it, which
   // keeps the software rasteriser quick.
-  bool Build(WindowStep step, const WindowSpec& spec) override {
-    const WindowSpec small{spec.title, 160, 120, spec.bits, false};
-    if (!ScriptedPlatform::Build(step, spec)) return false;
+  bool Build(WindowStep step, const WindowRequest& request) override {
+    const WindowRequest small{request.title, 160, 120, request.bits, false};
+    if (!ScriptedPlatform::Build(step, request)) return false;
     if (real_.HasStep(step) && !real_.Build(step, small)) return false;
     if (step == WindowStep::kMakeCurrent) KeepGlDriverLoaded();
     return true;

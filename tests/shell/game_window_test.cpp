@@ -18,7 +18,7 @@ class GameWindowTest : public ::testing::Test {
   GameWindow window{platform, renderer};
 
   bool Create(bool fullscreen) {
-    return CreateGameWindow(window, WindowSpec{"Vorbexia", 800, 600, 16, fullscreen});
+    return CreateGameWindow(window, WindowRequest{"Vorbexia", 800, 600, 16, fullscreen});
   }
 };
 

@@ -6,11 +6,11 @@ namespace vorbexia {
 
 GlTestContext::GlTestContext(int width, int height, bool paced)
     : platform_(paced) {
-  const WindowSpec spec{.title = "Vorbexia test", .width = width, .height = height};
-  ok_ = platform_.Build(WindowStep::kOpenDisplay, spec) &&
-        platform_.Build(WindowStep::kCreateWindow, spec) &&
-        platform_.Build(WindowStep::kCreateContext, spec) &&
-        platform_.Build(WindowStep::kMakeCurrent, spec);
+  const WindowRequest request{.title = "Vorbexia test", .width = width, .height = height};
+  ok_ = platform_.Build(WindowStep::kOpenDisplay, request) &&
+        platform_.Build(WindowStep::kCreateWindow, request) &&
+        platform_.Build(WindowStep::kCreateContext, request) &&
+        platform_.Build(WindowStep::kMakeCurrent, request);
   if (ok_) KeepGlDriverLoaded();
 }
 

@@ -20,11 +20,11 @@ BoxAnswer ScriptedPlatform::ShowBox(const Box& box) {
   return answer;
 }
 
-bool ScriptedPlatform::Build(WindowStep step, const WindowSpec& spec) {
+bool ScriptedPlatform::Build(WindowStep step, const WindowRequest& request) {
   switch (step) {
     case WindowStep::kOpenDisplay: return Step("OpenDisplay");
     case WindowStep::kCreateWindow:
-      return Step(spec.fullscreen ? "CreateWindow fullscreen" : "CreateWindow windowed");
+      return Step(request.fullscreen ? "CreateWindow fullscreen" : "CreateWindow windowed");
     case WindowStep::kGetDrawable: return Step("GetDrawable");
     case WindowStep::kChoosePixelFormat: return Step("ChoosePixelFormat");
     case WindowStep::kSetPixelFormat: return Step("SetPixelFormat");

@@ -36,7 +36,7 @@ class ScriptedPlatform : public Platform {
 
   BoxAnswer ShowBox(const Box& box) override;
   bool HasStep(WindowStep step) const override { return missing.count(step) == 0; }
-  bool Build(WindowStep step, const WindowSpec& spec) override;
+  bool Build(WindowStep step, const WindowRequest& request) override;
   bool Release(WindowStep step) override;
   void ShowWindow() override { log.push_back("ShowWindow"); }
   bool HasCurrentContext() override { return context_current; }

@@ -204,11 +204,11 @@ bool SdlPlatform::HasStep(WindowStep step) const {
   return step != WindowStep::kGetDrawable && step != WindowStep::kSetPixelFormat;
 }
 
-bool SdlPlatform::Build(WindowStep step, const WindowSpec& spec) {
+bool SdlPlatform::Build(WindowStep step, const WindowRequest& request) {
   switch (step) {
     case WindowStep::kOpenDisplay: return OpenDisplay();
-    case WindowStep::kCreateWindow: return MakeGameWindow(spec);
-    case WindowStep::kChoosePixelFormat: return ChoosePixelFormat(spec.bits);
+    case WindowStep::kCreateWindow: return MakeGameWindow(request);
+    case WindowStep::kChoosePixelFormat: return ChoosePixelFormat(request.bits);
     case WindowStep::kCreateContext: return CreateContext();
     case WindowStep::kMakeCurrent: return MakeCurrent();
     case WindowStep::kGetDrawable:
@@ -287,15 +287,15 @@ bool SdlPlatform::SwitchDisplayMode(int width, int height, int bits) {
   return switched;
 }
 
-bool SdlPlatform::MakeGameWindow(const WindowSpec& spec) {
-  if (spec.fullscreen && window_) {
-    SDL_SetWindowTitle(window_, spec.title.c_str());
+bool SdlPlatform::MakeGameWindow(const WindowRequest& request) {
+  if (request.fullscreen && window_) {
+    SDL_SetWindowTitle(window_, request.title.c_str());
     return true;
   }
   // SDL sizes the client area, so the first viewport matches it. Sizable
   // and maximisable like any overlapped window; each size event brings the
   // new client size to the viewport.
-  window_ = MakeWindow(spec.title.c_str(), spec.width, spec.height,
+  window_ = MakeWindow(request.title.c_str(), request.width, request.height,
                        SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
   return window_ != nullptr;
 }

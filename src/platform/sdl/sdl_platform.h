@@ -26,7 +26,7 @@ class SdlPlatform final : public Platform {
   BoxAnswer ShowBox(const Box& box) override;
 
   bool HasStep(WindowStep step) const override;
-  bool Build(WindowStep step, const WindowSpec& spec) override;
+  bool Build(WindowStep step, const WindowRequest& request) override;
   bool Release(WindowStep step) override;
   void ShowWindow() override;
   bool HasCurrentContext() override;
@@ -50,7 +50,7 @@ class SdlPlatform final : public Platform {
   // The build steps and their releases.
   bool OpenDisplay();
   bool CloseDisplay();
-  bool MakeGameWindow(const WindowSpec& spec);
+  bool MakeGameWindow(const WindowRequest& request);
   bool DestroyGameWindow();
   bool ChoosePixelFormat(int color_bits) const;
   bool CreateContext();

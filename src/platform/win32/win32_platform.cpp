@@ -104,12 +104,12 @@ class Win32Platform final : public Platform {
     return AnswerOfMessageBox(answer, box.buttons);
   }
 
-  bool Build(WindowStep step, const WindowSpec& spec) override {
+  bool Build(WindowStep step, const WindowRequest& request) override {
     switch (step) {
       case WindowStep::kOpenDisplay: return RegisterWindowClass();
-      case WindowStep::kCreateWindow: return CreateTheWindow(spec);
+      case WindowStep::kCreateWindow: return CreateTheWindow(request);
       case WindowStep::kGetDrawable: return GetDeviceContext();
-      case WindowStep::kChoosePixelFormat: return ChooseFormat(spec.bits);
+      case WindowStep::kChoosePixelFormat: return ChooseFormat(request.bits);
       case WindowStep::kSetPixelFormat:
         return SetPixelFormat(device_context_, pixel_format_, &pixel_format_request_) != FALSE;
       case WindowStep::kCreateContext: return CreateRenderingContext();
@@ -208,15 +208,15 @@ class Win32Platform final : public Platform {
   }
 
   // The window at (0, 0), hidden until ShowWindow.
-  bool CreateTheWindow(const WindowSpec& spec) {
-    const DWORD ex_style = spec.fullscreen ? kFullscreenExStyle : kWindowedExStyle;
-    const DWORD style = spec.fullscreen ? kFullscreenStyle : kWindowedStyle;
-    RECT outer{0, 0, spec.width, spec.height};
+  bool CreateTheWindow(const WindowRequest& request) {
+    const DWORD ex_style = request.fullscreen ? kFullscreenExStyle : kWindowedExStyle;
+    const DWORD style = request.fullscreen ? kFullscreenStyle : kWindowedStyle;
+    RECT outer{0, 0, request.width, request.height};
     // The frame and caption are added around the requested size, so the
     // picture is not squeezed into a smaller client area.
-    if (!spec.fullscreen) AdjustWindowRectEx(&outer, style, FALSE, ex_style);
+    if (!request.fullscreen) AdjustWindowRectEx(&outer, style, FALSE, ex_style);
     // The creation data lets the window procedure find this object.
-    window_ = CreateWindowExA(ex_style, kClassName, spec.title.c_str(), style, 0, 0,
+    window_ = CreateWindowExA(ex_style, kClassName, request.title.c_str(), style, 0, 0,
                               outer.right - outer.left, outer.bottom - outer.top, nullptr,
                               nullptr, instance_, this);
     return window_ != nullptr;

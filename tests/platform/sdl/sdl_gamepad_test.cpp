@@ -14,7 +14,7 @@ class SdlGamepadTest : public ::testing::Test {
   SDL_Joystick* joystick = nullptr;
 
   void SetUp() override {
-    if (!platform.Build(WindowStep::kOpenDisplay, WindowSpec{})) GTEST_SKIP() << "no display";
+    if (!platform.Build(WindowStep::kOpenDisplay, WindowRequest{})) GTEST_SKIP() << "no display";
     SDL_VirtualJoystickDesc pad{};
     pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;

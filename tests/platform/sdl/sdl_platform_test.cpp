@@ -137,7 +137,7 @@ TEST_F(SdlPlatformTest, ContextIsCurrentUntilDetached) {
   EXPECT_TRUE(context.platform().HasCurrentContext());
   ASSERT_TRUE(context.platform().Release(WindowStep::kMakeCurrent));
   EXPECT_FALSE(context.platform().HasCurrentContext());
-  ASSERT_TRUE(context.platform().Build(WindowStep::kMakeCurrent, WindowSpec{}));
+  ASSERT_TRUE(context.platform().Build(WindowStep::kMakeCurrent, WindowRequest{}));
   EXPECT_TRUE(context.platform().HasCurrentContext());
 }
 
