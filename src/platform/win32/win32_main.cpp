@@ -9,6 +9,7 @@
 
 #include "platform/win32/win32_console.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_quit_signal.h"
 #include "platform/win32/win32_sound.h"
 #include "render/gl_renderer.h"
 #include "shell/game_launch.h"
@@ -55,6 +56,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowUnseenText(outlets.unseen_out(), outlets.unseen_err());
     return *code;
   }
+  InstallConsoleQuitHandler();
   // A timedemo runs unattended: whatever would be a box goes to stderr.
   const std::unique_ptr<Platform> platform =
       MakeWin32Platform(RunsPaced(launch), launch.session.silent ? &err : nullptr);
@@ -68,5 +70,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   GameState state;
   // What the run itself prints has no box of its own: a lost recording
   // shows its box anyway, and a timedemo shows none.
-  return RunLaunch(launch, state, *platform, renderer, out, err);
+  const int result = RunLaunch(launch, state, *platform, renderer, out, err);
+  NoteGameEnded();
+  return result;
 }

@@ -5,6 +5,7 @@
 #include "platform/win32/win32_console.h"
 #include "platform/win32/win32_gamepad.h"
 #include "platform/win32/win32_messages.h"
+#include "platform/win32/win32_quit_signal.h"
 #include "shell/box_log.h"
 #include "shell/display_mode_choice.h"
 #include "shell/frame_pacer.h"
@@ -68,11 +69,16 @@ bool ChangeDisplayMode(int width, int height, int bits) {
   return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
-// A box nobody is there to answer: its words as a line, and No (or OK) for
-// an answer.
+// The answer of a box that is not shown: No, or OK where it is the only
+// button.
+BoxAnswer Refusal(const Box& box) {
+  return box.buttons == BoxButtons::kYesNo ? BoxAnswer::kNo : BoxAnswer::kOk;
+}
+
+// A box nobody is there to answer: its words as a line, and its refusal.
 BoxAnswer RefuseAsLine(const Box& box, std::ostream& lines) {
   lines << box.caption << ": " << box.text << '\n' << std::flush;
-  return box.buttons == BoxButtons::kYesNo ? BoxAnswer::kNo : BoxAnswer::kOk;
+  return Refusal(box);
 }
 
 uint64_t NowNs() {
@@ -94,6 +100,8 @@ class Win32Platform final : public Platform {
   }
 
   BoxAnswer ShowBox(const Box& box) override {
+    // Once the game is asked to end from the console, no box is shown.
+    if (QuitSignal()) return Refusal(box);
     LogBox(box.caption, box.text);
     if (box_lines_ != nullptr) return RefuseAsLine(box, *box_lines_);
     HWND owner = box.owner == BoxOwner::kFocusWindow ? GetFocus() : nullptr;
@@ -160,6 +168,10 @@ class Win32Platform final : public Platform {
   // (their key events queued); then the thread's message queue is dispatched
   // until an event turns up or it is empty.
   bool PeekEvent(Event& event) override {
+    if (QuitSignal()) {
+      event = Event{EventCode::kQuit};
+      return true;
+    }
     if (messages_.events.empty()) gamepads_.Poll(messages_, GetTickCount64());
     MSG message;
     while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -177,6 +189,7 @@ class Win32Platform final : public Platform {
   }
 
   void PostQuit() override { PostQuitMessage(0); }
+  int QuitSignal() override { return ConsoleQuitSignal(); }
 
   void SwapBuffers() override {
     ::SwapBuffers(device_context_);
