@@ -99,7 +99,8 @@ bool DemoRecorder::Finish() {
   if (failed_) fs::resize_file(PathFromUtf8(partial_), whole_bytes_, error);
   if (!error) fs::rename(PathFromUtf8(partial_), PathFromUtf8(target_), error);
   if (error) {
-    if (!failed_) Fail(error.message());
+    Fail(error.message());
+    kept_in_ = partial_;
     return false;
   }
   return !failed_;

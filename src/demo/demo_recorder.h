@@ -42,8 +42,11 @@ class DemoRecorder {
   void Discard();
 
   bool failed() const { return failed_; }
-  // What the failed write met, e.g. "No space left on device".
+  // What the failed write or replace met, e.g. "No space left on device".
   const std::string& failure() const { return failure_; }
+  // Where the recording stayed when it could not replace the demo's file;
+  // empty otherwise.
+  const std::string& kept_in() const { return kept_in_; }
   uint64_t frames() const { return frames_; }
 
  private:
@@ -56,6 +59,7 @@ class DemoRecorder {
   std::ostream& out_;
   bool failed_ = false;
   std::string failure_;
+  std::string kept_in_;
   uint64_t frames_ = 0;
   uint64_t whole_bytes_ = 0;  // bytes of whole lines written
 };

@@ -42,9 +42,14 @@ std::string TimedemoLine(const GameSession& session) {
 int ReportLostRecording(const Launch& launch, Platform& platform,
                         std::ostream& err) {
   const DemoRecorder& recorder = *launch.recorder;
+  const std::string frames = std::to_string(recorder.frames());
   const std::string text =
-      "Cannot write the demo '" + launch.path_shown + "': " + recorder.failure() +
-      ". It holds the first " + std::to_string(recorder.frames()) + " frames only.";
+      recorder.kept_in().empty()
+          ? "Cannot write the demo '" + launch.path_shown + "': " + recorder.failure() +
+                ". It holds the first " + frames + " frames only."
+          : "Cannot replace the demo '" + launch.path_shown + "': " + recorder.failure() +
+                ". The recording of " + frames + " frames is in '" +
+                EscapeForMessage(recorder.kept_in()) + "'.";
   err << "vorbexia: " << text << '\n' << std::flush;
   ShowGameBox(platform, text, "ERROR", BoxIcon::kWarning);
   return kRecordingLost;

@@ -115,6 +115,20 @@ TEST_F(Recording, ADeviceIsWrittenInPlace) {
 
 #endif
 
+// The demo's name taken by a folder while the game ran: the recording
+// stays whole in FILE.part, and the recorder says where.
+TEST_F(Recording, ARecordingThatCannotReplaceTheDemoSaysWhereItStayed) {
+  auto recorder = DemoRecorder::Create(demo, 7, error);
+  ASSERT_TRUE(recorder) << error;
+  recorder->RecordFrame(Keys(true, false));
+  std::filesystem::remove(demo);
+  std::filesystem::create_directory(demo);
+  std::ofstream(demo + "/inside") << "x";
+  EXPECT_FALSE(recorder->Finish());
+  EXPECT_EQ(recorder->kept_in(), demo + ".part");
+  EXPECT_EQ(Contents(demo + ".part"), kHeader + "U\n");
+}
+
 TEST_F(Recording, AFolderIsRefused) {
   EXPECT_FALSE(DemoRecorder::Create(folder.path(), 7, error));
   EXPECT_NE(error.find("Is a directory"), std::string::npos) << error;
