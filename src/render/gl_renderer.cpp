@@ -22,8 +22,8 @@ void GlRenderer::DrawScene(const GameState& state) {
 
 void GlRenderer::DrawHud(const GameState& state) { vorbexia::DrawHud(state); }
 
-void GlRenderer::SetViewport(int width, int height, double aspect) {
-  glViewport(0, 0, width, height);
+void GlRenderer::SetViewport(int width, int height, double aspect, int x, int y) {
+  glViewport(x, y, width, height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   // Near plane: the single-precision 0.1; far plane 100 world units.

@@ -23,7 +23,8 @@ class GlRenderer final : public Renderer {
   bool BuildModels() override;
   void DrawScene(const GameState& state) override;
   void DrawHud(const GameState& state) override;
-  void SetViewport(int width, int height, double aspect) override;
+  void SetViewport(int width, int height, double aspect, int x = 0,
+                   int y = 0) override;
 
   // The GL objects made so far, for drawing beside the renderer.
   const GlResources& resources() const { return resources_; }

@@ -4,6 +4,10 @@
 // on a scripted stand-in. Drawing never changes the world.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "image/rgb_image.h"
 #include "world/game_state.h"
 
 namespace vorbexia {
@@ -27,9 +31,23 @@ class Renderer {
   // the whole render state as they were.
   virtual void DrawHud(const GameState& state) { (void)state; }
 
-  // The viewport (0, 0, width, height) and a 45-degree perspective with the
-  // given aspect; the modelview matrix is left at identity.
-  virtual void SetViewport(int width, int height, double aspect) = 0;
+  // Draws a line of text or a few lines over the frame just drawn, in the
+  // HUD's style, leaving the render state as it was: "PAUZA" while the game
+  // is paused, the keys while the help is shown.
+  virtual void DrawOverlay(const std::vector<std::string>& lines) { (void)lines; }
+
+  // The viewport (x, y, width, height) and a 45-degree perspective with the
+  // given aspect; the modelview matrix is left at identity. Outside the
+  // viewport the frame is cleared to black.
+  virtual void SetViewport(int width, int height, double aspect, int x = 0,
+                           int y = 0) = 0;
+
+  // The pixels of the viewport in the frame just drawn, bottom row first,
+  // R, G, B. False where they cannot be read.
+  virtual bool ReadFrame(RgbImage& image) {
+    (void)image;
+    return false;
+  }
 };
 
 }  // namespace vorbexia

@@ -59,6 +59,7 @@ enum class EventCode : uint32_t {
   kKeyUp,     // `key`
   kSize,      // the client area is `width` x `height` pixels
   kQuit,      // the quit event posted by PostQuit
+  kMouseMove, // relative motion `dx`, `dy` pixels while the mouse is captured
 };
 
 struct Event {
@@ -67,6 +68,14 @@ struct Event {
   int width = 0;
   int height = 0;
   bool minimised = false;
+  // A key pressed with Alt held (a system key: the game takes only
+  // Alt+Enter of those).
+  bool alt = false;
+  // The key comes from a game pad: it is already one of the game's own keys
+  // and is never looked up in the key bindings.
+  bool pad = false;
+  int dx = 0;  // kMouseMove: pixels to the right
+  int dy = 0;  // kMouseMove: pixels down
 };
 
 class Platform {
@@ -99,6 +108,19 @@ class Platform {
   // mode and shows the cursor.
   virtual bool EnterFullscreen(int width, int height, int bits) = 0;
   virtual void LeaveFullscreen() = 0;
+
+  // Desktop full screen: the window covers the display at the display's
+  // own resolution, with no mode switch; off brings back the window of the
+  // requested size. A size event follows. False where the window system
+  // has none.
+  virtual bool SetDesktopFullscreen(bool on) {
+    (void)on;
+    return false;
+  }
+
+  // While captured the pointer is hidden and held in the window, and mouse
+  // motion arrives as kMouseMove events.
+  virtual void CaptureMouse(bool on) { (void)on; }
 
   // The event queue: never blocks; false when no event is pending.
   virtual bool PeekEvent(Event& event) = 0;

@@ -99,9 +99,11 @@ void ScriptedRenderer::DrawScene(const GameState&) {
   if (on_draw) on_draw();
 }
 
-void ScriptedRenderer::SetViewport(int width, int height, double aspect) {
-  platform_.log.push_back("SetViewport " + std::to_string(width) + "x" +
-                          std::to_string(height));
+void ScriptedRenderer::SetViewport(int width, int height, double aspect, int x,
+                                   int y) {
+  std::string entry = "SetViewport " + std::to_string(width) + "x" + std::to_string(height);
+  if (x != 0 || y != 0) entry += " at " + std::to_string(x) + "," + std::to_string(y);
+  platform_.log.push_back(entry);
   viewports.push_back(Viewport{width, height, aspect});
 }
 

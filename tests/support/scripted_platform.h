@@ -76,7 +76,8 @@ class ScriptedRenderer : public Renderer {
   bool BuildModels() override;
   void DrawScene(const GameState& state) override;
   void DrawHud(const GameState&) override { platform_.log.push_back("DrawHud"); }
-  void SetViewport(int width, int height, double aspect) override;
+  void SetViewport(int width, int height, double aspect, int x = 0,
+                   int y = 0) override;
 
   struct Viewport {
     int width;
