@@ -61,6 +61,30 @@ bool TakeMode(std::string_view name, CommandLine& line, std::string& error) {
   return true;
 }
 
+bool TakeVolume(std::span<const std::string_view> args, size_t& at,
+                CommandLine& line, std::string& error) {
+  if (line.volume) return Refuse(error, "repeated option --volume");
+  std::string_view text;
+  if (!TakeValue(args, at, text, error)) return false;
+  uint32_t volume = 0;
+  if (!ParseSeed(text, volume) || volume > 100) {
+    return Refuse(error, "--volume takes a number from 0 to 100, not '" +
+                             EscapeForMessage(text) + "'");
+  }
+  line.volume = static_cast<int>(volume);
+  return true;
+}
+
+bool TakeConfig(std::span<const std::string_view> args, size_t& at,
+                CommandLine& line, std::string& error) {
+  if (line.config) return Refuse(error, "repeated option --config");
+  std::string_view path;
+  if (!TakeValue(args, at, path, error)) return false;
+  if (path.empty()) return Refuse(error, "--config needs a file name");
+  line.config = std::string(path);
+  return true;
+}
+
 // A switch given once; a second one is refused like any repeated option.
 bool TakeSwitch(std::string_view name, bool& value, std::string& error) {
   if (value) return Refuse(error, "repeated option " + std::string(name));
@@ -78,6 +102,8 @@ bool TakeOption(std::span<const std::string_view> args, size_t& at,
   if (name == "--timedemo") return TakeDemo(args, at, DemoUse::kTimedemo, line, error);
   if (name == "--hud") return TakeSwitch(name, line.hud, error);
   if (name == "--mute") return TakeSwitch(name, line.mute, error);
+  if (name == "--volume") return TakeVolume(args, at, line, error);
+  if (name == "--config") return TakeConfig(args, at, line, error);
   if (name == "--help") return TakeSwitch(name, line.help, error);
   if (name == "--version") return TakeSwitch(name, line.version, error);
   return Refuse(error, "unknown argument '" + EscapeForMessage(name) + "'");
@@ -99,8 +125,9 @@ bool ParseCommandLine(std::span<const std::string_view> args, CommandLine& line,
   return true;
 }
 
-std::string UsageText() {
+std::string UsageText(const std::string& settings_file) {
   return "usage: vorbexia [--windowed | --fullscreen] [--seed N] [--hud] [--mute]\n"
+         "                [--volume N] [--config FILE]\n"
          "                [--record FILE | --replay FILE | --timedemo FILE]\n"
          "       vorbexia --help | --version\n"
          "\n"
@@ -108,11 +135,19 @@ std::string UsageText() {
          "  --seed N         seed the robots with N (0 to 4294967295), not the time\n"
          "  --hud            show the crosshair and the robots left (Tab: on/off)\n"
          "  --mute           no sound\n"
+         "  --volume N       sound at N percent (0 to 100)\n"
+         "  --config FILE    read the settings from FILE\n"
          "  --record FILE    write the game played as a demo file\n"
          "  --replay FILE    play a demo back at the normal pace (Esc quits)\n"
          "  --timedemo FILE  play a demo back as fast as possible, print the\n"
          "                   frame rate and the final state, no boxes\n"
-         "  --help, --version  this text, the version\n";
+         "  --help, --version  this text, the version\n"
+         "\n"
+         "In play: arrows walk and turn, Space fires, Tab shows the HUD, P pauses,\n"
+         "F1 shows the keys, F12 takes a screenshot, Alt+Enter toggles full\n"
+         "screen, Esc quits. Keys, mouse turning, the start mode and the volume\n"
+         "are set in " + settings_file + "\n"
+         "(see the manual page); options given here take precedence.\n";
 }
 
 std::string VersionText() { return "vorbexia " VORBEXIA_VERSION "\n"; }

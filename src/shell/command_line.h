@@ -2,6 +2,7 @@
 // question, plays on the keyboard with sound, and records nothing.
 //
 //   vorbexia [--windowed | --fullscreen] [--seed N] [--hud] [--mute]
+//            [--volume N] [--config FILE]
 //            [--record FILE | --replay FILE | --timedemo FILE]
 //   vorbexia --help | --version
 #pragma once
@@ -23,6 +24,8 @@ struct CommandLine {
   std::string demo_path;
   bool hud = false;   // the HUD shown from the start
   bool mute = false;  // no sound
+  std::optional<int> volume;          // percent, over the settings file's
+  std::optional<std::string> config;  // another settings file
   bool help = false;
   bool version = false;
 };
@@ -33,8 +36,8 @@ struct CommandLine {
 bool ParseCommandLine(std::span<const std::string_view> args, CommandLine& line,
                       std::string& error);
 
-// The text of --help, with its last line end.
-std::string UsageText();
+// The text of --help, with its last line end; it names the settings file.
+std::string UsageText(const std::string& settings_file);
 
 // The text of --version, with its line end.
 std::string VersionText();

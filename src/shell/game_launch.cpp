@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "demo/replay.h"
 #include "shell/game_window.h"
@@ -82,22 +83,36 @@ int ReportTimedemo(const Launch& launch, const GameState& state, int signal,
 }  // namespace
 
 std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
-                                 uint32_t time_seed, Launch& launch,
-                                 std::ostream& out, std::ostream& err) {
+                                 uint32_t time_seed, const UserFolders& folders,
+                                 Launch& launch, std::ostream& out, std::ostream& err) {
   std::string error;
   if (!ParseCommandLine(args, launch.line, error)) {
     return Refuse(err, error + " (see vorbexia --help)");
   }
   if (launch.line.help || launch.line.version) {
-    out << (launch.line.help ? UsageText() : VersionText()) << std::flush;
+    out << (launch.line.help ? UsageText(folders.settings_file) : VersionText()) << std::flush;
     return 0;
   }
   const CommandLine& line = launch.line;
   GameSession& session = launch.session;
+  std::vector<std::string> warnings;
+  if (!LoadSettings(line.config.value_or(folders.settings_file), line.config.has_value(),
+                    session.settings, warnings, error)) {
+    return Refuse(err, error);
+  }
+  for (const std::string& warning : warnings) err << "vorbexia: " << warning << '\n';
+  err << std::flush;
+  const Settings& settings = session.settings;
   launch.path_shown = EscapeForMessage(line.demo_path);
   session.seed = line.seed.value_or(time_seed);
   session.fullscreen = line.fullscreen;
-  session.hud = line.hud;
+  if (!session.fullscreen && settings.start != StartMode::kAsk) {
+    session.fullscreen = settings.start == StartMode::kFullscreen;
+    session.desktop = settings.start == StartMode::kDesktop;
+  }
+  session.hud = line.hud || settings.hud;
+  session.pictures = folders.pictures;
+  session.notes = &err;
   if (PlaysDemo(launch)) {
     if (!ReadDemoFile(line.demo_path, launch.demo, error)) return Refuse(err, error);
     session.seed = launch.demo.seed;
@@ -114,6 +129,10 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
 
 bool RunsPaced(const Launch& launch) {
   return launch.line.demo != DemoUse::kTimedemo;
+}
+
+int SoundVolume(const Launch& launch) {
+  return launch.line.volume.value_or(launch.session.settings.volume);
 }
 
 bool PlaysSound(const Launch& launch) {

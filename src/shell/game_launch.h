@@ -12,6 +12,7 @@
 #include "demo/demo_recorder.h"
 #include "shell/command_line.h"
 #include "shell/game_main.h"
+#include "shell/user_folders.h"
 
 namespace vorbexia {
 
@@ -23,14 +24,18 @@ struct Launch {
   std::string path_shown;  // the demo's file name, fit for a message
 };
 
-// Reads the command line and the demo played back, and creates the
-// recording, before any box or window. Returns the exit code where the
-// program ends here: 0 after --help or --version (text on `out`), 2 after
-// one line on `err` for a bad argument, a bad demo or a recording that
-// cannot be created.
+// Reads the command line, the settings file and the demo played back, and
+// creates the recording, before any box or window. Returns the exit code
+// where the program ends here: 0 after --help or --version (text on `out`),
+// 2 after one line on `err` for a bad argument, a settings file named by
+// --config that cannot be read, a bad demo or a recording that cannot be
+// created. The settings file's warnings go to `err`, one line each.
 std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
-                                 uint32_t time_seed, Launch& launch,
-                                 std::ostream& out, std::ostream& err);
+                                 uint32_t time_seed, const UserFolders& folders,
+                                 Launch& launch, std::ostream& out, std::ostream& err);
+
+// The sound's volume in percent: --volume, else the settings file's.
+int SoundVolume(const Launch& launch);
 
 // A timedemo runs unpaced; everything else at the game's 60 frames per
 // second.

@@ -1,9 +1,16 @@
 #include "shell/game_main.h"
 
 #include <chrono>
+#include <ctime>
+#include <string>
+#include <vector>
 
 #include "demo/replay.h"
 #include "shell/game_window.h"
+#include "shell/help_text.h"
+#include "shell/key_bindings.h"
+#include "shell/mouse_turn.h"
+#include "shell/screenshot.h"
 #include "shell/sound_cues.h"
 #include "world/world.h"
 
@@ -26,6 +33,18 @@ struct Feedback {
   FootstepClock footsteps;
 };
 
+// The shell's side of a game in progress: the keys as bound, the mouse, and
+// the pause and the help, during which the world stands still.
+struct PlayState {
+  BoundKeys bound;
+  MouseTurn mouse;
+  bool paused = false;
+  bool help = false;        // the keys shown over the picture (also paused)
+  bool screenshot = false;  // wanted from the next frame shown
+  bool focused = true;      // the window has the keyboard focus
+  bool captured = false;    // the mouse is captured for turning
+};
+
 void Record(GameSession& session, const FrameKeys& keys) {
   if (session.recorder) session.recorder->RecordFrame(keys);
 }
@@ -37,29 +56,73 @@ void ToggleHud(GameState& state, GameSession& session) {
   state.keys[kKeyTab] = 0;
 }
 
-// The frame on the window: the scene and the HUD, then the swap.
+std::vector<std::string> OverlayLines(const GameSession& session, const PlayState& play) {
+  if (play.help) return HelpLines(session.settings);
+  if (play.paused) return {"PAUZA"};
+  return {};
+}
+
+// The picture just drawn, into the pictures folder; its name, or why not,
+// on the notes stream. A failure is also the player's box.
+void TakeScreenshot(GameWindow& window, const GameSession& session) {
+  RgbImage image;
+  std::string path, error = "the picture cannot be read back";
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  if (window.renderer.ReadFrame(image) &&
+      SaveScreenshot(session.pictures, image, local, path, error)) {
+    if (session.notes) *session.notes << "vorbexia: screenshot " << path << '\n' << std::flush;
+    return;
+  }
+  if (session.notes) *session.notes << "vorbexia: no screenshot: " << error << '\n' << std::flush;
+  ShowGameBox(window.platform, "Nie mozna zapisac zrzutu ekranu.\n" + error, "ERROR",
+              BoxIcon::kWarning);
+}
+
+// The frame on the window: the scene, the HUD and what is shown over them,
+// then the swap; a screenshot wanted is taken just before the swap.
 class WindowView final : public FrameView {
  public:
-  WindowView(GameWindow& window, bool hud) : window_(window), hud_(hud) {}
+  WindowView(GameWindow& window, GameSession& session, PlayState& play)
+      : window_(window), session_(session), play_(play) {}
   void Draw(const GameState& state) override {
     window_.renderer.DrawScene(state);
-    if (hud_) window_.renderer.DrawHud(state);
+    if (session_.hud) window_.renderer.DrawHud(state);
+    const std::vector<std::string> lines = OverlayLines(session_, play_);
+    if (!lines.empty()) window_.renderer.DrawOverlay(lines);
+    drawn_ = true;
   }
-  void Show() override { window_.platform.SwapBuffers(); }
+  void Show() override {
+    if (play_.screenshot && drawn_) {
+      play_.screenshot = false;
+      TakeScreenshot(window_, session_);
+    }
+    window_.platform.SwapBuffers();
+  }
 
  private:
   GameWindow& window_;
-  bool hud_;
+  GameSession& session_;
+  PlayState& play_;
+  bool drawn_ = false;
 };
 
-// One frame of the game on the window, with the keyboard's keys or, in a
-// replay, the demo's (Esc still quits); then what it recorded and sounded.
+// One frame of the game on the window, with the keyboard's keys (and the
+// mouse's turn) or, in a replay, the demo's (Esc still quits); then what it
+// recorded and sounded.
 FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
-                   GameSession& session, Feedback& feedback) {
-  const FrameKeys keys = session.replay ? (*session.replay)[session.frames]
-                                        : KeysToApply(state, window.active);
+                   GameSession& session, PlayState& play, Feedback& feedback) {
+  FrameKeys keys = session.replay ? (*session.replay)[session.frames]
+                                  : KeysToApply(state, window.active);
+  const FrameKeys held = keys;
+  if (!session.replay && play.captured) TakeTurnStep(play.mouse, keys);
   ++session.frames;
-  WindowView view(window, session.hud);
+  WindowView view(window, session, play);
   const FrameEnd end = RunFrame(state, random, keys, view);
   if (end == FrameEnd::kEscape) {
     // A recording keeps the Esc frame's world step, so that a replay ends
@@ -67,6 +130,9 @@ FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
     if (!keys.inactive) Record(session, FrameKeys{});
     return end;
   }
+  // The mouse's turn was this frame's only: the turn keys are as held.
+  if (keys.right != held.right) state.keys[kKeyRight] = 0;
+  if (keys.left != held.left) state.keys[kKeyLeft] = 0;
   Record(session, keys);
   ToggleHud(state, session);
   PlayFrameSounds(state.events, end == FrameEnd::kVictory, feedback.footsteps,
@@ -74,8 +140,88 @@ FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
   return end;
 }
 
+// While paused the world stands still and runs no frame (a demo records
+// none); the picture stays, with the pause or the help over it.
+void ShowPausedFrame(GameWindow& window, const GameState& state, GameSession& session,
+                     PlayState& play) {
+  WindowView view(window, session, play);
+  if (window.active) view.Draw(state);
+  view.Show();
+}
+
 bool DemoOver(const GameSession& session) {
   return session.replay && session.frames >= session.replay->size();
+}
+
+// The mouse turns the view while the game has the focus and runs.
+void UpdateCapture(GameWindow& window, const GameSession& session, PlayState& play) {
+  const bool wanted = session.settings.mouse && !session.replay && play.focused &&
+                      window.active && !play.paused;
+  if (wanted == play.captured) return;
+  window.platform.CaptureMouse(wanted);
+  play.captured = wanted;
+  play.mouse.owed = 0.0;
+}
+
+void SetPaused(GameWindow& window, const GameSession& session, PlayState& play,
+               bool paused, bool help) {
+  play.paused = paused;
+  play.help = help;
+  UpdateCapture(window, session, play);
+}
+
+// The shell's own keys: pause, help, screenshot. While paused, any bound
+// key resumes (and does nothing else) but the screenshot key.
+bool TakeShellKey(GameWindow& window, const GameSession& session, PlayState& play,
+                  const BoundEvent& bound, bool down) {
+  if (bound.action == Action::kScreenshot) {
+    play.screenshot = !session.pictures.empty();
+    return true;
+  }
+  if (play.paused) {
+    if (down && (bound.action || bound.table_event)) {
+      SetPaused(window, session, play, false, false);
+      return true;
+    }
+    return false;
+  }
+  if (bound.action == Action::kPause) SetPaused(window, session, play, true, false);
+  if (bound.action == Action::kHelp) SetPaused(window, session, play, true, true);
+  return bound.action.has_value();
+}
+
+void TakeKey(GameWindow& window, GameState& state, GameSession& session,
+             PlayState& play, const Event& event) {
+  const bool down = event.code == EventCode::kKeyDown;
+  // Of the keys pressed with Alt held, the game takes Alt+Enter only.
+  if (down && event.alt) {
+    if (event.key == kKeyReturn) ToggleDesktopFullscreen(window);
+    return;
+  }
+  const BoundEvent bound = BindKeyEvent(session.settings.bindings, play.bound, event);
+  if (TakeShellKey(window, session, play, bound, down)) return;
+  if (bound.table_event) GameWindowProc(window, state, *bound.table_event);
+}
+
+void TakeEvent(GameWindow& window, GameState& state, GameSession& session,
+               PlayState& play, const Event& event) {
+  switch (event.code) {
+    case EventCode::kKeyDown:
+    case EventCode::kKeyUp:
+      TakeKey(window, state, session, play, event);
+      return;
+    case EventCode::kMouseMove:
+      if (play.captured) AddMouseMotion(play.mouse, event.dx);
+      return;
+    case EventCode::kActivate:
+      GameWindowProc(window, state, event);
+      play.focused = event.focus;
+      UpdateCapture(window, session, play);
+      return;
+    default:
+      GameWindowProc(window, state, event);
+      return;
+  }
 }
 
 // Drains the event queue and runs a frame whenever it is empty; never waits.
@@ -83,16 +229,24 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
                  GameSession& session) {
   SilentSound silent;
   Feedback feedback{session.sound ? *session.sound : silent, FootstepClock{}};
+  PlayState play;
+  play.mouse.sensitivity = session.settings.mouse_sensitivity;
+  UpdateCapture(window, session, play);
   Event event;
   for (;;) {
     if (window.platform.PeekEvent(event)) {
-      if (event.code == EventCode::kQuit) return;
-      GameWindowProc(window, state, event);
+      if (event.code == EventCode::kQuit) break;
+      TakeEvent(window, state, session, play, event);
       continue;
     }
-    if (DemoOver(session)) return;
-    if (PlayFrame(window, state, random, session, feedback) != FrameEnd::kGoOn) return;
+    if (play.paused) {
+      ShowPausedFrame(window, state, session, play);
+      continue;
+    }
+    if (DemoOver(session)) break;
+    if (PlayFrame(window, state, random, session, play, feedback) != FrameEnd::kGoOn) break;
   }
+  if (play.captured) window.platform.CaptureMouse(false);
 }
 
 void TimeMainLoop(GameWindow& window, GameState& state, Random& random,
@@ -142,6 +296,7 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
     ShowGameBox(platform, "Blad w procedurze InitGL.", "ERROR", BoxIcon::kWarning);
     return 0;
   }
+  if (session.desktop && !window.fullscreen) ToggleDesktopFullscreen(window);
   TimeMainLoop(window, state, random, session);
   if (AllRobotsDestroyed(state)) LetVictorySoundFinish(session, platform);
 

@@ -3,10 +3,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
+#include <string>
 
 #include "demo/demo_recorder.h"
 #include "render/renderer.h"
 #include "shell/platform.h"
+#include "shell/settings.h"
 #include "shell/sound_output.h"
 #include "world/frame.h"
 #include "world/game_state.h"
@@ -29,6 +32,13 @@ struct GameSession {
   SoundOutput* sound = nullptr;
   // The HUD (crosshair, robots left) over each frame; Tab shows or hides it.
   bool hud = false;
+  // Desktop full screen from the start (Alt+Enter toggles it in play).
+  bool desktop = false;
+  // The key bindings and the mouse; `start`, `hud` and `volume` have been
+  // taken into the fields above and the sound output.
+  Settings settings;
+  std::string pictures;      // the screenshots' folder; empty: none taken
+  std::ostream* notes = nullptr;  // where a screenshot's name is written
 
   bool loop_ran = false;      // the window came up and the main loop ran
   uint64_t frames = 0;        // frames run by the main loop

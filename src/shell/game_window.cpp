@@ -1,7 +1,14 @@
 #include "shell/game_window.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vorbexia {
 namespace {
+
+// The picture's own size, kept in desktop full screen; pixels.
+constexpr int kPictureWidth = 800;
+constexpr int kPictureHeight = 600;
 
 constexpr const char* kErrorCaption = "ERROR";
 constexpr const char* kShutdownCaption = "SHUTDOWN ERROR";
@@ -173,6 +180,7 @@ void GameWindowProc(GameWindow& window, GameState& state, const Event& event) {
       ResizeViewport(window, event.width, event.height);
       return;
     case EventCode::kQuit:
+    case EventCode::kMouseMove:
       return;
   }
 }
@@ -182,9 +190,24 @@ void ResizeViewport(GameWindow& window, int width, int height) {
   // teardown has detached it; with no context there is nothing to set.
   if (!window.platform.HasCurrentContext()) return;
   if (height == 0) height = 1;
+  if (window.desktop) {
+    const double scale = std::min(static_cast<double>(width) / kPictureWidth,
+                                  static_cast<double>(height) / kPictureHeight);
+    const int shown_width = static_cast<int>(std::lround(kPictureWidth * scale));
+    const int shown_height = std::max(1, static_cast<int>(std::lround(kPictureHeight * scale)));
+    const float aspect = static_cast<float>(kPictureWidth) / static_cast<float>(kPictureHeight);
+    window.renderer.SetViewport(shown_width, shown_height, aspect, (width - shown_width) / 2,
+                                (height - shown_height) / 2);
+    return;
+  }
   // The two pixel counts divided in single precision, handed on as a double.
   const float aspect = static_cast<float>(width) / static_cast<float>(height);
   window.renderer.SetViewport(width, height, aspect);
+}
+
+void ToggleDesktopFullscreen(GameWindow& window) {
+  if (window.fullscreen) return;
+  if (window.platform.SetDesktopFullscreen(!window.desktop)) window.desktop = !window.desktop;
 }
 
 }  // namespace vorbexia

@@ -16,6 +16,8 @@ struct GameWindow {
   Renderer& renderer;
   // Set by the shell: the display mode was switched for the window.
   bool fullscreen = false;
+  // Desktop full screen (Alt+Enter): the picture keeps its aspect.
+  bool desktop = false;
   // Cleared while the window is minimised: the world then stands still.
   bool active = true;
   bool has_display = false;
@@ -35,8 +37,16 @@ void DestroyGameWindow(GameWindow& window);
 // The window's events: keys, the active flag, the viewport, close requests.
 void GameWindowProc(GameWindow& window, GameState& state, const Event& event);
 
-// Viewport and projection for a client area of width x height pixels.
+// Viewport and projection for a client area of width x height pixels. In
+// desktop full screen the 800 x 600 picture is scaled to the largest that
+// fits, centred, with black bars beside or above and below it.
 void ResizeViewport(GameWindow& window, int width, int height);
+
+constexpr uint32_t kKeyReturn = 13;
+
+// Alt+Enter: desktop full screen on or off. The display-mode switch of the
+// mode question stays as it is.
+void ToggleDesktopFullscreen(GameWindow& window);
 
 // A box of the game's own, with no owner window.
 BoxAnswer ShowGameBox(Platform& platform, const std::string& text,

@@ -10,13 +10,15 @@
 namespace vorbexia {
 
 struct HeldKeys {
-  std::array<bool, 256> down{};  // by virtual-key code
+  std::array<bool, 256> down{};  // the keyboard's, by virtual-key code
+  std::array<bool, 256> pad{};   // the pads', by the game's key code
 };
 
 // Follows a key-down or key-up event; other events change nothing.
 void NoteKeyEvent(HeldKeys& held, const Event& event);
 
-// Key-up events for every held key, lowest code first; afterwards none is held.
+// Key-up events for every held key, the keyboard's and then the pads'
+// (marked as theirs), lowest code first; afterwards none is held.
 std::vector<Event> ReleaseHeldKeys(HeldKeys& held);
 
 }  // namespace vorbexia

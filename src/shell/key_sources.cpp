@@ -29,14 +29,14 @@ std::vector<Event> HoldOnly(KeySources& sources, int source,
   };
   for (uint32_t code = 0; code < sources.holders.size(); ++code) {
     const bool held = (sources.holders[code] & Bit(source)) != 0;
-    const Event release{EventCode::kKeyUp, code, 0};
+    const Event release{.code = EventCode::kKeyUp, .key = code, .pad = source != kKeyboardSource};
     if (held && !wanted(code) && PassSourceKey(sources, source, release)) {
       events.push_back(release);
     }
   }
   for (uint32_t code = 0; code < sources.holders.size(); ++code) {
     const bool held = (sources.holders[code] & Bit(source)) != 0;
-    const Event press{EventCode::kKeyDown, code, 0};
+    const Event press{.code = EventCode::kKeyDown, .key = code, .pad = source != kKeyboardSource};
     if (!held && wanted(code) && PassSourceKey(sources, source, press)) {
       events.push_back(press);
     }

@@ -53,7 +53,7 @@ struct WindowRequest {
 };
 
 enum class EventCode : uint32_t {
-  kActivate,  // the window was activated or deactivated; `minimised`
+  kActivate,  // the window was activated or deactivated; `minimised`, `focus`
   kClose,     // the window is asked to close
   kKeyDown,   // `key`: the virtual-key code
   kKeyUp,     // `key`
@@ -68,6 +68,7 @@ struct Event {
   int width = 0;
   int height = 0;
   bool minimised = false;
+  bool focus = false;  // kActivate: the window has the keyboard focus
   // A key pressed with Alt held (a system key: the game takes only
   // Alt+Enter of those).
   bool alt = false;

@@ -34,7 +34,11 @@ void Mixer::Mix(float* out, size_t count) {
     voice.at += n;
     if (voice.at == voice.samples->size()) voice = Voice{};
   }
-  for (size_t i = 0; i < count; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+  for (size_t i = 0; i < count; ++i) out[i] = std::clamp(out[i] * gain_, -1.0f, 1.0f);
+}
+
+void Mixer::SetVolume(int percent) {
+  gain_ = static_cast<float>(std::clamp(percent, 0, 100)) / 100.0f;
 }
 
 bool Mixer::Busy() const {

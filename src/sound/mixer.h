@@ -26,12 +26,17 @@ class Mixer {
   // True while any voice plays.
   bool Busy() const;
 
+  // The sum is scaled by `percent` / 100 before clipping; set before the
+  // device plays. 100, the default, leaves every sample as it was.
+  void SetVolume(int percent);
+
  private:
   struct Voice {
     const Samples* samples = nullptr;  // nullptr: free
     size_t at = 0;
   };
   std::array<Voice, kVoices> voices_{};
+  float gain_ = 1.0f;
 };
 
 }  // namespace vorbexia

@@ -58,7 +58,7 @@ TEST_F(Recording, ReplacesTheOldDemoOnlyWhenTheGameHasEnded) {
 TEST_F(Recording, AGameThatNeverStartsLeavesTheOldDemoAsItWas) {
   Launch launch;
   const std::vector<std::string_view> args = {"--windowed", "--record", demo};
-  ASSERT_FALSE(PrepareLaunch(args, 7, launch, std::cout, std::cerr));
+  ASSERT_FALSE(PrepareLaunch(args, 7, UserFolders{}, launch, std::cout, std::cerr));
   ScriptedPlatform platform;
   ScriptedRenderer renderer{platform};
   platform.failing = {"CreateWindow windowed"};

@@ -42,6 +42,13 @@ class ScriptedPlatform : public Platform {
   bool HasCurrentContext() override { return context_current; }
   bool EnterFullscreen(int width, int height, int bits) override;
   void LeaveFullscreen() override { log.push_back("LeaveFullscreen"); }
+  bool SetDesktopFullscreen(bool on) override {
+    log.push_back(on ? "DesktopFullscreen on" : "DesktopFullscreen off");
+    return true;
+  }
+  void CaptureMouse(bool on) override {
+    log.push_back(on ? "CaptureMouse on" : "CaptureMouse off");
+  }
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
   void SwapBuffers() override;
@@ -76,6 +83,9 @@ class ScriptedRenderer : public Renderer {
   bool BuildModels() override;
   void DrawScene(const GameState& state) override;
   void DrawHud(const GameState&) override { platform_.log.push_back("DrawHud"); }
+  void DrawOverlay(const std::vector<std::string>& lines) override {
+    platform_.log.push_back("Overlay " + (lines.empty() ? std::string() : lines[0]));
+  }
   void SetViewport(int width, int height, double aspect, int x = 0,
                    int y = 0) override;
 

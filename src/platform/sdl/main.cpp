@@ -10,6 +10,7 @@
 #include "platform/sdl/quit_signal.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/sdl_sound.h"
+#include "platform/sdl/user_folders.h"
 #include "render/gl_renderer.h"
 #include "shell/game_launch.h"
 #include "shell/game_window.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   Launch launch;
   if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
-                                      launch, std::cout, std::cerr)) {
+                                      FindUserFolders(), launch, std::cout, std::cerr)) {
     return *code;
   }
   InstallQuitSignalHandlers();
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
   });
   // After the platform, so that it closes before SDL ends.
   std::unique_ptr<SoundOutput> sound;
-  if (PlaysSound(launch)) sound = OpenSdlSound();
+  if (PlaysSound(launch)) sound = OpenSdlSound(SoundVolume(launch));
   launch.session.sound = sound.get();
   GameState state;
   return RunLaunch(launch, state, platform, renderer, std::cout, std::cerr);

@@ -118,10 +118,6 @@ bool SdlGamepads::TakeEvent(const SDL_Event& sdl_event,
   }
 }
 
-bool SdlGamepads::PassKeyboardKey(const Event& event) {
-  return PassSourceKey(sources_, kKeyboardSource, event);
-}
-
 void SdlGamepads::ForgetHeldKeys() {
   for (Pad& pad : pads_) pad.state = PadState{};
   ForgetHolders(sources_);

@@ -28,8 +28,6 @@ class SdlGamepads {
   // `events`; false for any other event.
   bool TakeEvent(const SDL_Event& sdl_event, std::deque<Event>& events);
 
-  // Follows a key event from the keyboard; true when it goes on to the window.
-  bool PassKeyboardKey(const Event& event);
 
   // The window has let every key go (it lost the focus): what the pads hold
   // now counts as let go, and acts again only once pressed anew.

@@ -262,6 +262,19 @@ void SdlPlatform::LeaveFullscreen() {
   SDL_ShowCursor(SDL_ENABLE);
 }
 
+// SDL's desktop full screen: a borderless window over the whole display at
+// its own mode. Off, the window comes back at the size it had.
+bool SdlPlatform::SetDesktopFullscreen(bool on) {
+  if (!window_) return false;
+  return SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+}
+
+// SDL's relative mouse mode hides the pointer, holds it in the window and
+// reports motion only; SDL itself lets it go while the window is unfocused.
+void SdlPlatform::CaptureMouse(bool on) {
+  SDL_SetRelativeMouseMode(on ? SDL_TRUE : SDL_FALSE);
+}
+
 // SDL switches the display mode when a full-screen window is shown, so the
 // switch is made with the game's window itself, which MakeGameWindow then
 // takes over. Refused when the display offers no such mode, or when the
@@ -365,9 +378,10 @@ bool SdlPlatform::HasCurrentContext() {
 }
 
 Event SdlPlatform::ActivateEvent() const {
-  const bool minimised =
-      window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
-  return Event{.code = EventCode::kActivate, .minimised = minimised};
+  const Uint32 flags = window_ ? SDL_GetWindowFlags(window_) : 0;
+  return Event{.code = EventCode::kActivate,
+               .minimised = (flags & SDL_WINDOW_MINIMIZED) != 0,
+               .focus = (flags & SDL_WINDOW_INPUT_FOCUS) != 0};
 }
 
 // The drawable size in pixels, so that HiDPI displays get a whole viewport.
@@ -386,18 +400,18 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
     case SDL_KEYUP: {
       const int vk = VirtualKeyFromSdl(sdl_event.key.keysym.sym);
       if (vk < 0) return false;
-      // A key pressed with Alt held is a system key, which the game leaves
-      // alone; its release still passes, so that nothing stays held.
-      if (sdl_event.type == SDL_KEYDOWN &&
-          (sdl_event.key.keysym.mod & KMOD_ALT) != 0) {
-        return false;
-      }
-      event = Event{.code = sdl_event.type == SDL_KEYDOWN ? EventCode::kKeyDown
-                                                          : EventCode::kKeyUp,
-                    .key = static_cast<uint32_t>(vk)};
-      // A key a pad still holds is not let go with the keyboard's release.
-      return gamepads_.PassKeyboardKey(event);
+      const bool down = sdl_event.type == SDL_KEYDOWN;
+      event = Event{.code = down ? EventCode::kKeyDown : EventCode::kKeyUp,
+                    .key = static_cast<uint32_t>(vk),
+                    .alt = down && (sdl_event.key.keysym.mod & KMOD_ALT) != 0};
+      return true;
     }
+    case SDL_MOUSEMOTION:
+      if (!SDL_GetRelativeMouseMode()) return false;
+      event = Event{.code = EventCode::kMouseMove,
+                    .dx = sdl_event.motion.xrel,
+                    .dy = sdl_event.motion.yrel};
+      return true;
     case SDL_WINDOWEVENT:
       return TranslateWindowEvent(sdl_event.window, event);
     default:

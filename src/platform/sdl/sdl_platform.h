@@ -33,6 +33,8 @@ class SdlPlatform final : public Platform {
 
   bool EnterFullscreen(int width, int height, int bits) override;
   void LeaveFullscreen() override;
+  bool SetDesktopFullscreen(bool on) override;
+  void CaptureMouse(bool on) override;
 
   bool PeekEvent(Event& event) override;
   void PostQuit() override;

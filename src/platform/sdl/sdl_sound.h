@@ -10,7 +10,7 @@ namespace vorbexia {
 
 // Synthesises the sounds and opens the default audio device. Without one
 // (no driver, no device, SDL_AUDIODRIVER=dummy) returns nullptr: the game
-// then plays silently and shows no box for it.
-std::unique_ptr<SoundOutput> OpenSdlSound();
+// then plays silently and shows no box for it. `volume`: percent.
+std::unique_ptr<SoundOutput> OpenSdlSound(int volume = 100);
 
 }  // namespace vorbexia

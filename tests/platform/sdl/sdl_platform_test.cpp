@@ -63,12 +63,16 @@ TEST_F(SdlPlatformTest, KeysArriveAsVirtualKeyCodes) {
   EXPECT_FALSE(context.platform().PeekEvent(event));
 }
 
-TEST_F(SdlPlatformTest, KeysPressedWithAltDoNotActButTheirReleasesPass) {
-  PushKey(SDL_KEYDOWN, SDLK_UP, KMOD_LALT);
-  PushKey(SDL_KEYUP, SDLK_UP, KMOD_LALT);
+TEST_F(SdlPlatformTest, KeysPressedWithAltAreMarkedAndTheirReleasesPass) {
+  PushKey(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT);
+  PushKey(SDL_KEYUP, SDLK_RETURN, KMOD_LALT);
+  const Event press = Next();
+  EXPECT_EQ(press.code, EventCode::kKeyDown);
+  EXPECT_EQ(press.key, 13u);
+  EXPECT_TRUE(press.alt);
   const Event event = Next();
   EXPECT_EQ(event.code, EventCode::kKeyUp);
-  EXPECT_EQ(event.key, 38u);
+  EXPECT_EQ(event.key, 13u);
   Event none;
   EXPECT_FALSE(context.platform().PeekEvent(none));
 }

@@ -1,0 +1,37 @@
+#include "shell/help_text.h"
+
+namespace vorbexia {
+namespace {
+
+std::string KeysOf(const KeyBindings& bindings, Action action) {
+  std::string names;
+  for (uint32_t key : bindings.keys[static_cast<size_t>(action)]) {
+    names += (names.empty() ? "" : " ") + KeyName(key);
+  }
+  return names.empty() ? "-" : names;
+}
+
+}  // namespace
+
+std::vector<std::string> HelpLines(const Settings& settings) {
+  const KeyBindings& keys = settings.bindings;
+  std::vector<std::string> lines = {
+      "KLAWISZE",
+      "NAPRZOD: " + KeysOf(keys, Action::kWalk),
+      "WSTECZ: " + KeysOf(keys, Action::kBack),
+      "OBROT W LEWO: " + KeysOf(keys, Action::kTurnLeft),
+      "OBROT W PRAWO: " + KeysOf(keys, Action::kTurnRight),
+      "STRZAL: " + KeysOf(keys, Action::kFire),
+      "HUD: " + KeysOf(keys, Action::kToggleHud),
+      "PAUZA: " + KeysOf(keys, Action::kPause),
+      "ZRZUT EKRANU: " + KeysOf(keys, Action::kScreenshot),
+      "POMOC: " + KeysOf(keys, Action::kHelp),
+      "PELNY EKRAN: ALT+ENTER",
+      "WYJSCIE: " + KeysOf(keys, Action::kQuit),
+  };
+  if (settings.mouse) lines.push_back("MYSZ: OBROT");
+  lines.push_back("DOWOLNY KLAWISZ: POWROT DO GRY");
+  return lines;
+}
+
+}  // namespace vorbexia

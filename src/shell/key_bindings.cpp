@@ -1,0 +1,179 @@
+#include "shell/key_bindings.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "world/game_state.h"
+
+namespace vorbexia {
+namespace {
+
+constexpr std::array<std::string_view, kActionCount> kActionNames = {
+    "walk", "back", "turn_left", "turn_right", "fire",
+    "quit", "toggle_hud", "pause", "screenshot", "help"};
+
+// Virtual-key codes of the keys with names of their own.
+struct NamedKey {
+  std::string_view name;
+  uint32_t code;
+};
+constexpr NamedKey kNamedKeys[] = {
+    {"Backspace", 8}, {"Tab", 9},      {"Enter", 13},    {"Shift", 16},
+    {"Ctrl", 17},     {"Pause", 19},   {"Escape", 27},   {"Space", 32},
+    {"PageUp", 33},   {"PageDown", 34}, {"End", 35},     {"Home", 36},
+    {"Left", 37},     {"Up", 38},      {"Right", 39},    {"Down", 40},
+    {"Insert", 45},   {"Delete", 46},
+};
+constexpr uint32_t kF1 = 112;
+constexpr uint32_t kF12 = 123;
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+bool HeldByKeyboard(const KeyBindings& bindings, const BoundKeys& held, uint32_t table_key) {
+  for (int a = 0; a < kActionCount; ++a) {
+    if (TableKey(static_cast<Action>(a)) != table_key) continue;
+    for (uint32_t key : bindings.keys[a]) {
+      if (key < held.keyboard.size() && held.keyboard[key]) return true;
+    }
+  }
+  return false;
+}
+
+Event TableEvent(EventCode code, uint32_t key) {
+  return Event{.code = code, .key = key};
+}
+
+}  // namespace
+
+std::string_view ActionName(Action action) {
+  return kActionNames[static_cast<size_t>(action)];
+}
+
+std::optional<Action> ActionNamed(std::string_view name) {
+  for (int a = 0; a < kActionCount; ++a) {
+    if (kActionNames[a] == name) return static_cast<Action>(a);
+  }
+  return std::nullopt;
+}
+
+uint32_t TableKey(Action action) {
+  switch (action) {
+    case Action::kWalk: return kKeyUp;
+    case Action::kBack: return kKeyDown;
+    case Action::kTurnLeft: return kKeyLeft;
+    case Action::kTurnRight: return kKeyRight;
+    case Action::kFire: return kKeySpace;
+    case Action::kQuit: return kKeyEscape;
+    case Action::kToggleHud: return kKeyTab;
+    case Action::kPause:
+    case Action::kScreenshot:
+    case Action::kHelp: break;
+  }
+  return 0;
+}
+
+KeyBindings DefaultBindings() {
+  KeyBindings bindings;
+  for (int a = 0; a < kActionCount; ++a) {
+    const uint32_t table_key = TableKey(static_cast<Action>(a));
+    if (table_key != 0) bindings.keys[a] = {table_key};
+  }
+  bindings.keys[static_cast<size_t>(Action::kPause)] = {'P', 19};
+  bindings.keys[static_cast<size_t>(Action::kScreenshot)] = {kF12};
+  bindings.keys[static_cast<size_t>(Action::kHelp)] = {kF1};
+  return bindings;
+}
+
+void AddWasd(KeyBindings& bindings) {
+  const std::pair<Action, uint32_t> wasd[] = {
+      {Action::kWalk, 'W'}, {Action::kTurnLeft, 'A'},
+      {Action::kBack, 'S'}, {Action::kTurnRight, 'D'}};
+  for (const auto& [action, key] : wasd) {
+    std::vector<uint32_t> keys = bindings.keys[static_cast<size_t>(action)];
+    keys.push_back(key);
+    Bind(bindings, action, keys);
+  }
+}
+
+void Bind(KeyBindings& bindings, Action action, const std::vector<uint32_t>& keys) {
+  for (auto& others : bindings.keys) {
+    std::erase_if(others, [&](uint32_t key) {
+      return std::find(keys.begin(), keys.end(), key) != keys.end();
+    });
+  }
+  bindings.keys[static_cast<size_t>(action)] = keys;
+}
+
+std::optional<Action> ActionOfKey(const KeyBindings& bindings, uint32_t key) {
+  for (int a = 0; a < kActionCount; ++a) {
+    const auto& keys = bindings.keys[a];
+    if (std::find(keys.begin(), keys.end(), key) != keys.end()) return static_cast<Action>(a);
+  }
+  return std::nullopt;
+}
+
+std::optional<uint32_t> KeyNamed(std::string_view name) {
+  if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
+    return static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(name[0])));
+  }
+  for (const NamedKey& named : kNamedKeys) {
+    if (SameName(named.name, name)) return named.code;
+  }
+  if (name.size() >= 2 && (name[0] == 'F' || name[0] == 'f')) {
+    const std::string_view digits = name.substr(1);
+    if (digits.size() <= 2 && std::all_of(digits.begin(), digits.end(), [](char c) {
+          return std::isdigit(static_cast<unsigned char>(c));
+        })) {
+      const int n = std::stoi(std::string(digits));
+      if (n >= 1 && n <= 12 && digits[0] != '0') return kF1 + static_cast<uint32_t>(n - 1);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string KeyName(uint32_t key) {
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+    return std::string(1, static_cast<char>(key));
+  }
+  if (key >= kF1 && key <= kF12) return "F" + std::to_string(key - kF1 + 1);
+  for (const NamedKey& named : kNamedKeys) {
+    if (named.code == key) return std::string(named.name);
+  }
+  return "#" + std::to_string(key);
+}
+
+BoundEvent BindKeyEvent(const KeyBindings& bindings, BoundKeys& held, const Event& event) {
+  BoundEvent bound;
+  if (event.key >= held.keyboard.size()) return bound;
+  const bool down = event.code == EventCode::kKeyDown;
+  if (event.pad) {
+    held.pad[event.key] = down;
+    if (down || !HeldByKeyboard(bindings, held, event.key)) {
+      bound.table_event = TableEvent(event.code, event.key);
+    }
+    return bound;
+  }
+  const std::optional<Action> action = ActionOfKey(bindings, event.key);
+  const bool was_held = held.keyboard[event.key];
+  held.keyboard[event.key] = down;
+  if (!action) return bound;
+  const uint32_t table_key = TableKey(*action);
+  if (table_key == 0) {
+    if (down && !was_held) bound.action = action;
+    return bound;
+  }
+  // Every key-down goes on, repeats too; a key-up only when no other key
+  // bound to the same game key, nor a pad, still holds it.
+  if (down || (!held.pad[table_key] && !HeldByKeyboard(bindings, held, table_key))) {
+    bound.table_event = TableEvent(event.code, table_key);
+  }
+  return bound;
+}
+
+}  // namespace vorbexia

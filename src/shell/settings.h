@@ -1,0 +1,53 @@
+// The player's settings file: plain `key = value` lines, `#` starts a
+// comment. A line that cannot be used gets one warning naming its number,
+// and the default stands; the game plays on.
+//
+//   start = ask | window | fullscreen | desktop
+//   keys = arrows | wasd
+//   walk = Up W            (any action: one or more key names)
+//   mouse = off | on
+//   mouse_sensitivity = 0.15   (degrees of turn per pixel of motion)
+//   volume = 100           (0 to 100)
+//   hud = off | on
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/key_bindings.h"
+
+namespace vorbexia {
+
+enum class StartMode {
+  kAsk,         // the mode question
+  kWindow,      // the 800 x 600 window
+  kFullscreen,  // the 800 x 600 display mode
+  kDesktop,     // full screen at the display's own resolution
+};
+
+constexpr float kDefaultMouseSensitivity = 0.15f;  // degrees per pixel
+constexpr float kMinMouseSensitivity = 0.01f;
+constexpr float kMaxMouseSensitivity = 3.0f;
+
+struct Settings {
+  StartMode start = StartMode::kAsk;
+  KeyBindings bindings = DefaultBindings();
+  bool mouse = false;  // turning by mouse motion
+  float mouse_sensitivity = kDefaultMouseSensitivity;
+  int volume = 100;  // percent
+  bool hud = false;  // the HUD shown from the start
+};
+
+// Reads the settings from `text`; `file` names it in the warnings, one line
+// each ("FILE:LINE: ...").
+Settings ParseSettings(std::string_view text, const std::string& file,
+                       std::vector<std::string>& warnings);
+
+// Reads the settings file at `path`. A file that does not exist gives the
+// defaults quietly unless `must_exist`; one that cannot be read gives the
+// defaults and a warning, or false with `error` when it must exist.
+bool LoadSettings(const std::string& path, bool must_exist, Settings& settings,
+                  std::vector<std::string>& warnings, std::string& error);
+
+}  // namespace vorbexia

@@ -1,0 +1,191 @@
+// The player's comforts: the settings file, key bindings, mouse turning,
+// pause, help and desktop full screen, on the scripted platform.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "shell/game_main.h"
+#include "shell/key_bindings.h"
+#include "shell/settings.h"
+#include "support/scripted_platform.h"
+
+namespace vorbexia {
+namespace {
+
+TEST(SettingsFile, JunkLinesWarnWithTheirNumbersAndTheGamePlaysOnDefaults) {
+  std::vector<std::string> warnings;
+  const Settings settings = ParseSettings(
+      "# mine\n\nstart = window\nvolume = 40\nvolume = 140\nkeys = wasd\n"
+      "colour = red\njust words\nmouse = on  # comment\nmouse_sensitivity = 0,5\n"
+      "fire = Ctrl F13\nhelp = h\n",
+      "v.conf", warnings);
+  const std::vector<std::string> expected = {
+      "v.conf:5: bad value '140' for volume; using 100",
+      "v.conf:7: unknown setting 'colour'; ignored",
+      "v.conf:8: not a 'key = value' line: 'just words'; ignored",
+      "v.conf:10: bad value '0,5' for mouse_sensitivity; using 0.15",
+      "v.conf:11: bad value 'Ctrl F13' for fire; using Space",
+  };
+  EXPECT_EQ(warnings, expected);
+  EXPECT_EQ(settings.start, StartMode::kWindow);
+  EXPECT_EQ(settings.volume, 100);  // the bad line's default, not line 4's
+  EXPECT_TRUE(settings.mouse);
+  EXPECT_EQ(settings.mouse_sensitivity, kDefaultMouseSensitivity);
+  EXPECT_EQ(ActionOfKey(settings.bindings, 'W'), Action::kWalk);
+  EXPECT_EQ(ActionOfKey(settings.bindings, kKeyUp), Action::kWalk);
+  EXPECT_EQ(ActionOfKey(settings.bindings, kKeySpace), Action::kFire);
+  EXPECT_EQ(ActionOfKey(settings.bindings, 'H'), Action::kHelp);
+  EXPECT_EQ(ActionOfKey(settings.bindings, 112), std::nullopt);  // F1 let go
+}
+
+TEST(SettingsFile, AKeyServesOneActionAndNamesAreExact) {
+  std::vector<std::string> warnings;
+  const Settings settings = ParseSettings("keys = wasd\nfire = d F10\n", "v", warnings);
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(ActionOfKey(settings.bindings, 'D'), Action::kFire);
+  EXPECT_EQ(ActionOfKey(settings.bindings, 121), Action::kFire);
+  EXPECT_EQ(settings.bindings.keys[static_cast<size_t>(Action::kTurnRight)],
+            std::vector<uint32_t>{kKeyRight});
+  EXPECT_EQ(KeyNamed("f12"), 123u);
+  EXPECT_EQ(KeyNamed("F0"), std::nullopt);
+  EXPECT_EQ(KeyNamed("F01"), std::nullopt);
+  EXPECT_EQ(KeyNamed("escape"), 27u);
+}
+
+TEST(SettingsFile, ANamedFileMustBeReadableTheUsualOneMayBeMissing) {
+  Settings settings;
+  std::vector<std::string> warnings;
+  std::string error;
+  EXPECT_TRUE(LoadSettings("/nonexistent/v.conf", false, settings, warnings, error));
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_FALSE(LoadSettings("/nonexistent/v.conf", true, settings, warnings, error));
+  EXPECT_EQ(error, "cannot read the settings '/nonexistent/v.conf': No such file or directory");
+}
+
+Event Key(EventCode code, uint32_t key, bool pad = false) {
+  return Event{.code = code, .key = key, .pad = pad};
+}
+
+// The table events a run of key events comes to, as "+38 -38".
+std::string Table(const KeyBindings& bindings, BoundKeys& held, std::vector<Event> events) {
+  std::string out;
+  for (const Event& event : events) {
+    const BoundEvent bound = BindKeyEvent(bindings, held, event);
+    if (!bound.table_event) continue;
+    out += (out.empty() ? "" : " ") +
+           std::string(bound.table_event->code == EventCode::kKeyDown ? "+" : "-") +
+           std::to_string(bound.table_event->key);
+  }
+  return out;
+}
+
+TEST(KeyBindings, AGameKeyIsLetGoWithTheLastKeyOrPadHoldingIt) {
+  KeyBindings bindings = DefaultBindings();
+  AddWasd(bindings);
+  BoundKeys held;
+  EXPECT_EQ(Table(bindings, held,
+                  {Key(EventCode::kKeyDown, 'W'), Key(EventCode::kKeyDown, kKeyUp),
+                   Key(EventCode::kKeyUp, 'W'), Key(EventCode::kKeyDown, kKeyUp, true),
+                   Key(EventCode::kKeyUp, kKeyUp), Key(EventCode::kKeyUp, kKeyUp, true),
+                   Key(EventCode::kKeyDown, 'Q'), Key(EventCode::kKeyUp, 'Q')}),
+            "+38 +38 +38 -38");
+}
+
+class ComfortsTest : public ::testing::Test {
+ protected:
+  ScriptedPlatform platform;
+  ScriptedRenderer renderer{platform};
+  GameState state;
+  GameSession session;
+
+  ComfortsTest() { session.fullscreen = false; }
+
+  void Run() { GameMain(state, platform, renderer, session); }
+  void At(int swap, std::function<void()> act) {
+    auto previous = platform.on_swap;
+    platform.on_swap = [=](int now) {
+      if (previous) previous(now);
+      if (now == swap) act();
+    };
+  }
+  void Press(uint32_t key) {
+    platform.events.push_back(Key(EventCode::kKeyDown, key));
+    platform.events.push_back(Key(EventCode::kKeyUp, key));
+  }
+  int Count(const std::string& entry) const {
+    return static_cast<int>(std::count(platform.log.begin(), platform.log.end(), entry));
+  }
+};
+
+TEST_F(ComfortsTest, MouseMotionTurnsInWholeStepsAndCarriesTheRest) {
+  session.settings.mouse = true;
+  platform.events.push_back(Event{.code = EventCode::kActivate, .focus = true});
+  float heading_before = 0;
+  At(1, [&] {
+    heading_before = state.player.heading;
+    platform.events.push_back(Event{.code = EventCode::kMouseMove, .dx = 30});  // 4.5 degrees
+  });
+  At(4, [&] {
+    // One step right in the next frame, then none: the 1.5 degrees wait.
+    EXPECT_EQ(state.player.heading, heading_before - 3.0f);
+    EXPECT_EQ(state.keys[kKeyRight], 0);
+    platform.events.push_back(Event{.code = EventCode::kMouseMove, .dx = -30});
+  });
+  At(6, [&] {
+    EXPECT_EQ(state.player.heading, heading_before);  // 1.5 - 4.5: one step left
+    Press(kKeyEscape);
+  });
+  Run();
+  const auto first = std::find_if(platform.log.begin(), platform.log.end(), [](auto& entry) {
+    return entry.starts_with("CaptureMouse");
+  });
+  ASSERT_NE(first, platform.log.end());
+  EXPECT_EQ(*first, "CaptureMouse on");
+  EXPECT_EQ(Count("CaptureMouse off"), 1);
+}
+
+TEST_F(ComfortsTest, PauseHoldsTheWorldAndAnyBoundKeyResumesWithoutActing) {
+  std::vector<RobotState> robots;
+  At(2, [&] { Press('P'); });
+  At(3, [&] { robots.assign(state.robots.begin(), state.robots.end()); });
+  At(10, [&] {
+    for (size_t i = 0; i < robots.size(); ++i) {
+      EXPECT_EQ(state.robots[i].x, robots[i].x);
+      EXPECT_EQ(state.robots[i].z, robots[i].z);
+    }
+    Press(kKeySpace);  // resumes, fires nothing
+  });
+  At(12, [&] {
+    EXPECT_EQ(state.shot.active, 0);
+    Press(112);  // F1: the help, also paused
+  });
+  At(14, [&] { Press(kKeyEscape); });  // leaves the help
+  At(15, [&] { Press(kKeyEscape); });  // quits
+  Run();
+  EXPECT_EQ(Count("Overlay PAUZA"), 8);
+  EXPECT_EQ(Count("Overlay KLAWISZE"), 2);
+  EXPECT_EQ(session.frames, 6u);  // 15 swaps, 9 of them paused; plus the Esc frame
+}
+
+TEST_F(ComfortsTest, AltEnterTogglesDesktopFullScreenWithThePictureLetterboxed) {
+  platform.context_current = true;
+  At(1, [&] {
+    platform.events.push_back(Event{.code = EventCode::kKeyDown, .key = 13, .alt = true});
+    platform.PushSize(1280, 1024);
+  });
+  At(2, [&] {
+    platform.events.push_back(Event{.code = EventCode::kKeyDown, .key = 13, .alt = true});
+    platform.PushSize(800, 600);
+    Press(kKeyEscape);
+  });
+  Run();
+  const auto at = std::find(platform.log.begin(), platform.log.end(), "DesktopFullscreen on");
+  ASSERT_NE(at, platform.log.end());
+  EXPECT_EQ(*(at + 1), "SetViewport 1280x960 at 0,32");
+  EXPECT_EQ(Count("DesktopFullscreen off"), 1);
+  EXPECT_EQ(Count("SetViewport 800x600"), 2);
+}
+
+}  // namespace
+}  // namespace vorbexia
