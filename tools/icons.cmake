@@ -7,12 +7,12 @@ if(ZLIB_FOUND)
   target_link_libraries(make-icons PRIVATE vorbexia_image ZLIB::ZLIB)
 endif()
 
-# The committed icons are exactly what make-icons draws from the committed
-# pictures.
+# The committed icons (and the window icon's pixels) are exactly what
+# make-icons draws from the committed pictures.
 if(ZLIB_FOUND AND VORBEXIA_TESTS)
   add_test(NAME image.make_icons.committed_icons_are_its_output
            COMMAND bash -c "rm -rf icons && mkdir icons && \"$0\" \"$1\" icons && \
-for size in 48 128 256; do cmp icons/vorbexia-$size.png \"$2\"/vorbexia-$size.png || exit 1; done"
+diff -r icons \"$2\""
                    $<TARGET_FILE:make-icons> ${PROJECT_SOURCE_DIR}/textures
                    ${PROJECT_SOURCE_DIR}/dist/linux/icons
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})

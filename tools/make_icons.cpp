@@ -1,8 +1,10 @@
 // make-icons [TEXTURES [DIRECTORY]]: draws the game's icon from its own
 // pictures, decoded with the game's reader, and writes it as PNG files
-// vorbexia-48.png, vorbexia-128.png and vorbexia-256.png into DIRECTORY
-// (default "dist/linux/icons"), reading the pictures from TEXTURES (default
-// "textures").
+// vorbexia-SIZE.png (16, 24, 32, 48, 64, 128 and 256 pixels square) into
+// DIRECTORY (default "dist/linux/icons"), reading the pictures from TEXTURES
+// (default "textures"). The 64 px picture goes there once more as bare
+// pixels, window-icon-64.rgba (R, G, B, A bytes, top row first), which the
+// Linux game compiles in as its window's icon.
 //
 // The icon looks down a corridor of the maze: brick walls, the wooden floor
 // and the ceiling panels, the live robot's plating at its far end and a
@@ -163,13 +165,17 @@ int main(int argc, char** argv) {
   Pictures p{Read(textures, "brick.bmp"), Read(textures, "deska.bmp"),
              Read(textures, "panel.bmp"), Read(textures, "qq.bmp"), Read(textures, "plasma.bmp")};
   if (!p.brick || !p.floor || !p.ceiling || !p.shot || !p.robot) return 1;
-  for (int size : {48, 128, 256}) {
+  const auto fail = [](const std::string& path) {
+    std::fprintf(stderr, "make-icons: cannot write %s\n", path.c_str());
+    return 1;
+  };
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const std::vector<uint8_t> rgba = DrawIcon(p, size);
     std::vector<uint8_t> png;
     const std::string path = directory + "/vorbexia-" + std::to_string(size) + ".png";
-    if (!EncodePng(DrawIcon(p, size), size, png) || !WriteFileBytes(path, png)) {
-      std::fprintf(stderr, "make-icons: cannot write %s\n", path.c_str());
-      return 1;
-    }
+    if (!EncodePng(rgba, size, png) || !WriteFileBytes(path, png)) return fail(path);
+    const std::string raw = directory + "/window-icon-64.rgba";
+    if (size == 64 && !WriteFileBytes(raw, rgba)) return fail(raw);
   }
   return 0;
 }

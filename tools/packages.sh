@@ -1,8 +1,9 @@
 # The Debian packages the game needs, and a check that installs what is
 # missing. Sourced by ./play and ./test.
 
+# (libasound2-dev: the game keeps alsa-lib's own messages off the terminal.)
 BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
-                libglu1-mesa-dev libgl1-mesa-dri)
+                libglu1-mesa-dev libgl1-mesa-dri libasound2-dev)
 # Tests: GoogleTest, benchmarks, a virtual display with input and screenshots
 # (SDL's X11 message boxes need the fonts of xfonts-base), the fuzzer, and
 # zlib for the icon generator, whose test checks the committed icons.
@@ -41,6 +42,31 @@ ensure_packages() {
   fi
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  "${install[@]}"
+  apt_get update -qq
+  apt_get install -y --no-install-recommends "${missing[@]}"
+}
+
+# apt_get ARGS...: apt-get that waits up to ten minutes for another package
+# manager (unattended-upgrades, a second apt-get) to let go of its lock.
+# apt-get waits for dpkg's lock itself when told to (DPkg::Lock::Timeout), but
+# not for the lock of the package lists or of the downloads, so a refusal
+# naming a lock file is tried again every five seconds.
+APT_LOCK_SECONDS=600
+apt_get() {
+  local deadline=$((SECONDS + APT_LOCK_SECONDS)) errors code said=""
+  errors=$(mktemp) || return 1
+  while :; do
+    code=0
+    apt-get -o DPkg::Lock::Timeout="$APT_LOCK_SECONDS" "$@" 2>"$errors" || code=$?
+    # The lock's path is in the message whatever the language.
+    if [ "$code" -eq 0 ] || [ $SECONDS -ge $deadline ] ||
+       ! grep -qE '/lock(-frontend)?\b' "$errors"; then
+      cat "$errors" >&2
+      rm -f "$errors"
+      return "$code"
+    fi
+    [ -n "$said" ] || echo "Waiting for another package manager to finish..." >&2
+    said=1
+    sleep 5
+  done
 }

@@ -1,6 +1,7 @@
 # Installing on Linux where Debian puts games, and the Debian package.
 #   cmake --install BUILD              the game, its pictures, menu entry,
-#                                      icons, AppStream metadata, manual page
+#                                      icons, AppStream metadata, manual page,
+#                                      copyright file
 #   tools/make-package                 build/package/vorbexia_<version>_amd64.deb
 # The installed game finds its pictures under ${datadir}/games/vorbexia when
 # started from a folder without textures/ (src/image/texture_folder.cpp).
@@ -24,11 +25,13 @@ install(FILES ${CMAKE_BINARY_DIR}/vorbexia.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/io.github.vorbexia.Vorbexia.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 48 128 256)
+foreach(size 16 24 32 48 64 128 256)
   install(FILES ${dist}/icons/vorbexia-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME vorbexia.png)
 endforeach()
+# The licence, in Debian's machine-readable form.
+install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorbexia)
 # Manual pages go compressed, as Debian keeps them (gzip -9n: no name or time
 # in the file).
 set(manual ${CMAKE_BINARY_DIR}/vorbexia.6.gz)

@@ -7,7 +7,7 @@
 # drawn by tools/make_icons.cpp), packed into build/windows/vorbexia.ico at
 # build time; tools/build-windows gives the installer the same file.
 set(vorbexia_icon_pictures)
-foreach(size 48 128 256)
+foreach(size 16 24 32 48 64 128 256)
   list(APPEND vorbexia_icon_pictures ${PROJECT_SOURCE_DIR}/dist/linux/icons/vorbexia-${size}.png)
 endforeach()
 set(VORBEXIA_ICON ${CMAKE_BINARY_DIR}/vorbexia.ico)

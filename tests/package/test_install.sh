@@ -20,12 +20,13 @@ FILES=(/usr/games/vorbexia /usr/share/games/vorbexia/textures/brick.bmp
        /usr/share/games/vorbexia/textures/robot.bmp /usr/share/games/vorbexia/textures/plasma.bmp
        /usr/share/applications/vorbexia.desktop
        /usr/share/metainfo/io.github.vorbexia.Vorbexia.metainfo.xml
-       /usr/share/icons/hicolor/48x48/apps/vorbexia.png
-       /usr/share/icons/hicolor/128x128/apps/vorbexia.png
-       /usr/share/icons/hicolor/256x256/apps/vorbexia.png /usr/share/man/man6/vorbexia.6.gz)
+       /usr/share/man/man6/vorbexia.6.gz /usr/share/doc/vorbexia/copyright)
+for size in 16 24 32 48 64 128 256; do
+  FILES+=("/usr/share/icons/hicolor/${size}x$size/apps/vorbexia.png")
+done
 
 INSTALLED=""
-trap '[ -n "$INSTALLED" ] && apt-get remove -y -qq vorbexia >/dev/null 2>&1; cleanup' EXIT
+trap '[ -n "$INSTALLED" ] && apt_get remove -y -qq vorbexia >/dev/null 2>&1; cleanup' EXIT
 
 # Runtime libraries only: SDL2, OpenGL (libGL, or GLVND's libOpenGL and
 # libGLX), GLU; nothing of the build.
@@ -37,7 +38,7 @@ done
 grep -qE -- '-dev|cmake|g\+\+' <<<"$depends" && fail "the package depends on build tools"
 
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq "$DEB" >"$E2E_TMP/apt.log" 2>&1 || fail "apt-get install: $(tail -n 5 "$E2E_TMP/apt.log")"
+apt_get install -y -qq "$DEB" >"$E2E_TMP/apt.log" 2>&1 || fail "apt-get install: $(tail -n 5 "$E2E_TMP/apt.log")"
 INSTALLED=1
 for file in "${FILES[@]}"; do
   [ -f "$file" ] || fail "not installed: $file"
@@ -84,7 +85,7 @@ start_game "$command"
 play_and_quit menu-entry
 cd "$E2E_TMP" || fail "no test folder"
 
-apt-get remove -y -qq vorbexia >"$E2E_TMP/apt.log" 2>&1 || fail "apt-get remove: $(tail -n 5 "$E2E_TMP/apt.log")"
+apt_get remove -y -qq vorbexia >"$E2E_TMP/apt.log" 2>&1 || fail "apt-get remove: $(tail -n 5 "$E2E_TMP/apt.log")"
 INSTALLED=""
 for file in "${FILES[@]}"; do
   [ ! -e "$file" ] || fail "left behind after removal: $file"
