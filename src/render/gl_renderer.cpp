@@ -5,6 +5,7 @@
 
 #include "render/hud.h"
 #include "render/models.h"
+#include "render/overlay.h"
 #include "render/render_state.h"
 #include "render/scene.h"
 
@@ -22,6 +23,10 @@ void GlRenderer::DrawScene(const GameState& state) {
 
 void GlRenderer::DrawHud(const GameState& state) { vorbexia::DrawHud(state); }
 
+void GlRenderer::DrawOverlay(const std::vector<std::string>& lines) {
+  vorbexia::DrawOverlay(lines);
+}
+
 void GlRenderer::SetViewport(int width, int height, double aspect, int x, int y) {
   glViewport(x, y, width, height);
   glMatrixMode(GL_PROJECTION);
@@ -30,6 +35,34 @@ void GlRenderer::SetViewport(int width, int height, double aspect, int x, int y)
   gluPerspective(45.0, aspect, static_cast<double>(0.1f), 100.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
+}
+
+bool GlRenderer::ReadFrame(RgbImage& image) {
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  if (viewport[2] <= 0 || viewport[3] <= 0) return false;
+  // Earlier errors are cleared so that the check below speaks of the read
+  // alone (GL keeps at most one flag per kind of error).
+  for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
+  }
+  image.width = viewport[2];
+  image.height = viewport[3];
+  image.pixels.resize(size_t(viewport[2]) * size_t(viewport[3]) * 3);
+  // Rows packed without filler: three bytes a pixel, no row length or skip.
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+  glPushAttrib(GL_PIXEL_MODE_BIT);
+  glReadBuffer(GL_BACK);
+  glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_RGB,
+               GL_UNSIGNED_BYTE, image.pixels.data());
+  glPopAttrib();
+  glPopClientAttrib();
+  if (glGetError() == GL_NO_ERROR) return true;
+  image = RgbImage{};
+  return false;
 }
 
 }  // namespace vorbexia

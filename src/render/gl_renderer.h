@@ -23,8 +23,11 @@ class GlRenderer final : public Renderer {
   bool BuildModels() override;
   void DrawScene(const GameState& state) override;
   void DrawHud(const GameState& state) override;
+  void DrawOverlay(const std::vector<std::string>& lines) override;
   void SetViewport(int width, int height, double aspect, int x = 0,
                    int y = 0) override;
+  // The viewport of the back buffer, read with GL_RGB bytes.
+  bool ReadFrame(RgbImage& image) override;
 
   // The GL objects made so far, for drawing beside the renderer.
   const GlResources& resources() const { return resources_; }

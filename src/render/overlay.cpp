@@ -1,0 +1,524 @@
+#include "render/overlay.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+namespace vorbexia {
+namespace {
+
+struct Glyph {
+  char c;
+  std::array<uint8_t, kGlyphRows> rows;
+};
+
+// One row of cells a line, top row first; bit 4 (0b10000) is the leftmost.
+constexpr Glyph kFont[] = {
+    {'A', {0b01110,
+           0b10001,
+           0b10001,
+           0b11111,
+           0b10001,
+           0b10001,
+           0b10001}},
+    {'B', {0b11110,
+           0b10001,
+           0b10001,
+           0b11110,
+           0b10001,
+           0b10001,
+           0b11110}},
+    {'C', {0b01110,
+           0b10001,
+           0b10000,
+           0b10000,
+           0b10000,
+           0b10001,
+           0b01110}},
+    {'D', {0b11110,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b11110}},
+    {'E', {0b11111,
+           0b10000,
+           0b10000,
+           0b11110,
+           0b10000,
+           0b10000,
+           0b11111}},
+    {'F', {0b11111,
+           0b10000,
+           0b10000,
+           0b11110,
+           0b10000,
+           0b10000,
+           0b10000}},
+    {'G', {0b01110,
+           0b10001,
+           0b10000,
+           0b10111,
+           0b10001,
+           0b10001,
+           0b01111}},
+    {'H', {0b10001,
+           0b10001,
+           0b10001,
+           0b11111,
+           0b10001,
+           0b10001,
+           0b10001}},
+    {'I', {0b01110,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b01110}},
+    {'J', {0b00111,
+           0b00010,
+           0b00010,
+           0b00010,
+           0b00010,
+           0b10010,
+           0b01100}},
+    {'K', {0b10001,
+           0b10010,
+           0b10100,
+           0b11000,
+           0b10100,
+           0b10010,
+           0b10001}},
+    {'L', {0b10000,
+           0b10000,
+           0b10000,
+           0b10000,
+           0b10000,
+           0b10000,
+           0b11111}},
+    {'M', {0b10001,
+           0b11011,
+           0b10101,
+           0b10101,
+           0b10001,
+           0b10001,
+           0b10001}},
+    {'N', {0b10001,
+           0b10001,
+           0b11001,
+           0b10101,
+           0b10011,
+           0b10001,
+           0b10001}},
+    {'O', {0b01110,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b01110}},
+    {'P', {0b11110,
+           0b10001,
+           0b10001,
+           0b11110,
+           0b10000,
+           0b10000,
+           0b10000}},
+    {'Q', {0b01110,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10101,
+           0b10010,
+           0b01101}},
+    {'R', {0b11110,
+           0b10001,
+           0b10001,
+           0b11110,
+           0b10100,
+           0b10010,
+           0b10001}},
+    {'S', {0b01111,
+           0b10000,
+           0b10000,
+           0b01110,
+           0b00001,
+           0b00001,
+           0b11110}},
+    {'T', {0b11111,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100}},
+    {'U', {0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b01110}},
+    {'V', {0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b10001,
+           0b01010,
+           0b00100}},
+    {'W', {0b10001,
+           0b10001,
+           0b10001,
+           0b10101,
+           0b10101,
+           0b10101,
+           0b01010}},
+    {'X', {0b10001,
+           0b10001,
+           0b01010,
+           0b00100,
+           0b01010,
+           0b10001,
+           0b10001}},
+    {'Y', {0b10001,
+           0b10001,
+           0b01010,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100}},
+    {'Z', {0b11111,
+           0b00001,
+           0b00010,
+           0b00100,
+           0b01000,
+           0b10000,
+           0b11111}},
+    {'0', {0b01110,
+           0b10001,
+           0b10011,
+           0b10101,
+           0b11001,
+           0b10001,
+           0b01110}},
+    {'1', {0b00100,
+           0b01100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b01110}},
+    {'2', {0b01110,
+           0b10001,
+           0b00001,
+           0b00010,
+           0b00100,
+           0b01000,
+           0b11111}},
+    {'3', {0b11111,
+           0b00010,
+           0b00100,
+           0b00010,
+           0b00001,
+           0b10001,
+           0b01110}},
+    {'4', {0b00010,
+           0b00110,
+           0b01010,
+           0b10010,
+           0b11111,
+           0b00010,
+           0b00010}},
+    {'5', {0b11111,
+           0b10000,
+           0b11110,
+           0b00001,
+           0b00001,
+           0b10001,
+           0b01110}},
+    {'6', {0b00110,
+           0b01000,
+           0b10000,
+           0b11110,
+           0b10001,
+           0b10001,
+           0b01110}},
+    {'7', {0b11111,
+           0b00001,
+           0b00010,
+           0b00100,
+           0b01000,
+           0b01000,
+           0b01000}},
+    {'8', {0b01110,
+           0b10001,
+           0b10001,
+           0b01110,
+           0b10001,
+           0b10001,
+           0b01110}},
+    {'9', {0b01110,
+           0b10001,
+           0b10001,
+           0b01111,
+           0b00001,
+           0b00010,
+           0b01100}},
+    {'+', {0b00000,
+           0b00100,
+           0b00100,
+           0b11111,
+           0b00100,
+           0b00100,
+           0b00000}},
+    {'-', {0b00000,
+           0b00000,
+           0b00000,
+           0b11111,
+           0b00000,
+           0b00000,
+           0b00000}},
+    {'/', {0b00000,
+           0b00001,
+           0b00010,
+           0b00100,
+           0b01000,
+           0b10000,
+           0b00000}},
+    {'.', {0b00000,
+           0b00000,
+           0b00000,
+           0b00000,
+           0b00000,
+           0b01100,
+           0b01100}},
+    {',', {0b00000,
+           0b00000,
+           0b00000,
+           0b00000,
+           0b01100,
+           0b00100,
+           0b01000}},
+    {':', {0b00000,
+           0b01100,
+           0b01100,
+           0b00000,
+           0b01100,
+           0b01100,
+           0b00000}},
+    {'(', {0b00010,
+           0b00100,
+           0b01000,
+           0b01000,
+           0b01000,
+           0b00100,
+           0b00010}},
+    {')', {0b01000,
+           0b00100,
+           0b00010,
+           0b00010,
+           0b00010,
+           0b00100,
+           0b01000}},
+    {'=', {0b00000,
+           0b00000,
+           0b11111,
+           0b00000,
+           0b11111,
+           0b00000,
+           0b00000}},
+    {'?', {0b01110,
+           0b10001,
+           0b00001,
+           0b00010,
+           0b00100,
+           0b00000,
+           0b00100}},
+    {'!', {0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00100,
+           0b00000,
+           0b00100}},
+};
+
+constexpr int kAdvance = kGlyphColumns + 1;  // cells, one blank between
+constexpr int kLinePitch = kGlyphRows + 3;   // cells, three blank between
+constexpr int kPadding = 4;                  // cells around the text
+constexpr int kLargeCell = 8;   // pixels, one line, 600-pixel-high viewport
+constexpr int kSmallCell = 3;   // pixels, several lines, the same viewport
+constexpr int kBaseHeight = 600;  // pixels, the game's window
+
+// The plain upper-case letter of a Polish letter's code point, else 0.
+char PlainPolishLetter(char32_t code) {
+  switch (code) {
+    case 0x104: case 0x105: return 'A';
+    case 0x106: case 0x107: return 'C';
+    case 0x118: case 0x119: return 'E';
+    case 0x141: case 0x142: return 'L';
+    case 0x143: case 0x144: return 'N';
+    case 0xD3: case 0xF3: return 'O';
+    case 0x15A: case 0x15B: return 'S';
+    case 0x179: case 0x17A: case 0x17B: case 0x17C: return 'Z';
+    default: return 0;
+  }
+}
+
+// The length of the UTF-8 sequence that starts with `lead` and its first
+// bits; 0 for a byte that starts none.
+int SequenceLength(unsigned char lead, char32_t& code) {
+  if (lead < 0x80) return code = lead, 1;
+  if ((lead & 0xE0) == 0xC0) return code = lead & 0x1F, 2;
+  if ((lead & 0xF0) == 0xE0) return code = lead & 0x0F, 3;
+  if ((lead & 0xF8) == 0xF0) return code = lead & 0x07, 4;
+  return 0;
+}
+
+void Quad(int x0, int y0, int x1, int y1) {
+  glVertex2i(x0, y0);
+  glVertex2i(x1, y0);
+  glVertex2i(x1, y1);
+  glVertex2i(x0, y1);
+}
+
+// One glyph with its top left corner at (x, y); each run of lit cells in a
+// row is one quad.
+void DrawGlyph(char c, int x, int y, int cell) {
+  const std::array<uint8_t, kGlyphRows> rows = GlyphRows(c);
+  for (int r = 0; r < kGlyphRows; ++r) {
+    const int top = y - r * cell;
+    const auto lit = [&](int k) { return (rows[r] >> (kGlyphColumns - 1 - k)) & 1; };
+    int column = 0;
+    while (column < kGlyphColumns) {
+      if (!lit(column)) {
+        ++column;
+        continue;
+      }
+      const int first = column;
+      while (column < kGlyphColumns && lit(column)) ++column;
+      Quad(x + first * cell, top - cell, x + column * cell, top);
+    }
+  }
+}
+
+}  // namespace
+
+std::array<uint8_t, kGlyphRows> GlyphRows(char c) {
+  for (const Glyph& glyph : kFont) {
+    if (glyph.c == c) return glyph.rows;
+  }
+  return {};
+}
+
+std::string OverlayCells(const std::string& utf8_line) {
+  std::string cells;
+  for (size_t i = 0; i < utf8_line.size();) {
+    char32_t code = 0;
+    int length = SequenceLength(static_cast<unsigned char>(utf8_line[i]), code);
+    for (int k = 1; k < length; ++k) {
+      const size_t at = i + k;
+      if (at >= utf8_line.size() || (utf8_line[at] & 0xC0) != 0x80) {
+        length = 0;  // cut short: the lead byte alone is a blank
+        break;
+      }
+      code = (code << 6) | (utf8_line[at] & 0x3F);
+    }
+    char shown = ' ';
+    if (length == 1) {
+      const char c = code >= 'a' && code <= 'z' ? char(code - 'a' + 'A') : char(code);
+      if (c != ' ' && GlyphRows(c) != std::array<uint8_t, kGlyphRows>{}) shown = c;
+    } else if (length > 1 && PlainPolishLetter(code) != 0) {
+      shown = PlainPolishLetter(code);
+    }
+    cells += shown;
+    i += std::max(length, 1);
+  }
+  return cells;
+}
+
+OverlayLayout LayOutOverlay(int line_count, int columns, int width, int height) {
+  const int text_width = std::max(columns * kAdvance - 1, 0);  // cells
+  const int text_height = std::max(line_count * kLinePitch - 3, 0);
+  const int panel_width = text_width + 2 * kPadding;
+  const int panel_height = text_height + 2 * kPadding;
+  const int base = line_count == 1 ? kLargeCell : kSmallCell;
+  int cell = std::max(base * height / kBaseHeight, 1);
+  while (cell > 1 && (panel_width * cell > width || panel_height * cell > height)) --cell;
+
+  OverlayLayout layout;
+  layout.cell = cell;
+  layout.panel_left = (width - panel_width * cell) / 2;
+  layout.panel_bottom = (height - panel_height * cell) / 2;
+  layout.panel_right = layout.panel_left + panel_width * cell;
+  layout.panel_top = layout.panel_bottom + panel_height * cell;
+  layout.text_left = layout.panel_left + kPadding * cell;
+  layout.text_top = layout.panel_top - kPadding * cell;
+  layout.advance = kAdvance * cell;
+  layout.line_pitch = kLinePitch * cell;
+  return layout;
+}
+
+void DrawOverlay(const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  std::vector<std::string> cells;
+  size_t columns = 0;
+  for (const std::string& line : lines) {
+    cells.push_back(OverlayCells(line));
+    columns = std::max(columns, cells.back().size());
+  }
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  const OverlayLayout layout = LayOutOverlay(static_cast<int>(cells.size()),
+                                             static_cast<int>(columns),
+                                             viewport[2], viewport[3]);
+
+  glPushAttrib(GL_ALL_ATTRIB_BITS);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_FOG);
+  glDisable(GL_ALPHA_TEST);
+  glDisable(GL_STENCIL_TEST);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glShadeModel(GL_FLAT);
+
+  // The panel darkens the picture under it to a quarter.
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glColor4f(0.0f, 0.0f, 0.0f, 0.75f);
+  glBegin(GL_QUADS);
+  Quad(layout.panel_left, layout.panel_bottom, layout.panel_right, layout.panel_top);
+  glEnd();
+  glDisable(GL_BLEND);
+
+  // The text in the robot count's amber.
+  glColor3f(1.0f, 0.85f, 0.3f);
+  glBegin(GL_QUADS);
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const int top = layout.text_top - static_cast<int>(i) * layout.line_pitch;
+    for (size_t k = 0; k < cells[i].size(); ++k) {
+      DrawGlyph(cells[i][k], layout.text_left + static_cast<int>(k) * layout.advance,
+                top, layout.cell);
+    }
+  }
+  glEnd();
+
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopAttrib();
+}
+
+}  // namespace vorbexia
