@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+
+#include "platform/sdl/quiet_alsa.h"
 #include "sound/mixer.h"
 #include "sound/synthesis.h"
 
@@ -12,13 +15,14 @@ constexpr Uint16 kCallbackSamples = 512;  // about 12 ms at 44100 Hz
 
 class SdlSound final : public SoundOutput {
  public:
-  SdlSound() : bank_(SynthesizeSounds()) {}
+  explicit SdlSound(int volume) : bank_(SynthesizeSounds()) { mixer_.SetVolume(volume); }
   ~SdlSound() override {
     if (device_ != 0) SDL_CloseAudioDevice(device_);
     if (started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 
   bool Open() {
+    const QuietAlsa quiet;  // OpenSdlSound says it in one line
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     started_ = true;
     SDL_AudioSpec want{};
@@ -66,9 +70,13 @@ class SdlSound final : public SoundOutput {
 
 }  // namespace
 
-std::unique_ptr<SoundOutput> OpenSdlSound() {
-  auto sound = std::make_unique<SdlSound>();
-  if (!sound->Open()) return nullptr;
+std::unique_ptr<SoundOutput> OpenSdlSound(int volume) {
+  auto sound = std::make_unique<SdlSound>(volume);
+  if (!sound->Open()) {
+    std::fprintf(stderr, "vorbexia: no sound device (%s); playing without sound\n",
+                 SDL_GetError());
+    return nullptr;
+  }
   return sound;
 }
 
