@@ -9,7 +9,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
 # zlib for the icon generator, whose test checks the committed icons.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev
-               zlib1g-dev)
+               zlib1g-dev openbox)
 
 # The Debian package (tools/make-package): dpkg-shlibdeps and file for its
 # dependencies; its test checks the menu entry and the AppStream metadata.

@@ -170,23 +170,25 @@ void SetPaused(GameWindow& window, const GameSession& session, PlayState& play,
   UpdateCapture(window, session, play);
 }
 
-// The shell's own keys: pause, help, screenshot. While paused, any bound
-// key resumes (and does nothing else) but the screenshot key.
+// The shell's own keys: pause, help, screenshot. F1 shows the help, also
+// over the pause; while paused, any other bound key resumes and does
+// nothing else, but the screenshot key.
 bool TakeShellKey(GameWindow& window, const GameSession& session, PlayState& play,
                   const BoundEvent& bound, bool down) {
   if (bound.action == Action::kScreenshot) {
     play.screenshot = !session.pictures.empty();
     return true;
   }
+  if (bound.action == Action::kHelp && !play.help) {
+    SetPaused(window, session, play, true, true);
+    return true;
+  }
   if (play.paused) {
-    if (down && (bound.action || bound.table_event)) {
-      SetPaused(window, session, play, false, false);
-      return true;
-    }
-    return false;
+    if (!down || !(bound.action || bound.table_event)) return false;
+    SetPaused(window, session, play, false, false);
+    return true;
   }
   if (bound.action == Action::kPause) SetPaused(window, session, play, true, false);
-  if (bound.action == Action::kHelp) SetPaused(window, session, play, true, true);
   return bound.action.has_value();
 }
 

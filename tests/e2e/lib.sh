@@ -13,6 +13,9 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 E2E_TMP=$(mktemp -d)
+# The player's own settings and pictures stay out of the tests.
+export XDG_CONFIG_HOME="$E2E_TMP/config"
+export XDG_PICTURES_DIR="$E2E_TMP/pictures"
 XVFB_PID=""
 GAME_PID=""
 
@@ -168,7 +171,11 @@ press() {
   id=$(wait_window "Vorbexia" 20)
   x_try xdotool keydown --window "$id" "$1"
   sleep "${2:-0.2}"
-  xdotool keyup --window "$id" "$1" 2>>"$E2E_TMP/x_clients.log"  # the game may be gone
+  # The game may be gone. xdotool sends to the focused window through XTEST,
+  # which holds the key in the server until it is let go there: a key left
+  # down would reach the next window to get the focus.
+  xdotool keyup --window "$id" "$1" 2>>"$E2E_TMP/x_clients.log" ||
+    xdotool keyup "$1" 2>>"$E2E_TMP/x_clients.log"
 }
 
 # close_window NAME: the window manager's close request (WM_DELETE_WINDOW);

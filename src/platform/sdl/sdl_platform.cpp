@@ -9,6 +9,7 @@
 #include "platform/sdl/glx_pixel_format.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/quit_signal.h"
+#include "platform/sdl/window_icon.h"
 #include "shell/box_log.h"
 #include "shell/display_mode_choice.h"
 #include "shell/held_keys.h"
@@ -322,6 +323,7 @@ bool SdlPlatform::DestroyGameWindow() {
 
 void SdlPlatform::ShowWindow() {
   if (!window_) return;
+  SetWindowIcon(window_);
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
   SDL_SetWindowInputFocus(window_);

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The player's comforts from a settings file, under a window manager: no mode
+# question, a junk line warned about, W walks, the mouse turns, P pauses,
+# F12 writes a bitmap of the frame that the game's own reader decodes to the
+# picture on screen, F1 shows the keys, Alt+Enter enters and leaves desktop
+# full screen; the demo recorded meanwhile replays to the same final state.
+source "$(dirname "$0")/lib.sh"
+GAME=$1
+TOOLS=$(dirname "$GAME")/tools
+DEMO=$E2E_TMP/comforts.demo
+mkdir -p "$XDG_CONFIG_HOME/vorbexia"
+printf 'start = window\nkeys = wasd\nmouse = on\ncolour = red\n' \
+  >"$XDG_CONFIG_HOME/vorbexia/vorbexia.conf"
+
+start_xvfb 1024x768x24
+openbox >/dev/null 2>&1 &
+sleep 1
+# Seed 10 has a robot walking in view in its first seconds.
+start_game "$GAME" --seed 10 --record "$DEMO"
+id=$(wait_window "Vorbexia" 20)
+sleep 1
+[ -s "$VORBEXIA_BOX_LOG" ] && fail "boxes shown: $(cat "$VORBEXIA_BOX_LOG")"
+grep -qF "vorbexia.conf:4: unknown setting 'colour'; ignored" "$E2E_TMP/stderr" ||
+  fail "no warning for the junk line: $(cat "$E2E_TMP/stderr")"
+
+shot() { x_try import -window "$id" "$E2E_TMP/$1.png" || fail "no screenshot $1"; }
+differing() { compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1; }
+
+shot running1; sleep 1; shot running2
+[ "$(differing running1 running2)" -gt 0 ] || fail "nothing moves in view"
+press p 0.1; sleep 0.3
+shot paused1; sleep 1; shot paused2
+[ "$(differing paused1 paused2)" = 0 ] || fail "the picture changed while paused"
+
+press F12 0.1
+for _ in $(seq 50); do grep -q 'screenshot ' "$E2E_TMP/stderr" && break; sleep 0.1; done
+bmp=$(sed -n 's/^vorbexia: screenshot //p' "$E2E_TMP/stderr")
+[ -f "$bmp" ] || fail "no screenshot written: $(cat "$E2E_TMP/stderr")"
+"$TOOLS/dib2ppm" "$bmp" "$E2E_TMP/decoded.ppm" || fail "the reader refused $bmp"
+[ "$(compare -metric AE "$E2E_TMP/decoded.ppm" "$E2E_TMP/paused2.png" null: 2>&1)" = 0 ] ||
+  fail "the screenshot is not the picture on screen"
+
+press F1 0.1; sleep 0.3; shot help    # the help replaces the pause
+[ "$(differing paused2 help)" -gt 1000 ] || fail "F1 shows nothing"
+press p 0.1                           # any bound key goes back to the game
+
+shot before_walk; press w 0.6; shot after_walk
+[ "$(differing before_walk after_walk)" -gt 0 ] || fail "W did not walk"
+x_try xdotool mousemove --window "$id" 400 300
+for _ in $(seq 10); do x_try xdotool mousemove_relative -- 20 0; sleep 0.05; done
+sleep 0.5
+
+size() { xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+game_key key alt+Return; sleep 1
+[ "$(size)" = 1024x768 ] || fail "desktop full screen is $(size), not the screen's 1024x768"
+game_key key alt+Return; sleep 1
+[ "$(size)" = 800x600 ] || fail "the window came back at $(size), not 800x600"
+press Escape
+expect_exit_code 0 20
+
+grep -q '^U' "$DEMO" || fail "no frame walked in the demo"
+turns=$(grep -c '^R$' "$DEMO")
+# 200 pixels at 0.15 degrees a pixel: ten steps of 3 degrees.
+[ "$turns" = 10 ] || fail "the mouse turned $turns frames, expected 10"
+played=$("$GAME" --timedemo "$DEMO" 2>/dev/null | tail -1)
+simulated=$("$TOOLS/vorbexia-sim" --demo "$DEMO" | tail -1)
+[ "$played" = "$simulated" ] || fail "replay '$played' differs from simulation '$simulated'"
+echo "ok: settings, W, mouse ($turns turns), pause, F12, F1, Alt+Enter; $played"
