@@ -107,3 +107,16 @@ expect_lit_maze() {
     fail "mean brightness $brightness of the frame"
   [ "$colours" -ge 1000 ] || fail "only $colours colours in the frame"
 }
+
+# start_own_prefix_xvfb WxHxD: a fresh display and a Wine prefix of the
+# test's own in its temporary folder, made now, with the user's folders
+# (Pictures...) linked to a home of its own there: for a test that leaves
+# files of the player's. Prints the prefix's user folder.
+start_own_prefix_xvfb() {
+  export HOME=$E2E_TMP/home VORBEXIA_WINEPREFIX=$E2E_TMP/wineprefix
+  mkdir -p "$HOME"
+  start_xvfb "$1"
+  "$WINE_RUN" cmd /c exit >/dev/null 2>&1 || fail "no Wine prefix"
+  WINE_USER_DIR=$VORBEXIA_WINEPREFIX/drive_c/users/$(id -un)
+  [ -d "$WINE_USER_DIR/AppData/Roaming" ] || fail "no AppData in $WINE_USER_DIR"
+}

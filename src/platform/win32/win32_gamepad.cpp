@@ -12,7 +12,8 @@
 namespace vorbexia {
 namespace {
 
-// Slot 0 plays as source 1, and so on; source 0 is the keyboard.
+// Slot 0 plays as source 1, and so on (source 0 is the keyboard's, which the
+// shell merges with the pads' itself).
 int SourceOf(int slot) { return kKeyboardSource + 1 + slot; }
 
 PadReading ReadingOf(const XINPUT_GAMEPAD& pad) {
@@ -59,6 +60,8 @@ bool KeysForgotten(const KeySources& sources, int source, const PadState& pad) {
   return !PadHeldKeys(pad).empty() && HoldsNoKey(sources, source);
 }
 
+// HoldOnly marks each as the pads': already one of the game's keys, never
+// looked up in the key bindings.
 void QueueAll(WindowMessages& messages, const std::vector<Event>& events) {
   for (const Event& event : events) QueueEvent(messages, event);
 }
@@ -99,16 +102,16 @@ void Win32Gamepads::PollSlot(WindowMessages& messages, int index, uint64_t now_m
   }
   slot.connected = true;
   const int source = SourceOf(index);
-  if (KeysForgotten(messages.sources, source, slot.state)) slot.state = PadState{};
+  if (KeysForgotten(messages.pad_sources, source, slot.state)) slot.state = PadState{};
   const PadReading now = ReadingOf(state.Gamepad);
   Follow(slot.state, slot.last, now);
   slot.last = now;
-  QueueAll(messages, HoldOnly(messages.sources, source, PadHeldKeys(slot.state)));
+  QueueAll(messages, HoldOnly(messages.pad_sources, source, PadHeldKeys(slot.state)));
 }
 
 // The slot's pad, if it had one, lets go of every key it held.
 void Win32Gamepads::Unplug(WindowMessages& messages, int index, uint64_t now_ms) {
-  QueueAll(messages, HoldOnly(messages.sources, SourceOf(index), {}));
+  QueueAll(messages, HoldOnly(messages.pad_sources, SourceOf(index), {}));
   Slot& slot = slots_[size_t(index)];
   slot = Slot{};
   slot.next_try_ms = now_ms + kRetryMs;

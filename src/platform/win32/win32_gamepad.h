@@ -1,6 +1,7 @@
 // Game pads on Windows through XInput: each pad's buttons and sticks become
-// the key events the keyboard sends (pad_keys.h), shared with the keyboard by
-// who holds each key (key_sources.h), exactly as the SDL layer plays them.
+// the game's key events (pad_keys.h), marked as the pads' and shared among
+// the pads by who holds each key (key_sources.h), exactly as the SDL layer
+// plays them; the shell merges them with the keyboard's.
 // XInput reports states, not events: the four user slots are read as the
 // events are taken, and only what changed since the last reading acts.
 #pragma once

@@ -52,7 +52,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::vector<std::string_view> args(words.begin(), words.end());
   Launch launch;
   if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
-                                      launch, out, err)) {
+                                      FindUserFolders(), launch, out, err)) {
     ShowUnseenText(outlets.unseen_out(), outlets.unseen_err());
     return *code;
   }
@@ -65,7 +65,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   });
   // After the platform, so that it closes first, as on Linux.
   std::unique_ptr<SoundOutput> sound;
-  if (PlaysSound(launch)) sound = OpenWin32Sound();
+  if (PlaysSound(launch)) sound = OpenWin32Sound(SoundVolume(launch));
   launch.session.sound = sound.get();
   GameState state;
   // What the run itself prints has no box of its own: a lost recording

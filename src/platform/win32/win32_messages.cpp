@@ -12,12 +12,7 @@ void LetGoOfHeldKeys(WindowMessages& messages) {
   for (const Event& release : ReleaseHeldKeys(messages.held_keys)) {
     messages.events.push_back(release);
   }
-  ForgetHolders(messages.sources);
-}
-
-// A key the keyboard lets go of while a pad still holds it stays held.
-void QueueKeyboardKey(WindowMessages& messages, const Event& event) {
-  if (PassSourceKey(messages.sources, kKeyboardSource, event)) QueueEvent(messages, event);
+  ForgetHolders(messages.pad_sources);
 }
 
 // The session ends once Windows has asked, or at its end where it has not.
@@ -27,15 +22,41 @@ void CloseForSessionEnd(WindowMessages& messages) {
   QueueEvent(messages, Event{EventCode::kClose});
 }
 
+// An active window that is not minimised gets the keyboard focus (from
+// DefWindowProcA, right after this message).
 Event ActivateEvent(uint64_t wparam) {
   Event event{EventCode::kActivate};
   event.minimised = HIWORD(wparam) != 0;
+  event.focus = LOWORD(wparam) != WA_INACTIVE && !event.minimised;
   return event;
 }
 
-Event KeyEvent(uint32_t message, uint64_t wparam) {
-  const EventCode code = message == WM_KEYDOWN ? EventCode::kKeyDown : EventCode::kKeyUp;
-  return Event{code, static_cast<uint32_t>(wparam)};
+// Every virtual-key code is below 256. A system key comes with Alt held
+// where bit 29 of lparam (the context code) says so; F10 alone is a system
+// key too, without it.
+Event KeyEvent(uint32_t message, uint64_t wparam, int64_t lparam) {
+  const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+  Event event{down ? EventCode::kKeyDown : EventCode::kKeyUp, static_cast<uint32_t>(wparam & 0xFF)};
+  event.alt = down && message == WM_SYSKEYDOWN && (lparam & (int64_t{1} << 29)) != 0;
+  return event;
+}
+
+// The pointer's offset from the centre it was put on; the move that put it
+// there (no offset) reports nothing.
+bool TakeMouseMove(WindowMessages& messages, int64_t lparam) {
+  MouseCapture& mouse = messages.mouse;
+  if (!mouse.on) return false;
+  // Client coordinates, signed: a pointer left of or above the client area
+  // is at a negative position.
+  const int x = static_cast<int16_t>(LOWORD(lparam));
+  const int y = static_cast<int16_t>(HIWORD(lparam));
+  Event event{EventCode::kMouseMove};
+  event.dx = x - mouse.centre_x;
+  event.dy = y - mouse.centre_y;
+  if (event.dx == 0 && event.dy == 0) return true;
+  QueueEvent(messages, event);
+  mouse.moved = true;
+  return true;
 }
 
 // The new client area: width in the low word, height in the high word.
@@ -93,8 +114,20 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
       return true;
     case WM_KEYDOWN:
     case WM_KEYUP:
-      QueueKeyboardKey(messages, KeyEvent(message, wparam));
+      QueueEvent(messages, KeyEvent(message, wparam, lparam));
       return true;
+    // Queued as any key, and kept from DefWindowProcA but for Alt+F4 (the
+    // close): Alt or F10 let go alone, and Alt with a character, would lead
+    // into the system menu, whose loop holds the game (and beeps at
+    // Alt+Enter).
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+      QueueEvent(messages, KeyEvent(message, wparam, lparam));
+      return !(message == WM_SYSKEYDOWN && wparam == VK_F4);
+    case WM_SYSCHAR:
+      return true;
+    case WM_MOUSEMOVE:
+      return TakeMouseMove(messages, lparam);
     case WM_SIZE:
       QueueEvent(messages, SizeEvent(lparam));
       return true;

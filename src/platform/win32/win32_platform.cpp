@@ -18,6 +18,8 @@ namespace vorbexia {
 namespace {
 
 constexpr char kClassName[] = "Vorbexia";
+// The game's icon in the executable's resources (dist/windows/vorbexia.rc.in).
+constexpr WORD kIconId = 1;
 
 constexpr DWORD kWindowedExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -79,6 +81,27 @@ BoxAnswer Refusal(const Box& box) {
 BoxAnswer RefuseAsLine(const Box& box, std::ostream& lines) {
   lines << box.caption << ": " << box.text << '\n' << std::flush;
   return Refusal(box);
+}
+
+// The game's icon at the size Windows asks for (`width_metric`: SM_CXICON
+// for the taskbar and Alt+Tab, SM_CXSMICON for the caption), scaled from
+// the nearest picture of the file; Windows' own where the program has none
+// (the tests' programs).
+HICON GameIcon(HINSTANCE instance, int width_metric, int height_metric) {
+  const int width = GetSystemMetrics(width_metric), height = GetSystemMetrics(height_metric);
+  // Shared: Windows keeps the one copy and frees it with the program.
+  HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(kIconId), IMAGE_ICON, width, height,
+                           LR_DEFAULTCOLOR | LR_SHARED);
+  return icon != nullptr ? static_cast<HICON>(icon) : LoadIconA(nullptr, IDI_WINLOGO);
+}
+
+// The window's outer rectangle for a client area of width x height at
+// (left, top) in the overlapped style.
+RECT WindowedRect(int left, int top, int width, int height) {
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, kWindowedStyle, FALSE, kWindowedExStyle);
+  OffsetRect(&outer, left - outer.left, top - outer.top);
+  return outer;
 }
 
 uint64_t NowNs() {
@@ -160,6 +183,28 @@ class Win32Platform final : public Platform {
     ShowCursor(TRUE);
   }
 
+  // On: a popup over the whole monitor the window is on, at the monitor's
+  // own resolution. Off: the overlapped window with the requested client
+  // area again, where the window stood before. The style changes first, so
+  // that the one move brings a WM_SIZE of the final client area.
+  bool SetDesktopFullscreen(bool on) override {
+    if (window_ == nullptr) return false;
+    if (on == desktop_fullscreen_) return true;
+    const size_t queued = messages_.events.size();
+    const bool done = on ? CoverMonitor() : BackToWindow();
+    if (!done) return false;
+    desktop_fullscreen_ = on;
+    // A window already that size gets no WM_SIZE; the shell hears of it all
+    // the same.
+    if (messages_.events.size() == queued) QueueClientSize();
+    return true;
+  }
+
+  void CaptureMouse(bool on) override {
+    capture_wanted_ = on;
+    FollowCapture();
+  }
+
   // The window procedure only queues the game's events, and the loop hands
   // them to GameWindowProc: the one shared window logic runs on the loop's
   // side on every platform. Events that arrive inside a window operation
@@ -204,20 +249,125 @@ class Win32Platform final : public Platform {
                         reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
     auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self != nullptr && TakeWindowMessage(self->messages_, message, wparam, lparam)) return 0;
-    return DefWindowProcA(window, message, wparam, lparam);
+    if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+    const bool taken = TakeWindowMessage(self->messages_, message, wparam, lparam);
+    self->AfterMessage(message);
+    return taken ? 0 : DefWindowProcA(window, message, wparam, lparam);
+  }
+
+  // The pointer is held only while the window has the keyboard focus: a
+  // window that loses it (or goes) lets the pointer go at once, whatever the
+  // shell asks next; one that gets it back holds it again if it was asked.
+  void AfterMessage(UINT message) {
+    switch (message) {
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS:
+        has_focus_ = message == WM_SETFOCUS;
+        FollowCapture();
+        break;
+      case WM_ACTIVATE:
+        FollowCapture();
+        break;
+      case WM_DESTROY:
+        has_focus_ = false;
+        FollowCapture();
+        break;
+      // The client area moved or changed its size: a new clip and centre.
+      case WM_SIZE:
+      case WM_MOVE:
+        if (messages_.mouse.on) HoldPointer();
+        break;
+      case WM_MOUSEMOVE:
+        if (messages_.mouse.moved) PointerToCentre();
+        break;
+      default:
+        break;
+    }
+  }
+
+  // Captured: the pointer hidden (ShowCursor counts, so the hiding of the
+  // full-screen mode stays apart), held in the client area by ClipCursor and
+  // put on its centre after every move. Windows has one clip rectangle for
+  // the whole desktop, so it is let go the moment the capture ends.
+  void FollowCapture() {
+    const bool hold = capture_wanted_ && window_ != nullptr && has_focus_ && messages_.active;
+    if (hold == messages_.mouse.on) return;
+    messages_.mouse.on = hold;
+    ShowCursor(hold ? FALSE : TRUE);
+    if (hold) {
+      HoldPointer();
+    } else {
+      ClipCursor(nullptr);
+    }
+  }
+
+  void HoldPointer() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    ClipCursor(&client);
+    PointerToCentre();
+  }
+
+  // The centre of the client area, where the next move is measured from.
+  void PointerToCentre() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    POINT centre{client.right / 2, client.bottom / 2};
+    messages_.mouse.centre_x = centre.x;
+    messages_.mouse.centre_y = centre.y;
+    messages_.mouse.moved = false;
+    ClientToScreen(window_, &centre);
+    SetCursorPos(centre.x, centre.y);
+  }
+
+  bool CoverMonitor() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+      return false;
+    }
+    RECT outer{};
+    if (!GetWindowRect(window_, &outer)) return false;
+    windowed_left_ = outer.left;
+    windowed_top_ = outer.top;
+    const RECT& screen = monitor.rcMonitor;
+    return Restyle(kFullscreenStyle, kFullscreenExStyle, screen);
+  }
+
+  bool BackToWindow() {
+    return Restyle(kWindowedStyle, kWindowedExStyle,
+                   WindowedRect(windowed_left_, windowed_top_, windowed_width_, windowed_height_));
+  }
+
+  // The new style, then the new place and size in one move; SWP_FRAMECHANGED
+  // has Windows take the new frame. The window stays shown.
+  bool Restyle(DWORD style, DWORD ex_style, const RECT& outer) {
+    SetWindowLongPtrA(window_, GWL_STYLE, LONG_PTR(style | WS_VISIBLE));
+    SetWindowLongPtrA(window_, GWL_EXSTYLE, LONG_PTR(ex_style));
+    return SetWindowPos(window_, HWND_TOP, outer.left, outer.top, outer.right - outer.left,
+                        outer.bottom - outer.top,
+                        SWP_FRAMECHANGED | SWP_NOOWNERZORDER | SWP_SHOWWINDOW) != FALSE;
+  }
+
+  void QueueClientSize() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    QueueEvent(messages_, Event{EventCode::kSize, 0, int(client.right), int(client.bottom)});
   }
 
   bool RegisterWindowClass() {
     instance_ = GetModuleHandleA(nullptr);
-    WNDCLASSA window_class{};
+    WNDCLASSEXA window_class{};
+    window_class.cbSize = sizeof window_class;
     window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
     window_class.lpfnWndProc = &Win32Platform::WindowProc;
     window_class.hInstance = instance_;
-    window_class.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+    window_class.hIcon = GameIcon(instance_, SM_CXICON, SM_CYICON);
+    window_class.hIconSm = GameIcon(instance_, SM_CXSMICON, SM_CYSMICON);
     window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     window_class.lpszClassName = kClassName;
-    return RegisterClassA(&window_class) != 0;
+    return RegisterClassExA(&window_class) != 0;
   }
 
   // The window at (0, 0), hidden until ShowWindow.
@@ -232,7 +382,18 @@ class Win32Platform final : public Platform {
     window_ = CreateWindowExA(ex_style, kClassName, request.title.c_str(), style, 0, 0,
                               outer.right - outer.left, outer.bottom - outer.top, nullptr,
                               nullptr, instance_, this);
-    return window_ != nullptr;
+    if (window_ == nullptr) return false;
+    // The window's own icons too, for whoever asks the window and not its
+    // class (the X window manager's _NET_WM_ICON under Wine).
+    SendMessageA(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(GameIcon(instance_, SM_CXICON, SM_CYICON)));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(GameIcon(instance_, SM_CXSMICON, SM_CYSMICON)));
+    // Desktop full screen comes back to this client area.
+    windowed_width_ = request.width;
+    windowed_height_ = request.height;
+    desktop_fullscreen_ = false;
+    return true;
   }
 
   bool DestroyTheWindow() {
@@ -309,6 +470,13 @@ class Win32Platform final : public Platform {
   HGLRC context_ = nullptr;
   PIXELFORMATDESCRIPTOR pixel_format_request_{};
   int pixel_format_ = 0;
+  bool desktop_fullscreen_ = false;
+  bool capture_wanted_ = false;  // as the shell asked; held only with the focus
+  bool has_focus_ = false;       // between WM_SETFOCUS and WM_KILLFOCUS
+  // The overlapped window desktop full screen comes back to: its client
+  // size, and the outer rectangle's top left corner when it was left.
+  int windowed_width_ = 0, windowed_height_ = 0;
+  int windowed_left_ = 0, windowed_top_ = 0;
   WindowMessages messages_;
   XInputLibrary xinput_;
   Win32Gamepads gamepads_{xinput_.xinput()};

@@ -37,7 +37,7 @@ WAVEFORMATEX Pcm16Mono() {
 
 class Win32Sound final : public SoundOutput {
  public:
-  Win32Sound() : bank_(SynthesizeSounds()) {}
+  explicit Win32Sound(int volume) : bank_(SynthesizeSounds()) { mixer_.SetVolume(volume); }
   ~Win32Sound() override { Close(); }
 
   // Opens the default device and queues every block, then starts feeding.
@@ -168,8 +168,8 @@ bool MixPcm16(Mixer& mixer, std::span<int16_t> block) {
   return audible;
 }
 
-std::unique_ptr<SoundOutput> OpenWin32Sound() {
-  auto sound = std::make_unique<Win32Sound>();
+std::unique_ptr<SoundOutput> OpenWin32Sound(int volume) {
+  auto sound = std::make_unique<Win32Sound>(volume);
   if (!sound->Open()) return nullptr;
   return sound;
 }

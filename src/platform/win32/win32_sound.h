@@ -14,8 +14,9 @@ namespace vorbexia {
 
 // Synthesises the sounds and opens the default wave output. Without one (no
 // device, no driver, or waveOutOpen refusing the format) returns nullptr:
-// the game then plays silently and shows no box for it.
-std::unique_ptr<SoundOutput> OpenWin32Sound();
+// the game then plays silently and shows no box for it. `volume`: percent,
+// as the Mixer takes it.
+std::unique_ptr<SoundOutput> OpenWin32Sound(int volume = 100);
 
 // One sample of the mix as 16-bit PCM: -1 to 1 onto -32767 to 32767,
 // rounded to the nearest step; anything beyond is clipped.
