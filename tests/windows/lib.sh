@@ -108,10 +108,9 @@ expect_lit_maze() {
   [ "$colours" -ge 1000 ] || fail "only $colours colours in the frame"
 }
 
-# start_own_prefix_xvfb WxHxD: a fresh display and a Wine prefix of the
-# test's own in its temporary folder, made now, with the user's folders
-# (Pictures...) linked to a home of its own there: for a test that leaves
-# files of the player's. Prints the prefix's user folder.
+# start_own_prefix_xvfb WxHxD: a fresh display and a new Wine prefix of the
+# test's own, its user folders (Pictures...) linked to a new $HOME: for a
+# test that leaves the player's files. Sets WINE_USER_DIR.
 start_own_prefix_xvfb() {
   export HOME=$E2E_TMP/home VORBEXIA_WINEPREFIX=$E2E_TMP/wineprefix
   mkdir -p "$HOME"
