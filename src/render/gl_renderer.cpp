@@ -1,5 +1,8 @@
 #include "render/gl_renderer.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -45,21 +48,22 @@ bool GlRenderer::ReadFrame(RgbImage& image) {
   // alone (GL keeps at most one flag per kind of error).
   for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
   }
+  // Read as RGBA, which every GL (and OpenGL ES) can give, four bytes a
+  // pixel with no row filler; the back buffer is the default read buffer.
+  const size_t count = size_t(viewport[2]) * size_t(viewport[3]);
+  std::vector<uint8_t> rgba(count * 4);
+  GLint alignment = 4;
+  glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_RGBA,
+               GL_UNSIGNED_BYTE, rgba.data());
+  glPixelStorei(GL_PACK_ALIGNMENT, alignment);
   image.width = viewport[2];
   image.height = viewport[3];
-  image.pixels.resize(size_t(viewport[2]) * size_t(viewport[3]) * 3);
-  // Rows packed without filler: three bytes a pixel, no row length or skip.
-  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-  glPixelStorei(GL_PACK_SKIP_ROWS, 0);
-  glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
-  glPushAttrib(GL_PIXEL_MODE_BIT);
-  glReadBuffer(GL_BACK);
-  glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_RGB,
-               GL_UNSIGNED_BYTE, image.pixels.data());
-  glPopAttrib();
-  glPopClientAttrib();
+  image.pixels.resize(count * 3);
+  for (size_t i = 0; i < count; ++i) {
+    std::copy_n(&rgba[i * 4], 3, &image.pixels[i * 3]);
+  }
   if (glGetError() == GL_NO_ERROR) return true;
   image = RgbImage{};
   return false;

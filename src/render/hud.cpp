@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "render/flat_drawing.h"
+
 namespace vorbexia {
 namespace {
 
@@ -15,19 +17,12 @@ constexpr float kDigitHeight = 22.0f;  // pixels
 constexpr float kSegment = 3.0f;       // a segment's thickness, pixels
 constexpr float kMargin = 16.0f;       // from the viewport's corner, pixels
 
-void Quad(float x0, float y0, float x1, float y1) {
-  glVertex2f(x0, y0);
-  glVertex2f(x1, y0);
-  glVertex2f(x1, y1);
-  glVertex2f(x0, y1);
-}
-
 void DrawCrosshair(float cx, float cy) {
   glColor3f(0.6f, 1.0f, 0.6f);
-  Quad(cx - kCrossArm, cy - kCrossWidth, cx - kCrossGap, cy + kCrossWidth);
-  Quad(cx + kCrossGap, cy - kCrossWidth, cx + kCrossArm, cy + kCrossWidth);
-  Quad(cx - kCrossWidth, cy - kCrossArm, cx + kCrossWidth, cy - kCrossGap);
-  Quad(cx - kCrossWidth, cy + kCrossGap, cx + kCrossWidth, cy + kCrossArm);
+  FlatQuad(cx - kCrossArm, cy - kCrossWidth, cx - kCrossGap, cy + kCrossWidth);
+  FlatQuad(cx + kCrossGap, cy - kCrossWidth, cx + kCrossArm, cy + kCrossWidth);
+  FlatQuad(cx - kCrossWidth, cy - kCrossArm, cx + kCrossWidth, cy - kCrossGap);
+  FlatQuad(cx - kCrossWidth, cy + kCrossGap, cx + kCrossWidth, cy + kCrossArm);
 }
 
 // One digit with its lower left corner at (x, y), y growing upwards.
@@ -44,7 +39,7 @@ void DrawDigit(int digit, float x, float y) {
       {x, y + m - t / 2, x + w, y + m + t / 2},  // g: middle
   };
   for (int s = 0; s < 7; ++s) {
-    if (on & (1u << s)) Quad(bars[s][0], bars[s][1], bars[s][2], bars[s][3]);
+    if (on & (1u << s)) FlatQuad(bars[s][0], bars[s][1], bars[s][2], bars[s][3]);
   }
 }
 
@@ -72,33 +67,12 @@ int RobotsStanding(const GameState& state) {
 }
 
 void DrawHud(const GameState& state) {
-  GLint viewport[4];
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  const float width = static_cast<float>(viewport[2]);
-  const float height = static_cast<float>(viewport[3]);
-
-  glPushAttrib(GL_ALL_ATTRIB_BITS);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_DEPTH_TEST);
-
+  const FlatArea area = BeginFlatDrawing();
   glBegin(GL_QUADS);
-  DrawCrosshair(width / 2, height / 2);
-  DrawCount(RobotsStanding(state), kMargin, height - kMargin - kDigitHeight);
+  DrawCrosshair(area.width / 2, area.height / 2);
+  DrawCount(RobotsStanding(state), kMargin, area.height - kMargin - kDigitHeight);
   glEnd();
-
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glPopAttrib();
+  EndFlatDrawing();
 }
 
 }  // namespace vorbexia

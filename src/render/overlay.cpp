@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "render/flat_drawing.h"
+
 namespace vorbexia {
 namespace {
 
@@ -377,13 +379,6 @@ int SequenceLength(unsigned char lead, char32_t& code) {
   return 0;
 }
 
-void Quad(int x0, int y0, int x1, int y1) {
-  glVertex2i(x0, y0);
-  glVertex2i(x1, y0);
-  glVertex2i(x1, y1);
-  glVertex2i(x0, y1);
-}
-
 // One glyph with its top left corner at (x, y); each run of lit cells in a
 // row is one quad.
 void DrawGlyph(char c, int x, int y, int cell) {
@@ -399,7 +394,8 @@ void DrawGlyph(char c, int x, int y, int cell) {
       }
       const int first = column;
       while (column < kGlyphColumns && lit(column)) ++column;
-      Quad(x + first * cell, top - cell, x + column * cell, top);
+      FlatQuad(static_cast<float>(x + first * cell), static_cast<float>(top - cell),
+               static_cast<float>(x + column * cell), static_cast<float>(top));
     }
   }
 }
@@ -469,38 +465,17 @@ void DrawOverlay(const std::vector<std::string>& lines) {
     cells.push_back(OverlayCells(line));
     columns = std::max(columns, cells.back().size());
   }
-  GLint viewport[4];
-  glGetIntegerv(GL_VIEWPORT, viewport);
+  const FlatArea area = BeginFlatDrawing();
   const OverlayLayout layout = LayOutOverlay(static_cast<int>(cells.size()),
                                              static_cast<int>(columns),
-                                             viewport[2], viewport[3]);
-
-  glPushAttrib(GL_ALL_ATTRIB_BITS);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_CULL_FACE);
-  glDisable(GL_FOG);
-  glDisable(GL_ALPHA_TEST);
-  glDisable(GL_STENCIL_TEST);
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glShadeModel(GL_FLAT);
-
-  // The panel darkens the picture under it to a quarter.
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glColor4f(0.0f, 0.0f, 0.0f, 0.75f);
+                                             static_cast<int>(area.width),
+                                             static_cast<int>(area.height));
+  // A black panel, so that the text reads over any picture.
+  glColor3f(0.0f, 0.0f, 0.0f);
   glBegin(GL_QUADS);
-  Quad(layout.panel_left, layout.panel_bottom, layout.panel_right, layout.panel_top);
+  FlatQuad(static_cast<float>(layout.panel_left), static_cast<float>(layout.panel_bottom),
+           static_cast<float>(layout.panel_right), static_cast<float>(layout.panel_top));
   glEnd();
-  glDisable(GL_BLEND);
 
   // The text in the robot count's amber.
   glColor3f(1.0f, 0.85f, 0.3f);
@@ -513,12 +488,7 @@ void DrawOverlay(const std::vector<std::string>& lines) {
     }
   }
   glEnd();
-
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glPopAttrib();
+  EndFlatDrawing();
 }
 
 }  // namespace vorbexia
