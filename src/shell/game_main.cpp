@@ -43,6 +43,7 @@ struct PlayState {
   bool screenshot = false;  // wanted from the next frame shown
   bool focused = true;      // the window has the keyboard focus
   bool captured = false;    // the mouse is captured for turning
+  bool alt_enter_held = false;
 };
 
 void Record(GameSession& session, const FrameKeys& keys) {
@@ -195,9 +196,12 @@ bool TakeShellKey(GameWindow& window, const GameSession& session, PlayState& pla
 void TakeKey(GameWindow& window, GameState& state, GameSession& session,
              PlayState& play, const Event& event) {
   const bool down = event.code == EventCode::kKeyDown;
-  // Of the keys pressed with Alt held, the game takes Alt+Enter only.
+  // Of the keys pressed with Alt held, the game takes Alt+Enter only, once
+  // a press however long the key repeats.
+  if (event.key == kKeyReturn && !down) play.alt_enter_held = false;
   if (down && event.alt) {
-    if (event.key == kKeyReturn) ToggleDesktopFullscreen(window);
+    if (event.key == kKeyReturn && !play.alt_enter_held) ToggleDesktopFullscreen(window);
+    play.alt_enter_held = play.alt_enter_held || event.key == kKeyReturn;
     return;
   }
   const BoundEvent bound = BindKeyEvent(session.settings.bindings, play.bound, event);
