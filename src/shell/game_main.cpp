@@ -193,7 +193,7 @@ bool TakeShellKey(GameWindow& window, const GameSession& session, PlayState& pla
   return bound.action.has_value();
 }
 
-void TakeKey(GameWindow& window, GameState& state, GameSession& session,
+void FollowKey(GameWindow& window, GameState& state, GameSession& session,
              PlayState& play, const Event& event) {
   const bool down = event.code == EventCode::kKeyDown;
   // Of the keys pressed with Alt held, the game takes Alt+Enter only, once
@@ -209,12 +209,12 @@ void TakeKey(GameWindow& window, GameState& state, GameSession& session,
   if (bound.table_event) GameWindowProc(window, state, *bound.table_event);
 }
 
-void TakeEvent(GameWindow& window, GameState& state, GameSession& session,
+void FollowEvent(GameWindow& window, GameState& state, GameSession& session,
                PlayState& play, const Event& event) {
   switch (event.code) {
     case EventCode::kKeyDown:
     case EventCode::kKeyUp:
-      TakeKey(window, state, session, play, event);
+      FollowKey(window, state, session, play, event);
       return;
     case EventCode::kMouseMove:
       if (play.captured) AddMouseMotion(play.mouse, event.dx);
@@ -242,7 +242,7 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
   for (;;) {
     if (window.platform.PeekEvent(event)) {
       if (event.code == EventCode::kQuit) break;
-      TakeEvent(window, state, session, play, event);
+      FollowEvent(window, state, session, play, event);
       continue;
     }
     if (play.paused) {

@@ -1,7 +1,6 @@
 // Where the player's own files live on this system: the settings file read
-// at start and the folder the screenshots go to. Each platform layer has its
-// own FindUserFolders (the XDG folders on Linux, the known folders on
-// Windows).
+// at start and the folder the screenshots go to. Each platform layer finds
+// them its own way (the XDG folders on Linux, the known folders on Windows).
 #pragma once
 
 #include <string>
@@ -12,9 +11,5 @@ struct UserFolders {
   std::string settings_file;  // UTF-8 path; empty: the system gives no place
   std::string pictures;       // UTF-8 path of the screenshots' folder; empty: none
 };
-
-// The folders for the user running the game. Nothing is created or read
-// but what tells the places themselves.
-UserFolders FindUserFolders();
 
 }  // namespace vorbexia

@@ -10,7 +10,7 @@
 #include "platform/sdl/quit_signal.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/sdl_sound.h"
-#include "platform/sdl/user_folders.h"
+#include "platform/sdl/xdg_folders.h"
 #include "render/gl_renderer.h"
 #include "shell/game_launch.h"
 #include "shell/game_window.h"

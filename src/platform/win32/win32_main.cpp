@@ -11,6 +11,7 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_quit_signal.h"
 #include "platform/win32/win32_sound.h"
+#include "platform/win32/win32_user_folders.h"
 #include "render/gl_renderer.h"
 #include "shell/game_launch.h"
 #include "shell/game_window.h"

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "shell/user_folders.h"
+#include "platform/win32/win32_user_folders.h"
 
 namespace vorbexia {
 namespace {

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "image/temp_directory.h"
-#include "platform/sdl/user_folders.h"
+#include "platform/sdl/xdg_folders.h"
 
 namespace vorbexia {
 namespace {

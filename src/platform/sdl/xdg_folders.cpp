@@ -1,4 +1,4 @@
-#include "platform/sdl/user_folders.h"
+#include "platform/sdl/xdg_folders.h"
 
 #include <cstdlib>
 #include <fstream>

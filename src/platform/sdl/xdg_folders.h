@@ -11,6 +11,10 @@
 
 namespace vorbexia {
 
+// The folders for the user running the game, from the environment. Nothing
+// is created or read but what tells the places themselves.
+UserFolders FindUserFolders();
+
 // A variable of the environment, as std::getenv gives it: null when unset.
 using EnvironmentLookup = std::function<const char*(const char* name)>;
 
