@@ -113,5 +113,43 @@ TEST(FramePacerTest, VsyncThatDoesNotHoldGivesWayToTheClock) {
   EXPECT_NEAR(static_cast<double>(shown.size()), 60.0, 4.0);
 }
 
+// Frames run at the refreshes of a display of refresh_hz over one second,
+// each refresh up to `jitter_ns` late (alternately on time and late).
+int FramesInOneSecondOfRefreshes(int refresh_hz, uint64_t jitter_ns, int& most_at_once) {
+  FramePacer pacer;
+  const uint64_t refresh_ns = 1'000'000'000ull / refresh_hz;
+  int frames = 0;
+  most_at_once = 0;
+  for (int refresh = 0; refresh < refresh_hz; ++refresh) {
+    const uint64_t now = 1000 * kMs + refresh * refresh_ns + (refresh % 2) * jitter_ns;
+    const int due = FramesDueAtRefresh(pacer, now);
+    frames += due;
+    most_at_once = std::max(most_at_once, due);
+  }
+  return frames;
+}
+
+TEST(FramePacerTest, SixtyFramesAtTheRefreshesOfEveryDisplay) {
+  int most = 0;
+  EXPECT_EQ(FramesInOneSecondOfRefreshes(60, 2 * kMs, most), 60);
+  EXPECT_EQ(most, 1);  // 2 ms of jitter never double a frame
+  EXPECT_NEAR(FramesInOneSecondOfRefreshes(120, 2 * kMs, most), 60, 1);
+  EXPECT_EQ(most, 1);
+  EXPECT_NEAR(FramesInOneSecondOfRefreshes(144, 0, most), 60, 1);
+  EXPECT_NEAR(FramesInOneSecondOfRefreshes(50, 0, most), 60, 1);
+  EXPECT_EQ(most, 2);
+  EXPECT_NEAR(FramesInOneSecondOfRefreshes(30, 0, most), 60, 1);
+}
+
+TEST(FramePacerTest, RefreshesAfterAStallStartAgainFromNow) {
+  FramePacer pacer;
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 1000 * kMs), 1);
+  // Four periods late is a slow display catching up; five is a stall.
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 1000 * kMs + kPeriod / 4 + 3 * kPeriod), 4);
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 5000 * kMs), 1);
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 5000 * kMs + kPeriod / 8), 0);
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 5000 * kMs + kPeriod), 1);
+}
+
 }  // namespace
 }  // namespace vorbexia
