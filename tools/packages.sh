@@ -5,10 +5,11 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
                 libglu1-mesa-dev libgl1-mesa-dri)
 # Tests: GoogleTest, benchmarks, a virtual display with input and screenshots
 # (SDL's X11 message boxes need the fonts of xfonts-base), the fuzzer, and
-# zlib for the icon generator, whose test checks the committed icons.
+# zlib for the icon generator, whose test checks the committed icons, and
+# OpenGL ES 2 with EGL for the fixed-function layer's frames.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev
-               zlib1g-dev)
+               zlib1g-dev libgles-dev libegl-dev)
 
 # The Debian package (tools/make-package): dpkg-shlibdeps and file for its
 # dependencies; its test checks the menu entry and the AppStream metadata.

@@ -1,7 +1,6 @@
 #include "render/gl_renderer.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "render/gl_api.h"
 
 #include "render/hud.h"
 #include "render/models.h"
