@@ -25,6 +25,7 @@ void Copy4(const float* from, Vec4& to) {
   for (int i = 0; i < 4; ++i) to[i] = from[i];
 }
 
+
 }  // namespace
 
 Context::Context(int width, int height) {
@@ -94,10 +95,10 @@ void Context::Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
 }
 
 // Quads are cut along a diagonal, and with colours lit at the corners the
-// diagonal shows. OpenGL leaves it open; these are the ones Mesa takes: a
-// quad given directly is cut along its first and third corners, a quad
-// replayed from a display list along its second and fourth, and each quad
-// of a strip along its first and last vertex.
+// diagonal shows. OpenGL leaves it open; this takes Mesa's cut (its draw
+// module's, with the last vertex provoking): a quad along its second and
+// fourth corners, each quad of a strip along its first and last vertex.
+// The game's maze, lit at unit quads' corners, shows it most.
 void Context::Triangles(const std::vector<EyeVertex>& v) {
   const size_t n = v.size();
   switch (primitive_mode_) {
@@ -116,13 +117,8 @@ void Context::Triangles(const std::vector<EyeVertex>& v) {
       break;
     case GL_QUADS:
       for (size_t i = 0; i + 3 < n; i += 4) {
-        if (list_depth_ > 0) {
-          Emit(v[i], v[i + 1], v[i + 3]);
-          Emit(v[i + 1], v[i + 2], v[i + 3]);
-        } else {
-          Emit(v[i], v[i + 1], v[i + 2]);
-          Emit(v[i], v[i + 2], v[i + 3]);
-        }
+        Emit(v[i], v[i + 1], v[i + 3]);
+        Emit(v[i + 1], v[i + 2], v[i + 3]);
       }
       break;
     case GL_QUAD_STRIP:
