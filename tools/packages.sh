@@ -24,6 +24,13 @@ WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-6
 WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
                        xvfb xauth xdotool x11-utils imagemagick)
 
+# The web (tools/build-web): Emscripten, which brings its own clang and node.
+# ./test --web: headless Chromium, npm for puppeteer-core (the tests' driver
+# of the browser, installed into build/web-test), Python's web server, and
+# the Linux build's vorbexia-sim for the final state of a demo.
+WEB_PACKAGES=(emscripten cmake make)
+WEB_TEST_PACKAGES=(chromium nodejs npm python3)
+
 # ensure_packages NAME...: installs the missing ones with apt-get when run as
 # root; otherwise prints the one apt-get line to run and stops.
 ensure_packages() {
