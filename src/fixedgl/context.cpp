@@ -72,6 +72,7 @@ void Context::Color(float r, float g, float b, float a) {
 void Context::Vertex(float x, float y, float z) {
   if (Record(Op::kVertex, 0, x, y, z) || !in_primitive_) return;
   EyeVertex v;
+  v.clip = TransformPoint(model_view_projection_, x, y, z, 1.0f);
   v.position = TransformPoint(modelview(), x, y, z, 1.0f);
   const std::array<float, 9>& m = normal_matrix_;
   const std::array<float, 3>& n = state_.normal;
@@ -138,23 +139,20 @@ std::vector<Mat4>& Context::Stack() {
   return state_.matrix_mode == GL_PROJECTION ? projection_ : modelview_;
 }
 
-void Context::ModelviewChanged() { normal_matrix_ = NormalMatrix(modelview()); }
+void Context::MatrixChanged() {
+  if (state_.matrix_mode == GL_MODELVIEW) normal_matrix_ = NormalMatrix(modelview());
+  model_view_projection_ = Multiply(projection(), modelview());
+}
 
 void Context::MatrixMode(GLenum mode) {
   if (Record(Op::kMatrixMode, mode)) return;
   if (mode == GL_MODELVIEW || mode == GL_PROJECTION) state_.matrix_mode = mode;
 }
 
-// A new projection applies to later vertices only: what was gathered is
-// drawn with the old one first.
-#define FIXEDGL_MATRIX_CHANGE(expression)                       \
-  do {                                                          \
-    if (state_.matrix_mode == GL_PROJECTION) {                  \
-      Flush();                                                  \
-      uniforms_stale_ = true;                                   \
-    }                                                           \
-    expression;                                                 \
-    if (state_.matrix_mode == GL_MODELVIEW) ModelviewChanged(); \
+#define FIXEDGL_MATRIX_CHANGE(expression) \
+  do {                                    \
+    expression;                           \
+    MatrixChanged();                      \
   } while (0)
 
 void Context::LoadIdentity() {
@@ -532,7 +530,6 @@ void Context::Quadric(const GLUquadric& quadric, bool sphere, double base_radius
 void Context::Upload() {
   const Program& p = program_;
   const AttribState& s = state_;
-  ::glUniformMatrix4fv(p.projection, 1, GL_FALSE, projection().data());
   ::glUniform1i(p.lighting, s.lighting);
   ::glUniform1i(p.normalize, s.normalize);
   ::glUniform1i(p.local_viewer, s.local_viewer);
@@ -587,8 +584,6 @@ void Context::Flush() {
     return;
   }
   ::glUseProgram(program_.id);
-  // The projection changes only between batches too, so it goes up with
-  // the rest whenever something changed.
   if (uniforms_stale_) Upload();
   uniforms_stale_ = false;
   ::glBindBuffer(GL_ARRAY_BUFFER, buffer_);
@@ -601,6 +596,7 @@ void Context::Flush() {
     ::glVertexAttribPointer(static_cast<GLuint>(location), size, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offset));
   };
+  attribute(program_.clip, 4, offsetof(EyeVertex, clip));
   attribute(program_.position, 4, offsetof(EyeVertex, position));
   attribute(program_.normal, 3, offsetof(EyeVertex, normal));
   attribute(program_.texcoord, 2, offsetof(EyeVertex, texcoord));

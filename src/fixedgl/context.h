@@ -2,7 +2,9 @@
 // stacks, the current vertex attributes, the lights and the material, the
 // display lists and the attribute stack, and the ES 2 objects it draws with.
 // Vertices are taken to eye coordinates as they are given (positions by the
-// modelview matrix, normals by its inverse transpose) and gathered into
+// modelview matrix, normals by its inverse transpose), and to clip
+// coordinates by the product of projection and modelview as the desktop
+// driver forms it (so that depths round alike), and gathered into
 // triangles until some state changes or Flush; the vertex shader then
 // lights every vertex as OpenGL 1.1 does (Gouraud shading).
 #pragma once
@@ -75,8 +77,10 @@ struct AttribState {
   GLuint texture = 0;
 };
 
-// A vertex in eye coordinates, ready for the vertex shader.
+// A vertex ready for the vertex shader: its clip coordinates (for the
+// rasterizer) and its eye coordinates (for the lighting).
 struct EyeVertex {
+  std::array<float, 4> clip;
   std::array<float, 4> position;
   std::array<float, 3> normal;
   std::array<float, 2> texcoord;
@@ -164,7 +168,7 @@ class Context final : public PrimitiveSink {
   bool Record(Op op, GLenum name = 0, float a = 0, float b = 0, float c = 0, float d = 0);
   void Run(const Command& command);
   std::vector<Mat4>& Stack();
-  void ModelviewChanged();
+  void MatrixChanged();
   void Triangles(const std::vector<EyeVertex>& primitive);
   void Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
   void Upload();
@@ -175,6 +179,7 @@ class Context final : public PrimitiveSink {
   std::vector<Mat4> modelview_{Identity()};
   std::vector<Mat4> projection_{Identity()};
   std::array<float, 9> normal_matrix_ = NormalMatrix(Identity());
+  Mat4 model_view_projection_ = Identity();
 
   // The primitive between glBegin and glEnd.
   bool in_primitive_ = false;

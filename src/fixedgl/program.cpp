@@ -15,11 +15,11 @@ namespace {
 // power of the exponent. The sum is clamped to [0, 1] at the vertex.
 constexpr char kVertexShader[] = R"(
 precision highp float;
+attribute vec4 a_clip;
 attribute vec4 a_position;
 attribute vec3 a_normal;
 attribute vec2 a_texcoord;
 attribute vec4 a_color;
-uniform mat4 u_projection;
 uniform bool u_lighting;
 uniform bool u_normalize;
 uniform bool u_local_viewer;
@@ -72,7 +72,7 @@ vec3 LitColour(vec3 eye, vec3 n) {
 }
 
 void main() {
-  gl_Position = u_projection * a_position;
+  gl_Position = a_clip;
   v_texcoord = a_texcoord;
   if (u_lighting) {
     vec3 n = u_normalize ? normalize(a_normal) : a_normal;
@@ -135,11 +135,11 @@ bool BuildProgram(Program& program) {
   }
   Program p;
   p.id = id;
+  p.clip = ::glGetAttribLocation(id, "a_clip");
   p.position = ::glGetAttribLocation(id, "a_position");
   p.normal = ::glGetAttribLocation(id, "a_normal");
   p.texcoord = ::glGetAttribLocation(id, "a_texcoord");
   p.color = ::glGetAttribLocation(id, "a_color");
-  p.projection = ::glGetUniformLocation(id, "u_projection");
   p.lighting = ::glGetUniformLocation(id, "u_lighting");
   p.normalize = ::glGetUniformLocation(id, "u_normalize");
   p.local_viewer = ::glGetUniformLocation(id, "u_local_viewer");

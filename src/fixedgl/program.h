@@ -9,10 +9,9 @@ namespace fixedgl {
 
 struct Program {
   GLuint id = 0;
-  // Attributes: eye position (x, y, z, w), eye normal, texture coordinate,
-  // current colour.
-  GLint position = -1, normal = -1, texcoord = -1, color = -1;
-  GLint projection = -1;
+  // Attributes: clip coordinates, eye position (x, y, z, w), eye normal,
+  // texture coordinate, current colour.
+  GLint clip = -1, position = -1, normal = -1, texcoord = -1, color = -1;
   GLint lighting = -1, normalize = -1, local_viewer = -1, texturing = -1, texture = -1;
   GLint scene_color = -1, shininess = -1;
   GLint light_on = -1, ambient = -1, diffuse = -1, specular = -1;
