@@ -589,8 +589,8 @@ void Context::Flush() {
   ::glBindBuffer(GL_ARRAY_BUFFER, buffer_);
   ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch_.size() * sizeof(EyeVertex)),
                batch_.data(), GL_STREAM_DRAW);
-  const GLsizei stride = sizeof(EyeVertex);
-  auto attribute = [stride](GLint location, int size, size_t offset) {
+  constexpr GLsizei stride = sizeof(EyeVertex);
+  auto attribute = [](GLint location, int size, size_t offset) {
     if (location < 0) return;
     ::glEnableVertexAttribArray(static_cast<GLuint>(location));
     ::glVertexAttribPointer(static_cast<GLuint>(location), size, GL_FLOAT, GL_FALSE, stride,
