@@ -130,12 +130,15 @@ function StartGame() {
   Module.callMain(GameArguments(new URLSearchParams(location.search)));
 }
 
+// Called by main just before it returns: the next game starts once it has.
 function GameEnded(result) {
-  running = false;
   page.status.textContent = 'Koniec gry (kod ' + result + ').';
   console.log('vorbexia: the game ended with ' + result);
   OfferRecording();
-  if (restartWanted) StartGame();
+  setTimeout(() => {
+    running = false;
+    if (restartWanted) StartGame();
+  });
 }
 
 // A recorded game to download, in the desktop's demo format.
