@@ -1,20 +1,17 @@
 // bench/win.demo played by ?timedemo= in the page ends in the state that
 // the desktop's headless replay (vorbexia-sim, argv[3]) gives; the figures
-// and the state line are on the console and on the page.
+// and the state line are on the console and on the page, and no box shows.
 'use strict';
 const {execFileSync} = require('child_process');
 const {RunTest, OpenPage, Check, ConsoleLine} = require('./lib.js');
 
-RunTest([process.argv[2]], async (browser, server) => {
+RunTest([process.argv[2]], async (browser, url) => {
   const desktop = execFileSync(process.argv[3], ['--demo', 'bench/win.demo'], {encoding: 'utf8'})
                       .trim().split('\n').pop();
-  const page = await OpenPage(browser, server.url + '?timedemo=win.demo');
+  const page = await OpenPage(browser, url + '?timedemo=win.demo');
   const figures = await ConsoleLine(page, /^timedemo: \d+ frames, [\d.]+ seconds, [\d.]+ fps$/, 240);
-  const frames = figures.split(' ')[1];
-  const state = await ConsoleLine(page, new RegExp('^' + frames + ' '));
-  console.log('browser ' + figures);
-  console.log('browser final state: ' + state);
-  console.log('desktop final state: ' + desktop);
+  const state = await ConsoleLine(page, new RegExp('^' + figures.split(' ')[1] + ' '));
+  console.log('browser ' + figures + '\nbrowser final state: ' + state + '\ndesktop final state: ' + desktop);
   Check(state === desktop, 'the browser ends the demo elsewhere than vorbexia-sim');
   const shown = await page.$eval('#output', output => output.textContent);
   Check(shown === figures + '\n' + state + '\n', 'the page shows ' + JSON.stringify(shown));
