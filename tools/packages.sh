@@ -25,11 +25,12 @@ WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dr
                        xvfb xauth xdotool x11-utils imagemagick)
 
 # The web (tools/build-web): Emscripten, which brings its own clang and node.
-# ./test --web: headless Chromium, and node with npm for puppeteer-core (the
-# tests' driver of the browser, installed into build/web-test); npm is
-# Debian's package `npm` unless the nodejs installed brings its own.
+# ./test --web: headless Chromium, node with npm for puppeteer-core (the
+# tests' driver of the browser, installed into build/web-test; npm is
+# Debian's package `npm` unless the nodejs installed brings its own), and
+# GoogleTest's sources for the golden views' test built for the browser.
 WEB_PACKAGES=(emscripten cmake make)
-WEB_TEST_PACKAGES=(chromium nodejs)
+WEB_TEST_PACKAGES=(chromium nodejs googletest)
 
 # ensure_packages NAME...: installs the missing ones with apt-get when run as
 # root; otherwise prints the one apt-get line to run and stops.
