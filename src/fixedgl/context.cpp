@@ -49,6 +49,7 @@ bool Context::Record(Op op, GLenum name, float a, float b, float c, float d) {
 
 void Context::Begin(unsigned mode) {
   if (Record(Op::kBegin, mode) || in_primitive_) return;
+  if (mode != GL_QUADS) EndQuadRun();
   in_primitive_ = true;
   primitive_mode_ = mode;
   primitive_.clear();
@@ -95,11 +96,29 @@ void Context::Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
   batch_.push_back(c);
 }
 
+namespace {
+
+// Whether the vertex lies outside the clip volume (-w <= x, y, z <= w).
+bool Outside(const EyeVertex& v) {
+  const float w = v.clip[3];
+  for (int i = 0; i < 3; ++i) {
+    if (v.clip[i] > w || v.clip[i] < -w) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 // Quads are cut along a diagonal, and with colours lit at the corners the
-// diagonal shows. OpenGL leaves it open; this takes Mesa's cut (its draw
-// module's, with the last vertex provoking): a quad along its second and
-// fourth corners, each quad of a strip along its first and last vertex.
-// The game's maze, lit at unit quads' corners, shows it most.
+// diagonal shows (and the depths of coplanar quads round apart). OpenGL
+// leaves the cut open; this takes Mesa's (llvmpipe's, with the last vertex
+// provoking). Mesa draws a run of quads, i.e. the quads between two state
+// changes, as one draw. When no vertex of the run needs clipping, the
+// rasterizer gets the quads whole and cuts each along its first and third
+// corners; otherwise the run goes through the clipper, which cuts each
+// along its second and fourth. So quads are gathered here until the run
+// ends (EndQuadRun). Each quad of a strip is cut along its first and last
+// vertex either way.
 void Context::Triangles(const std::vector<EyeVertex>& v) {
   const size_t n = v.size();
   switch (primitive_mode_) {
@@ -113,24 +132,43 @@ void Context::Triangles(const std::vector<EyeVertex>& v) {
       }
       break;
     case GL_TRIANGLE_FAN:
-    case GL_POLYGON:
       for (size_t i = 1; i + 1 < n; ++i) Emit(v[0], v[i], v[i + 1]);
+      break;
+    case GL_POLYGON:  // the first vertex last
+      for (size_t i = 1; i + 1 < n; ++i) Emit(v[i], v[i + 1], v[0]);
       break;
     case GL_QUADS:
       for (size_t i = 0; i + 3 < n; i += 4) {
-        Emit(v[i], v[i + 1], v[i + 3]);
-        Emit(v[i + 1], v[i + 2], v[i + 3]);
+        for (size_t k = i; k < i + 4; ++k) {
+          quad_run_clipped_ = quad_run_clipped_ || Outside(v[k]);
+          quad_run_.push_back(v[k]);
+        }
       }
       break;
     case GL_QUAD_STRIP:
       for (size_t i = 0; i + 3 < n; i += 2) {
         Emit(v[i], v[i + 1], v[i + 3]);
-        Emit(v[i], v[i + 3], v[i + 2]);
+        Emit(v[i + 2], v[i], v[i + 3]);
       }
       break;
     default:
       break;  // points and lines are not drawn
   }
+}
+
+void Context::EndQuadRun() {
+  const std::vector<EyeVertex>& q = quad_run_;
+  for (size_t i = 0; i + 3 < q.size(); i += 4) {
+    if (quad_run_clipped_) {
+      Emit(q[i], q[i + 1], q[i + 3]);
+      Emit(q[i + 1], q[i + 2], q[i + 3]);
+    } else {
+      Emit(q[i], q[i + 1], q[i + 2]);
+      Emit(q[i], q[i + 2], q[i + 3]);
+    }
+  }
+  quad_run_.clear();
+  quad_run_clipped_ = false;
 }
 
 // ---- Matrices ----
@@ -140,6 +178,7 @@ std::vector<Mat4>& Context::Stack() {
 }
 
 void Context::MatrixChanged() {
+  EndQuadRun();  // Mesa ends its run of vertices at every matrix change
   if (state_.matrix_mode == GL_MODELVIEW) normal_matrix_ = NormalMatrix(modelview());
   model_view_projection_ = Multiply(projection(), modelview());
 }
@@ -164,6 +203,7 @@ void Context::PushMatrix() {
   if (Record(Op::kPushMatrix) || in_primitive_) return;
   std::vector<Mat4>& stack = Stack();
   const size_t depth = state_.matrix_mode == GL_PROJECTION ? kProjectionDepth : kModelviewDepth;
+  EndQuadRun();
   if (stack.size() < depth) stack.push_back(stack.back());  // else GL_STACK_OVERFLOW
 }
 
@@ -238,11 +278,13 @@ void Context::CallList(GLuint list) {
   if (Record(Op::kCallList, list)) return;
   const auto it = lists_.find(list);
   if (it == lists_.end() || list_depth_ >= kListNesting) return;
+  EndQuadRun();  // a list's vertices are drawn apart from those around it
   ++list_depth_;
   // A copy: a list may be compiled anew while this one runs.
   const std::vector<Command> commands = it->second;
   for (const Command& command : commands) Run(command);
   --list_depth_;
+  EndQuadRun();
 }
 
 void Context::Run(const Command& command) {
@@ -573,6 +615,7 @@ void Context::Upload() {
 }
 
 void Context::Flush() {
+  EndQuadRun();
   if (batch_.empty()) return;
   if (program_.id == 0 && !program_failed_) {
     program_failed_ = !BuildProgram(program_);

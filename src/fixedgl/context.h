@@ -171,6 +171,8 @@ class Context final : public PrimitiveSink {
   void MatrixChanged();
   void Triangles(const std::vector<EyeVertex>& primitive);
   void Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
+  // Cuts the gathered run of quads into triangles, as Mesa would.
+  void EndQuadRun();
   void Upload();
   void RestoreEsState();
 
@@ -185,6 +187,10 @@ class Context final : public PrimitiveSink {
   bool in_primitive_ = false;
   GLenum primitive_mode_ = 0;
   std::vector<EyeVertex> primitive_;
+  // The run of quads not cut yet, and whether a vertex of it lies outside
+  // the clip volume.
+  std::vector<EyeVertex> quad_run_;
+  bool quad_run_clipped_ = false;
   // Triangles not drawn yet.
   std::vector<EyeVertex> batch_;
 

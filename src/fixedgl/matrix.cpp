@@ -41,8 +41,11 @@ Mat4 Scaled(const Mat4& m, float x, float y, float z) {
 }
 
 Mat4 Rotated(const Mat4& m, float angle, float x, float y, float z) {
-  const float s = static_cast<float>(std::sin(angle * kPi / 180.0));
-  const float c = static_cast<float>(std::cos(angle * kPi / 180.0));
+  // As Mesa forms them: the angle in radians rounded to a float, then its
+  // float sine and cosine (so a half turn leaves sin = -8.74e-8, not 0).
+  const float radians = static_cast<float>(angle * kPi / 180.0);
+  const float s = std::sin(radians);
+  const float c = std::cos(radians);
   Mat4 r = Identity();
   // A rotation about a coordinate axis is written out directly: its sign
   // follows the axis' sign whatever its length.
