@@ -7,7 +7,7 @@
 namespace vorbexia {
 namespace {
 
-constexpr GLenum kRgba8 = 0x8058;  // GL_RGBA8_OES (OES_rgb8_rgba8, which Mesa has)
+constexpr EGLint kDepthBits = 32;
 
 EGLDisplay SurfacelessDisplay() {
   const auto get_display = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
@@ -16,51 +16,51 @@ EGLDisplay SurfacelessDisplay() {
   return get_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
 }
 
+// A pixel buffer configuration with 8-bit colour channels and a 32-bit
+// depth buffer. EGL lists deeper colour first, so the channels are checked
+// one by one.
+EGLConfig ConfigFor(EGLDisplay display) {
+  const EGLint attributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
+                               EGL_OPENGL_ES2_BIT, EGL_DEPTH_SIZE, kDepthBits, EGL_NONE};
+  EGLConfig configs[64];
+  EGLint count = 0;
+  if (!eglChooseConfig(display, attributes, configs, 64, &count)) return nullptr;
+  for (EGLint i = 0; i < count; ++i) {
+    EGLint red = 0, green = 0, blue = 0, depth = 0;
+    eglGetConfigAttrib(display, configs[i], EGL_RED_SIZE, &red);
+    eglGetConfigAttrib(display, configs[i], EGL_GREEN_SIZE, &green);
+    eglGetConfigAttrib(display, configs[i], EGL_BLUE_SIZE, &blue);
+    eglGetConfigAttrib(display, configs[i], EGL_DEPTH_SIZE, &depth);
+    if (red == 8 && green == 8 && blue == 8 && depth == kDepthBits) return configs[i];
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 EsContext::EsContext(int width, int height) {
   display_ = SurfacelessDisplay();
   if (display_ == EGL_NO_DISPLAY || !eglInitialize(display_, nullptr, nullptr)) return;
-  const EGLint attributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
-                               EGL_OPENGL_ES2_BIT, EGL_NONE};
-  EGLConfig config = nullptr;
-  EGLint count = 0;
-  if (!eglBindAPI(EGL_OPENGL_ES_API) ||
-      !eglChooseConfig(display_, attributes, &config, 1, &count) || count < 1) {
-    return;
-  }
+  if (!eglBindAPI(EGL_OPENGL_ES_API)) return;
+  const EGLConfig config = ConfigFor(display_);
+  if (config == nullptr) return;
+  const EGLint size[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
+  surface_ = eglCreatePbufferSurface(display_, config, size);
   const EGLint version[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
   context_ = eglCreateContext(display_, config, EGL_NO_CONTEXT, version);
-  if (context_ == EGL_NO_CONTEXT ||
-      !eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context_)) {
+  if (surface_ == EGL_NO_SURFACE || context_ == EGL_NO_CONTEXT ||
+      !eglMakeCurrent(display_, surface_, surface_, context_)) {
     return;
   }
   KeepGlDriverLoaded();
-  GLuint framebuffer = 0;
-  glGenFramebuffers(1, &framebuffer);
-  glGenRenderbuffers(2, renderbuffers_);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[0]);
-  glRenderbufferStorage(GL_RENDERBUFFER, kRgba8, width, height);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                            renderbuffers_[0]);
-  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[1]);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
-                            renderbuffers_[1]);
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE) {
-    framebuffer_ = framebuffer;
-  }
   glViewport(0, 0, width, height);
+  current_ = true;
 }
 
 EsContext::~EsContext() {
-  if (context_ != EGL_NO_CONTEXT) {
-    glDeleteRenderbuffers(2, renderbuffers_);
-    if (framebuffer_ != 0) glDeleteFramebuffers(1, &framebuffer_);
-    eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    eglDestroyContext(display_, context_);
-  }
+  if (current_) eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+  if (context_ != EGL_NO_CONTEXT) eglDestroyContext(display_, context_);
+  if (surface_ != EGL_NO_SURFACE) eglDestroySurface(display_, surface_);
   if (display_ != EGL_NO_DISPLAY) eglTerminate(display_);
 }
 
