@@ -13,10 +13,10 @@ const {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer} = require('./l
 const Ended = page => page.waitForFunction(
     () => document.getElementById('status').textContent === 'Koniec gry (kod 0).');
 
-RunTest([process.argv[2]], async (browser, server) => {
+RunTest([process.argv[2]], async (browser, url) => {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'vorbexia-pictures-'));
   fs.writeFileSync(path.join(folder, 'qq.bmp'), 'not a bitmap, no header at all');
-  const page = await OpenPage(browser, server.url);
+  const page = await OpenPage(browser, url);
   await WaitForBox(page, 'Wybor trybu');
   await (await page.$('#picture-files')).uploadFile(path.join(folder, 'qq.bmp'));
   fs.rmSync(folder, {recursive: true});
@@ -32,7 +32,7 @@ RunTest([process.argv[2]], async (browser, server) => {
   await Answer(page, 'ok');
   await Ended(page);
 
-  const full = await OpenPage(browser, server.url);
+  const full = await OpenPage(browser, url);
   await WaitForBox(full, 'Wybor trybu');
   await Answer(full, 'yes');
   await full.waitForSelector('#canvas:not([hidden])');
@@ -42,7 +42,7 @@ RunTest([process.argv[2]], async (browser, server) => {
   await Ended(full);
   Check(!await inFullScreen(), 'full screen not left');
 
-  const refused = await OpenPage(browser, server.url, () => {
+  const refused = await OpenPage(browser, url, () => {
     Element.prototype.requestFullscreen = () => Promise.reject(new TypeError('refused'));
   });
   await WaitForBox(refused, 'Wybor trybu');

@@ -16,18 +16,17 @@ EsContext::EsContext(int width, int height) {
       !eglChooseConfig(display_, attributes, &config, 1, &count) || count < 1) {
     return;
   }
-  const EGLSurface surface = eglCreateWindowSurface(display_, config, 0, nullptr);
+  surface_ = eglCreateWindowSurface(display_, config, 0, nullptr);
   context_ = eglCreateContext(display_, config, EGL_NO_CONTEXT, version);
-  if (context_ != EGL_NO_CONTEXT && eglMakeCurrent(display_, surface, surface, context_)) {
-    framebuffer_ = 1;  // the canvas's own; any other value than 0 says ok()
-    glViewport(0, 0, width, height);
-  }
+  current_ = context_ != EGL_NO_CONTEXT && eglMakeCurrent(display_, surface_, surface_, context_);
+  if (current_) glViewport(0, 0, width, height);
 }
 
 EsContext::~EsContext() {
   if (context_ == EGL_NO_CONTEXT) return;
   eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
   eglDestroyContext(display_, context_);
+  eglDestroySurface(display_, surface_);
 }
 
 std::vector<unsigned char> EsContext::ReadRgb(int width, int height) const {

@@ -11,9 +11,6 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(golden_tests ${tests_dir}/fixedgl/golden_test.cpp
                ${CMAKE_CURRENT_LIST_DIR}/es_context_web.cpp)
 target_include_directories(golden_tests PRIVATE ${tests_dir})
-# The canvas has buffers of its own: the native context's renderbuffers stay unused.
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/es_context_web.cpp PROPERTIES
-                            COMPILE_OPTIONS -Wno-unused-private-field)
 target_link_libraries(golden_tests PRIVATE vorbexia_render_fixedgl GTest::gtest GTest::gtest_main)
 target_link_options(golden_tests PRIVATE -lEGL -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
                     -sMIN_WEBGL_VERSION=1 -sMAX_WEBGL_VERSION=1
