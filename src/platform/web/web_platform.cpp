@@ -103,8 +103,9 @@ BoxAnswer WebPlatform::ShowBox(const Box& box) {
     std::fflush(stderr);
     return refusal;
   }
-  const BoxAnswer given = static_cast<BoxAnswer>(answer);
-  return box.buttons == BoxButtons::kYesNo && given == BoxAnswer::kOk ? refusal : given;
+  return static_cast<BoxAnswer>(answer) == BoxAnswer::kYes && box.buttons == BoxButtons::kYesNo
+             ? BoxAnswer::kYes
+             : refusal;
 }
 
 bool WebPlatform::HasStep(WindowStep step) const {
