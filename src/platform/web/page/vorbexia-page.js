@@ -210,9 +210,11 @@ async function FilesOfEntry(entry) {
 document.addEventListener('dragover', event => event.preventDefault());
 document.addEventListener('drop', async event => {
   event.preventDefault();
-  const entries = [...event.dataTransfer.items].map(item => item.webkitGetAsEntry())
+  // Folders come as entries; where the browser gives none, the files alone.
+  const entries = [...event.dataTransfer.items].map(item => item.webkitGetAsEntry &&
+                                                            item.webkitGetAsEntry())
                                                .filter(entry => entry);
-  const files = [];
+  const files = entries.length ? [] : [...event.dataTransfer.files];
   for (const entry of entries) files.push(...await FilesOfEntry(entry));
   UsePictures(files);
 });
