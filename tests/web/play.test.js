@@ -16,28 +16,28 @@ const sleep = seconds => new Promise(resolve => setTimeout(resolve, seconds * 10
 // between neighbours on the floor (lower left). The desktop's start view:
 // about 25, 8,000 colours, detail 2 to 3; untextured, detail is below 1.
 function Measure(view) {
-  const grey = (x, y) => view.rgba.subarray((y * view.width + x) * 4, (y * view.width + x) * 4 + 3)
-                                  .reduce((sum, level) => sum + level / 3, 0);
+  const grey = i => (view.rgba[i] + view.rgba[i + 1] + view.rgba[i + 2]) / 3;
   let brightness = 0, detail = 0;
   const colours = new Set();
-  for (let i = 0; i < view.rgba.length; i += 4) colours.add(view.rgba.readUInt32BE(i));
-  for (let y = 0; y < view.height; ++y) for (let x = 0; x < view.width; ++x) brightness += grey(x, y);
+  for (let i = 0; i < view.rgba.length; i += 4) {
+    brightness += grey(i) * 4 / view.rgba.length;
+    colours.add(view.rgba.readUInt32BE(i));
+  }
   for (let y = 520; y < 590; ++y) {
-    for (let x = 20; x < 180; ++x) {
-      detail += Math.abs(grey(x + 1, y) - grey(x, y)) + Math.abs(grey(x, y + 1) - grey(x, y));
+    for (let i = (y * view.width + 20) * 4; i < (y * view.width + 180) * 4; i += 4) {
+      detail += (Math.abs(grey(i + 4) - grey(i)) + Math.abs(grey(i + view.width * 4) - grey(i))) / (160 * 70);
     }
   }
-  return {brightness: brightness / (view.width * view.height), colours: colours.size,
-          detail: detail / (160 * 70)};
+  return {brightness, colours: colours.size, detail};
 }
 
 // The share of the pixels that differ by more than 8 levels in a channel.
 function Changed(a, b) {
   let changed = 0;
   for (let i = 0; i < a.rgba.length; i += 4) {
-    changed += [0, 1, 2].some(c => Math.abs(a.rgba[i + c] - b.rgba[i + c]) > 8);
+    changed += [0, 1, 2].some(c => Math.abs(a.rgba[i + c] - b.rgba[i + c]) > 8) * 4 / a.rgba.length;
   }
-  return changed * 4 / a.rgba.length;
+  return changed;
 }
 
 RunTest([process.argv[2]], async (browser, url) => {

@@ -1,9 +1,8 @@
-# The web build's tests (tests/web/run builds and runs them).
-#
-# The golden views' test of the fixed-function layer (tests/fixedgl/
-# golden_test.cpp) for the browser: GoogleTest from Debian's sources, the
-# ES 2 context on the canvas's WebGL as the game has it, the pictures and
-# the goldens in the page's file system; golden.html runs it.
+# The web build's tests (tests/web/run builds and runs them). The golden
+# views' test of the fixed-function layer (tests/fixedgl/golden_test.cpp)
+# for the browser: GoogleTest from Debian's sources, the ES 2 context on the
+# canvas's WebGL as the game has it, the pictures and the goldens in the
+# page's file system; golden.html runs it.
 get_filename_component(tests_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
