@@ -6,10 +6,11 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
                 libglu1-mesa-dev libgl1-mesa-dri libasound2-dev)
 # Tests: GoogleTest, benchmarks, a virtual display with input and screenshots
 # (SDL's X11 message boxes need the fonts of xfonts-base), the fuzzer, and
-# zlib for the icon generator, whose test checks the committed icons.
+# zlib for the icon generator, whose test checks the committed icons, and
+# OpenGL ES 2 with EGL for the fixed-function layer's frames.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev
-               zlib1g-dev openbox)
+               zlib1g-dev libgles-dev libegl-dev openbox)
 
 # The Debian package (tools/make-package): dpkg-shlibdeps and file for its
 # dependencies; its test checks the menu entry and the AppStream metadata.
@@ -23,6 +24,14 @@ PACKAGE_TEST_PACKAGES=(desktop-file-utils appstream xvfb xauth xdotool xfonts-ba
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip nsis)
 WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
                        xvfb xauth xdotool x11-utils imagemagick)
+
+# The web (tools/build-web): Emscripten, which brings its own clang and node.
+# ./test --web: headless Chromium, node with npm for puppeteer-core (the
+# tests' driver of the browser, installed into build/web-test; npm is
+# Debian's package `npm` unless the nodejs installed brings its own), and
+# GoogleTest's sources for the golden views' test built for the browser.
+WEB_PACKAGES=(emscripten cmake make)
+WEB_TEST_PACKAGES=(chromium nodejs googletest)
 
 # ensure_packages NAME...: installs the missing ones with apt-get when run as
 # root; otherwise prints the one apt-get line to run and stops.

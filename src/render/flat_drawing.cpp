@@ -1,6 +1,6 @@
 #include "render/flat_drawing.h"
 
-#include <GL/gl.h>
+#include "render/gl_api.h"
 
 namespace vorbexia {
 

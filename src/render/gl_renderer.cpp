@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "render/gl_api.h"
 
 #include "render/hud.h"
 #include "render/models.h"

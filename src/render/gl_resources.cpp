@@ -1,7 +1,6 @@
 #include "render/gl_resources.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "render/gl_api.h"
 
 #include <initializer_list>
 

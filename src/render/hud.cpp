@@ -1,6 +1,6 @@
 #include "render/hud.h"
 
-#include <GL/gl.h>
+#include "render/gl_api.h"
 
 #include <string>
 

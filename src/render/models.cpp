@@ -1,7 +1,6 @@
 #include "render/models.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "render/gl_api.h"
 
 namespace vorbexia {
 namespace {

@@ -1,6 +1,6 @@
 #include "render/movers.h"
 
-#include <GL/gl.h>
+#include "render/gl_api.h"
 
 namespace vorbexia {
 namespace {

@@ -1,10 +1,9 @@
 #include "render/overlay.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "render/flat_drawing.h"
+#include "render/gl_api.h"
 
 namespace vorbexia {
 namespace {

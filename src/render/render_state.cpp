@@ -1,7 +1,6 @@
 #include "render/render_state.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "render/gl_api.h"
 
 #include "render/lights.h"
 #include "render/textures.h"

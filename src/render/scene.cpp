@@ -1,6 +1,6 @@
 #include "render/scene.h"
 
-#include <GL/gl.h>
+#include "render/gl_api.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "render/textures.h"
 
-#include <GL/gl.h>
+#include "render/gl_api.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "render/view_volume.h"
 
-#include <GL/gl.h>
+#include "render/gl_api.h"
 
 #include <cmath>
 

@@ -7,6 +7,9 @@ namespace {
 // swap interval does that, so vsync is not holding the pace.
 constexpr int kEarlySwapsWithoutVsync = 3;
 
+// More frames than this due at one refresh is a stall, not a slow display.
+constexpr uint64_t kMostFramesAtOneRefresh = 4;
+
 // False once vsync is found not to hold.
 bool VsyncHolds(FramePacer& pacer, uint64_t now_ns) {
   const bool early = pacer.last_swap_ns != 0 &&
@@ -47,6 +50,19 @@ FramePacer PacerForDisplay(int refresh_hz, bool vsync_set) {
 uint64_t NextFrameWait(FramePacer& pacer, uint64_t now_ns) {
   if (pacer.vsync && VsyncHolds(pacer, now_ns)) return 0;
   return ClockWait(pacer, now_ns);
+}
+
+int FramesDueAtRefresh(FramePacer& pacer, uint64_t now_ns) {
+  const uint64_t period = pacer.period_ns;
+  if (pacer.next_deadline_ns == 0 ||
+      now_ns >= pacer.next_deadline_ns + kMostFramesAtOneRefresh * period) {
+    pacer.next_deadline_ns = now_ns + period / 4;
+    return 1;
+  }
+  if (now_ns < pacer.next_deadline_ns) return 0;
+  const uint64_t due = (now_ns - pacer.next_deadline_ns) / period + 1;
+  pacer.next_deadline_ns += due * period;
+  return static_cast<int>(due);
 }
 
 }  // namespace vorbexia

@@ -39,4 +39,14 @@ FramePacer PacerForDisplay(int refresh_hz, bool vsync_set);
 // interval, and the clock paces from then on.
 uint64_t NextFrameWait(FramePacer& pacer, uint64_t now_ns);
 
+// Where the platform cannot wait for a deadline but is woken once per
+// display refresh (a browser's animation frames): the number of frames due
+// at the refresh that came at now_ns, each of which runs a world step and
+// the last of which is shown. On a 60 Hz display one at every refresh; at
+// 120 Hz one at every other; at 50 Hz now and then two. The deadlines lie a
+// quarter period off the refreshes of a 60 or 120 Hz display, so that a few
+// milliseconds of jitter never make 0 or 2 where 1 is due. After a stall (a hidden page gets no refreshes) the
+// deadlines start again from now, as NextFrameWait does.
+int FramesDueAtRefresh(FramePacer& pacer, uint64_t now_ns);
+
 }  // namespace vorbexia

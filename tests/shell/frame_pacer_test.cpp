@@ -113,5 +113,37 @@ TEST(FramePacerTest, VsyncThatDoesNotHoldGivesWayToTheClock) {
   EXPECT_NEAR(static_cast<double>(shown.size()), 60.0, 4.0);
 }
 
+// Frames due at the refreshes of one second of a display of refresh_hz,
+// every other refresh `jitter_ns` late; `most`: the most at one refresh.
+int FramesAtRefreshes(int refresh_hz, uint64_t jitter_ns, int& most) {
+  FramePacer pacer;
+  int frames = most = 0;
+  for (int refresh = 0; refresh < refresh_hz; ++refresh) {
+    const int due = FramesDueAtRefresh(
+        pacer, 1000 * kMs + refresh * (1'000'000'000ull / refresh_hz) + (refresh % 2) * jitter_ns);
+    frames += due;
+    most = std::max(most, due);
+  }
+  return frames;
+}
+
+TEST(FramePacerTest, SixtyFramesAtTheRefreshesOfEveryDisplay) {
+  int most = 0;
+  for (int hz : {60, 120}) {  // 2 ms of jitter never double a frame
+    EXPECT_NEAR(FramesAtRefreshes(hz, 2 * kMs, most), 60, 1) << hz << " Hz";
+    EXPECT_EQ(most, 1) << hz << " Hz";
+  }
+  for (int hz : {30, 50, 144}) EXPECT_NEAR(FramesAtRefreshes(hz, 0, most), 60, 1) << hz << " Hz";
+}
+
+TEST(FramePacerTest, RefreshesAfterAStallStartAgainFromNow) {
+  FramePacer pacer;
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 1000 * kMs), 1);
+  // Four periods late is a slow display catching up; five is a stall.
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 1000 * kMs + kPeriod / 4 + 3 * kPeriod), 4);
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 5000 * kMs), 1);
+  EXPECT_EQ(FramesDueAtRefresh(pacer, 5000 * kMs + kPeriod / 8), 0);
+}
+
 }  // namespace
 }  // namespace vorbexia

@@ -1,0 +1,304 @@
+#include "platform/web/web_platform.h"
+
+#include <emscripten/em_js.h>
+
+#include <csignal>
+#include <cstdio>
+
+#include "fixedgl/api.h"
+#include "platform/web/key_map.h"
+#include "shell/box_log.h"
+
+// The page (page/vorbexia-page.js) draws the boxes, makes the canvas and
+// asks for full screen; each call below waits for its answer while the
+// browser runs on.
+
+// The answer to a box: 0 OK, 1 Yes, 2 No (BoxAnswer's values); -1 where
+// the page has no dialogs.
+EM_ASYNC_JS(int, AskPageBox, (const char* caption, const char* text, int yes_no, int icon), {
+  if (!Module.vorbexiaShowBox) return -1;
+  return await Module.vorbexiaShowBox(UTF8ToString(caption), UTF8ToString(text), yes_no != 0,
+                                      icon);
+});
+
+EM_ASYNC_JS(int, AskPageFullscreen, (), {
+  return Module.vorbexiaEnterFullscreen ? await Module.vorbexiaEnterFullscreen() : 0;
+});
+
+EM_ASYNC_JS(void, LeavePageFullscreen, (), {
+  if (Module.vorbexiaLeaveFullscreen) await Module.vorbexiaLeaveFullscreen();
+});
+
+// The time of the next animation frame, in milliseconds.
+EM_ASYNC_JS(double, AwaitAnimationFrame, (), {
+  return await new Promise(resolve => requestAnimationFrame(resolve));
+});
+
+// Lets the browser handle what is waiting (events, drawing) and comes back
+// at once: a message to ourselves, which no timer clamps.
+EM_ASYNC_JS(void, YieldToBrowser, (), {
+  await new Promise(resolve => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = resolve;
+    channel.port2.postMessage(0);
+  });
+});
+
+// A new canvas #canvas of width x height pixels in the page, not yet shown;
+// each game gets a canvas, and with it a WebGL context, of its own.
+EM_JS(int, MakePageCanvas, (int width, int height), {
+  return Module.vorbexiaCreateCanvas ? Module.vorbexiaCreateCanvas(width, height) : 0;
+});
+
+EM_JS(int, RemovePageCanvas, (), {
+  return Module.vorbexiaRemoveCanvas ? Module.vorbexiaRemoveCanvas() : 0;
+});
+
+EM_JS(void, ShowPageCanvas, (), {
+  if (Module.vorbexiaShowCanvas) Module.vorbexiaShowCanvas();
+});
+
+EM_JS(int, PageEndsGame, (), { return Module.vorbexiaEndRequested ? 1 : 0; });
+
+namespace vorbexia {
+namespace {
+
+constexpr const char* kCanvas = "#canvas";
+
+BoxAnswer Refusal(const Box& box) {
+  return box.buttons == BoxButtons::kYesNo ? BoxAnswer::kNo : BoxAnswer::kOk;
+}
+
+// What a keyboard event of the browser is to the game; false for none.
+bool TranslateKey(int type, const EmscriptenKeyboardEvent& key, Event& event) {
+  const int vk = VirtualKeyFromDomCode(key.code);
+  if (vk < 0) return false;
+  const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
+  // A key pressed with Alt held is the system's; its release still passes,
+  // so that nothing stays held.
+  if (down && key.altKey) return false;
+  event = Event{.code = down ? EventCode::kKeyDown : EventCode::kKeyUp,
+                .key = static_cast<uint32_t>(vk)};
+  return true;
+}
+
+}  // namespace
+
+WebPlatform::~WebPlatform() {
+  if (context_) DeleteContext();
+  if (canvas_) RemoveCanvas();
+}
+
+BoxAnswer WebPlatform::ShowBox(const Box& box) {
+  const BoxAnswer refusal = Refusal(box);
+  if (QuitSignal()) return refusal;
+  LogBox(box.caption, box.text);
+  const int answer = boxes_ ? AskPageBox(box.caption.c_str(), box.text.c_str(),
+                                         box.buttons == BoxButtons::kYesNo,
+                                         static_cast<int>(box.icon))
+                            : -1;
+  if (QuitSignal()) return refusal;  // the page closed it to end the game
+  if (answer < 0) {
+    std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());
+    std::fflush(stderr);
+    return refusal;
+  }
+  return static_cast<BoxAnswer>(answer) == BoxAnswer::kYes && box.buttons == BoxButtons::kYesNo
+             ? BoxAnswer::kYes
+             : refusal;
+}
+
+bool WebPlatform::HasStep(WindowStep step) const {
+  return step == WindowStep::kCreateWindow || step == WindowStep::kCreateContext ||
+         step == WindowStep::kMakeCurrent;
+}
+
+bool WebPlatform::Build(WindowStep step, const WindowRequest& request) {
+  switch (step) {
+    case WindowStep::kCreateWindow: return CreateCanvas(request);
+    case WindowStep::kCreateContext: return CreateContext();
+    case WindowStep::kMakeCurrent: return MakeCurrent();
+    default: return false;
+  }
+}
+
+bool WebPlatform::Release(WindowStep step) {
+  switch (step) {
+    case WindowStep::kCreateWindow: return RemoveCanvas();
+    case WindowStep::kCreateContext: return DeleteContext();
+    case WindowStep::kMakeCurrent: return DetachContext();
+    default: return false;
+  }
+}
+
+// The drawing buffer is always width x height (800 x 600); the page scales
+// the canvas to fit, its shape kept, so no size event ever comes.
+bool WebPlatform::CreateCanvas(const WindowRequest& request) {
+  width_ = request.width;
+  height_ = request.height;
+  canvas_ = MakePageCanvas(width_, height_) != 0;
+  if (canvas_) Listen(true);
+  return canvas_;
+}
+
+bool WebPlatform::RemoveCanvas() {
+  if (!canvas_) return false;
+  Listen(false);
+  canvas_ = false;
+  return RemovePageCanvas() != 0;
+}
+
+// Double-buffered RGB with a depth buffer and nothing else: no alpha (the
+// page would show through), no stencil, no multisampling.
+bool WebPlatform::CreateContext() {
+  EmscriptenWebGLContextAttributes attributes;
+  emscripten_webgl_init_context_attributes(&attributes);
+  attributes.alpha = EM_FALSE;
+  attributes.depth = EM_TRUE;
+  attributes.stencil = EM_FALSE;
+  attributes.antialias = EM_FALSE;
+  attributes.preserveDrawingBuffer = EM_FALSE;
+  attributes.majorVersion = 1;
+  context_ = emscripten_webgl_create_context(kCanvas, &attributes);
+  if (context_ <= 0) {
+    context_ = 0;
+    return false;
+  }
+  gl_ = std::make_unique<fixedgl::Context>(width_, height_);
+  return true;
+}
+
+bool WebPlatform::MakeCurrent() {
+  if (emscripten_webgl_make_context_current(context_) != EMSCRIPTEN_RESULT_SUCCESS) return false;
+  fixedgl::MakeCurrent(gl_.get());
+  return true;
+}
+
+bool WebPlatform::DetachContext() {
+  fixedgl::MakeCurrent(nullptr);
+  return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
+}
+
+// The layer's WebGL objects go first, with their context current.
+bool WebPlatform::DeleteContext() {
+  if (!context_) return false;
+  if (fixedgl::CurrentContext() == gl_.get()) fixedgl::MakeCurrent(nullptr);
+  emscripten_webgl_make_context_current(context_);
+  gl_.reset();
+  emscripten_webgl_make_context_current(0);
+  const bool deleted = emscripten_webgl_destroy_context(context_) == EMSCRIPTEN_RESULT_SUCCESS;
+  context_ = 0;
+  return deleted;
+}
+
+bool WebPlatform::HasCurrentContext() {
+  return context_ && emscripten_webgl_get_current_context() == context_ &&
+         fixedgl::CurrentContext() == gl_.get();
+}
+
+void WebPlatform::ShowWindow() {
+  if (canvas_) ShowPageCanvas();  // shown and given the keyboard focus
+}
+
+void WebPlatform::Listen(bool on) {
+  void* self = on ? this : nullptr;
+  emscripten_set_keydown_callback(kCanvas, self, EM_TRUE, on ? OnKey : nullptr);
+  emscripten_set_keyup_callback(kCanvas, self, EM_TRUE, on ? OnKey : nullptr);
+  emscripten_set_focus_callback(kCanvas, self, EM_TRUE, on ? OnFocus : nullptr);
+  emscripten_set_blur_callback(kCanvas, self, EM_TRUE, on ? OnFocus : nullptr);
+  emscripten_set_visibilitychange_callback(self, EM_TRUE, on ? OnVisibility : nullptr);
+}
+
+// True takes the browser's default away: the page does not scroll on the
+// arrows or Space while the game has the focus.
+EM_BOOL WebPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, void* self) {
+  auto& platform = *static_cast<WebPlatform*>(self);
+  Event event;
+  if (!TranslateKey(type, *key, event)) return EM_FALSE;
+  // A key a pad still holds is not let go with the keyboard's release.
+  if (platform.gamepads_.PassKeyboardKey(event)) platform.pending_.push_back(event);
+  return GameTakesKey(static_cast<int>(event.key)) ? EM_TRUE : EM_FALSE;
+}
+
+// Keys held when the canvas loses the focus are let go: their releases
+// would go elsewhere and the game would walk on by itself.
+EM_BOOL WebPlatform::OnFocus(int type, const EmscriptenFocusEvent*, void* self) {
+  auto& platform = *static_cast<WebPlatform*>(self);
+  if (type == EMSCRIPTEN_EVENT_BLUR) platform.LoseFocus();
+  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_});
+  return EM_FALSE;
+}
+
+// A page that is not shown counts as a minimised window.
+EM_BOOL WebPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* change,
+                                  void* self) {
+  auto& platform = *static_cast<WebPlatform*>(self);
+  platform.hidden_ = change->hidden != 0;
+  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_});
+  return EM_FALSE;
+}
+
+void WebPlatform::LoseFocus() {
+  for (const Event& release : ReleaseHeldKeys(held_keys_)) pending_.push_back(release);
+  gamepads_.ForgetHeldKeys();
+}
+
+// The browser refuses full screen without a fresh gesture of the player's
+// (the click on "Tak" is one) and where the page may not have it.
+bool WebPlatform::EnterFullscreen(int, int, int) { return AskPageFullscreen() != 0; }
+
+void WebPlatform::LeaveFullscreen() { LeavePageFullscreen(); }
+
+bool WebPlatform::PeekEvent(Event& event) {
+  if (QuitSignal()) {
+    event = Event{.code = EventCode::kQuit};
+    return true;
+  }
+  if (!pending_.empty()) {
+    event = pending_.front();
+    pending_.pop_front();
+    NoteKeyEvent(held_keys_, event);
+    return true;
+  }
+  if (quit_posted_) {
+    quit_posted_ = false;
+    event = Event{.code = EventCode::kQuit};
+    return true;
+  }
+  return false;
+}
+
+void WebPlatform::PostQuit() { quit_posted_ = true; }
+
+int WebPlatform::QuitSignal() { return PageEndsGame() ? SIGTERM : 0; }
+
+// Waits for an animation frame at which a frame is due. The picture drawn
+// is shown when control goes back to the browser; a frame due beyond the
+// first at the same animation frame runs at once, and only the last of
+// them is seen.
+void WebPlatform::WaitForFramesDue() {
+  if (frames_owed_ > 0) {
+    --frames_owed_;
+    return;
+  }
+  int due = 0;
+  while (due == 0 && !QuitSignal()) {
+    const double now_ms = AwaitAnimationFrame();
+    due = FramesDueAtRefresh(pacer_, static_cast<uint64_t>(now_ms * 1e6));
+  }
+  frames_owed_ = due > 0 ? due - 1 : 0;
+  gamepads_.Sample(pending_);
+}
+
+void WebPlatform::SwapBuffers() {
+  if (!context_) return;
+  fixedgl::Flush();  // the frame, whole, before the browser shows it
+  if (paced_) {
+    WaitForFramesDue();
+  } else {
+    YieldToBrowser();
+    gamepads_.Sample(pending_);
+  }
+}
+
+}  // namespace vorbexia

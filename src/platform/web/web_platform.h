@@ -1,0 +1,91 @@
+// The platform layer in a web browser: the page's canvas, WebGL, the page's
+// own dialogs for the boxes, and the browser's animation frames.
+//
+// The game's loop stays the shared C++ loop: it hands control back to the
+// browser whenever it waits (a box's answer, full screen, the next animation
+// frame) and takes it up again where it stopped (Emscripten's Asyncify).
+// Of the build steps the browser has only three: the canvas stands for the
+// window, a WebGL context for the rendering context, and making it current.
+// The renderer's OpenGL 1.1 calls go to the fixed-function layer
+// (src/fixedgl), whose context lives with the WebGL one.
+#pragma once
+
+#include <emscripten/html5.h>
+
+#include <deque>
+#include <memory>
+
+#include "fixedgl/context.h"
+#include "platform/web/web_gamepads.h"
+#include "shell/frame_pacer.h"
+#include "shell/held_keys.h"
+#include "shell/platform.h"
+
+namespace vorbexia {
+
+class WebPlatform final : public Platform {
+ public:
+  // paced: 60 frames per second at the browser's animation frames (the
+  // game); unpaced, each frame only lets the browser run before the next
+  // (a timedemo's measurement).
+  explicit WebPlatform(bool paced = true) : paced_(paced) {}
+  ~WebPlatform() override;
+
+  WebPlatform(const WebPlatform&) = delete;
+  WebPlatform& operator=(const WebPlatform&) = delete;
+
+  BoxAnswer ShowBox(const Box& box) override;
+
+  bool HasStep(WindowStep step) const override;
+  bool Build(WindowStep step, const WindowRequest& request) override;
+  bool Release(WindowStep step) override;
+  void ShowWindow() override;
+  bool HasCurrentContext() override;
+
+  bool EnterFullscreen(int width, int height, int bits) override;
+  void LeaveFullscreen() override;
+
+  bool PeekEvent(Event& event) override;
+  void PostQuit() override;
+  // SIGTERM once the page has asked the game to end (to start it anew with
+  // other pictures); 0 before.
+  int QuitSignal() override;
+
+  void SwapBuffers() override;
+
+  // From now on no box is shown: its caption and text go to the console
+  // and it gets its refusal (a timedemo runs unattended).
+  void SendBoxesToStderr() { boxes_ = false; }
+
+ private:
+  static EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* key, void* self);
+  static EM_BOOL OnFocus(int type, const EmscriptenFocusEvent* focus, void* self);
+  static EM_BOOL OnVisibility(int type, const EmscriptenVisibilityChangeEvent* change,
+                              void* self);
+
+  bool CreateCanvas(const WindowRequest& request);
+  bool RemoveCanvas();
+  bool CreateContext();
+  bool MakeCurrent();
+  bool DetachContext();
+  bool DeleteContext();
+  void Listen(bool on);
+  void LoseFocus();
+  void WaitForFramesDue();
+
+  bool paced_;
+  bool boxes_ = true;
+  bool canvas_ = false;
+  bool quit_posted_ = false;
+  bool hidden_ = false;  // the page is not shown (another tab, minimised)
+  EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
+  std::unique_ptr<fixedgl::Context> gl_;  // the OpenGL 1.1 state on context_
+  int width_ = 0, height_ = 0;  // the canvas's drawing buffer, pixels
+  FramePacer pacer_;
+  int frames_owed_ = 0;  // frames due at the last animation frame, not yet run
+  HeldKeys held_keys_;
+  WebGamepads gamepads_;
+  std::deque<Event> pending_;  // the browser's events, in their order
+};
+
+}  // namespace vorbexia

@@ -1,0 +1,115 @@
+// What the browser tests share: the page served from 127.0.0.1, headless
+// Chromium (the system's, through puppeteer-core, with WebGL on the CPU),
+// the game's boxes and console, and the view's pixels.
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const kTypes = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+const pages = [];  // their consoles are shown when a test fails
+
+// Serves the files of `folders` (the first that has the name) on a free
+// port of 127.0.0.1.
+function Serve(folders) {
+  const server = http.createServer((request, response) => {
+    const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
+    const file = folders.map(folder => path.join(folder, decodeURIComponent(name)))
+                        .find(file => fs.existsSync(file) && fs.statSync(file).isFile());
+    if (!file) return response.writeHead(404).end();
+    response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream'});
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// Runs test(browser, url) with `folders` served and Chromium started; exits
+// 1 on any failure. The browser, the server and the profile go at the end.
+async function RunTest(folders, test) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vorbexia-chromium-'));
+  const server = await Serve(folders);
+  const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
+    args: ['--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+  });
+  const failure = await test(browser, 'http://127.0.0.1:' + server.address().port + '/')
+                            .then(() => null, error => error);
+  if (failure) {
+    console.error('FAIL: ' + (failure.stack || failure));
+    for (const page of pages) console.error("The page's console:\n  " + page.lines.join('\n  '));
+  }
+  await browser.close();
+  server.close();
+  fs.rmSync(profile, {recursive: true, force: true});
+  process.exit(failure ? 1 : 0);
+}
+
+// A page at `url`, `before` run in it before its own scripts; its console
+// lines gather in page.lines, and an error in it fails ConsoleLine.
+async function OpenPage(browser, url, before = () => {}) {
+  const page = await browser.newPage();
+  pages.push(page);
+  page.lines = [];
+  page.errors = [];
+  page.on('console', message => page.lines.push(message.text()));
+  page.on('pageerror', error => page.errors.push(error.message));
+  await page.evaluateOnNewDocument(before);
+  await page.setViewport({width: 1000, height: 500});  // the page can scroll
+  await page.goto(url);
+  return page;
+}
+
+function Check(condition, text) {
+  if (!condition) throw new Error(text);
+}
+
+// Waits for the console line that matches `pattern` and returns it.
+async function ConsoleLine(page, pattern, seconds = 60) {
+  for (let tenths = 0; tenths < seconds * 10; ++tenths) {
+    const line = page.lines.find(line => pattern.test(line));
+    if (line) return line;
+    Check(page.errors.length === 0, 'error in the page: ' + page.errors.join('; '));
+    await new Promise(resolve => setTimeout(resolve, 100));
+  }
+  throw new Error('no console line like ' + pattern + ' in ' + seconds + ' s');
+}
+
+// Waits for the box with that caption; returns its text.
+async function WaitForBox(page, caption) {
+  await page.waitForFunction(caption => document.getElementById('box').open &&
+                             document.getElementById('box-caption').textContent === caption,
+                             {timeout: 60000}, caption);
+  return page.$eval('#box-text', element => element.textContent);
+}
+
+// Answers the open box with its button 'yes', 'no' or 'ok'; returns once it
+// has closed (the next box may open at once).
+async function Answer(page, button) {
+  const closed = page.evaluate(() => new Promise(resolve => {
+    document.getElementById('box').addEventListener('close', resolve, {once: true});
+  }));
+  await page.click('#box-' + button);
+  await closed;
+}
+
+// The game's view as the page shows it, 800 x 600: {width, height, rgba}.
+async function ViewPixels(page) {
+  await page.$eval('#stage', stage => { stage.style.width = '800px'; });
+  const png = await (await page.$('#canvas')).screenshot({encoding: 'base64'});
+  const view = await page.evaluate(async png => {
+    const image = new Image();
+    image.src = 'data:image/png;base64,' + png;
+    await image.decode();
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, image.width, image.height).data;
+    let bytes = '';
+    for (let i = 0; i < data.length; i += 8192) bytes += String.fromCharCode(...data.subarray(i, i + 8192));
+    return {width: image.width, height: image.height, rgba: btoa(bytes)};
+  }, png);
+  return {...view, rgba: Buffer.from(view.rgba, 'base64')};
+}
+
+module.exports = {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels};
