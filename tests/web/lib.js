@@ -112,4 +112,13 @@ async function ViewPixels(page) {
   return {...view, rgba: Buffer.from(view.rgba, 'base64')};
 }
 
-module.exports = {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels};
+// The share of the pixels that differ by more than 8 levels in a channel.
+function Changed(a, b) {
+  let changed = 0;
+  for (let i = 0; i < a.rgba.length; i += 4) {
+    changed += [0, 1, 2].some(c => Math.abs(a.rgba[i + c] - b.rgba[i + c]) > 8) * 4 / a.rgba.length;
+  }
+  return changed;
+}
+
+module.exports = {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed};

@@ -8,7 +8,7 @@ const {execFileSync} = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const {RunTest, OpenPage, Check, WaitForBox, Answer, ViewPixels} = require('./lib.js');
+const {RunTest, OpenPage, Check, WaitForBox, Answer, ViewPixels, Changed} = require('./lib.js');
 
 const sleep = seconds => new Promise(resolve => setTimeout(resolve, seconds * 1000));
 
@@ -29,15 +29,6 @@ function Measure(view) {
     }
   }
   return {brightness, colours: colours.size, detail};
-}
-
-// The share of the pixels that differ by more than 8 levels in a channel.
-function Changed(a, b) {
-  let changed = 0;
-  for (let i = 0; i < a.rgba.length; i += 4) {
-    changed += [0, 1, 2].some(c => Math.abs(a.rgba[i + c] - b.rgba[i + c]) > 8) * 4 / a.rgba.length;
-  }
-  return changed;
 }
 
 RunTest([process.argv[2]], async (browser, url) => {

@@ -8,9 +8,14 @@
 namespace vorbexia {
 namespace {
 
+// Virtual-key codes the game has no key-table name for.
+constexpr int kKeyEnter = 13;
+constexpr int kKeyF1 = 112;   // the help
+constexpr int kKeyF12 = 123;  // the screenshot
+
 constexpr std::array<std::pair<std::string_view, int>, 24> kNamedKeys = {{
-    {"Backspace", 8},   {"Tab", kKeyTab},        {"Enter", 13},
-    {"NumpadEnter", 13}, {"ShiftLeft", 16},       {"ShiftRight", 16},
+    {"Backspace", 8},   {"Tab", kKeyTab},        {"Enter", kKeyEnter},
+    {"NumpadEnter", kKeyEnter}, {"ShiftLeft", 16},       {"ShiftRight", 16},
     {"ControlLeft", 17}, {"ControlRight", 17},    {"AltLeft", 18},
     {"AltRight", 18},   {"Pause", 19},           {"CapsLock", 20},
     {"Escape", kKeyEscape}, {"Space", kKeySpace}, {"PageUp", 33},
@@ -45,7 +50,8 @@ int VirtualKeyFromDomCode(std::string_view code) {
   return -1;
 }
 
-bool GameTakesKey(int virtual_key) {
+bool GameTakesKey(int virtual_key, bool alt) {
+  if (alt) return virtual_key == kKeyEnter;
   switch (virtual_key) {
     case kKeyTab:
     case kKeyEscape:
@@ -54,6 +60,8 @@ bool GameTakesKey(int virtual_key) {
     case kKeyUp:
     case kKeyRight:
     case kKeyDown:
+    case kKeyF1:
+    case kKeyF12:
       return true;
     default:
       return false;

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string_view>
 
 #include "fixedgl/api.h"
 #include "platform/web/key_map.h"
@@ -27,6 +28,19 @@ EM_ASYNC_JS(int, AskPageFullscreen, (), {
 
 EM_ASYNC_JS(void, LeavePageFullscreen, (), {
   if (Module.vorbexiaLeaveFullscreen) await Module.vorbexiaLeaveFullscreen();
+});
+
+// 1 when the stage is now full screen as `on` asks, 0 when the browser
+// refused (no fresh gesture of the player's, or not allowed in this page).
+EM_ASYNC_JS(int, SetPageFullscreen, (int on), {
+  if (!Module.vorbexiaEnterFullscreen || !Module.vorbexiaLeaveFullscreen) return 0;
+  if (on) return await Module.vorbexiaEnterFullscreen();
+  await Module.vorbexiaLeaveFullscreen();
+  return document.fullscreenElement ? 0 : 1;
+});
+
+EM_JS(void, CapturePageMouse, (int on), {
+  if (Module.vorbexiaCaptureMouse) Module.vorbexiaCaptureMouse(on != 0);
 });
 
 // The time of the next animation frame, in milliseconds.
@@ -63,7 +77,8 @@ EM_JS(int, PageEndsGame, (), { return Module.vorbexiaEndRequested ? 1 : 0; });
 namespace vorbexia {
 namespace {
 
-constexpr const char* kCanvas = "#canvas";
+constexpr const char* kCanvas = "#canvas";  // the canvas's selector
+constexpr std::string_view kCanvasId = "canvas";
 
 BoxAnswer Refusal(const Box& box) {
   return box.buttons == BoxButtons::kYesNo ? BoxAnswer::kNo : BoxAnswer::kOk;
@@ -74,11 +89,9 @@ bool TranslateKey(int type, const EmscriptenKeyboardEvent& key, Event& event) {
   const int vk = VirtualKeyFromDomCode(key.code);
   if (vk < 0) return false;
   const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
-  // A key pressed with Alt held is the system's; its release still passes,
-  // so that nothing stays held.
-  if (down && key.altKey) return false;
   event = Event{.code = down ? EventCode::kKeyDown : EventCode::kKeyUp,
-                .key = static_cast<uint32_t>(vk)};
+                .key = static_cast<uint32_t>(vk),
+                .alt = down && key.altKey};
   return true;
 }
 
@@ -207,6 +220,9 @@ void WebPlatform::Listen(bool on) {
   emscripten_set_focus_callback(kCanvas, self, EM_TRUE, on ? OnFocus : nullptr);
   emscripten_set_blur_callback(kCanvas, self, EM_TRUE, on ? OnFocus : nullptr);
   emscripten_set_visibilitychange_callback(self, EM_TRUE, on ? OnVisibility : nullptr);
+  emscripten_set_mousemove_callback(kCanvas, self, EM_TRUE, on ? OnMouseMove : nullptr);
+  emscripten_set_pointerlockchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, self, EM_TRUE,
+                                            on ? OnPointerLock : nullptr);
 }
 
 // True takes the browser's default away: the page does not scroll on the
@@ -217,15 +233,17 @@ EM_BOOL WebPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, void* s
   if (!TranslateKey(type, *key, event)) return EM_FALSE;
   // A key a pad still holds is not let go with the keyboard's release.
   if (platform.gamepads_.PassKeyboardKey(event)) platform.pending_.push_back(event);
-  return GameTakesKey(static_cast<int>(event.key)) ? EM_TRUE : EM_FALSE;
+  return GameTakesKey(static_cast<int>(event.key), key->altKey) ? EM_TRUE : EM_FALSE;
 }
 
 // Keys held when the canvas loses the focus are let go: their releases
 // would go elsewhere and the game would walk on by itself.
 EM_BOOL WebPlatform::OnFocus(int type, const EmscriptenFocusEvent*, void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
-  if (type == EMSCRIPTEN_EVENT_BLUR) platform.LoseFocus();
-  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_});
+  platform.focused_ = type == EMSCRIPTEN_EVENT_FOCUS;
+  if (!platform.focused_) platform.LoseFocus();
+  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_,
+                                    .focus = platform.focused_});
   return EM_FALSE;
 }
 
@@ -234,7 +252,28 @@ EM_BOOL WebPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* ch
                                   void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
   platform.hidden_ = change->hidden != 0;
-  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_});
+  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_,
+                                    .focus = platform.focused_ && !platform.hidden_});
+  return EM_FALSE;
+}
+
+// The motion since the last event, in CSS pixels, only while the pointer is
+// locked: unlocked, the pointer moves over the page and turns nothing.
+EM_BOOL WebPlatform::OnMouseMove(int, const EmscriptenMouseEvent* mouse, void* self) {
+  auto& platform = *static_cast<WebPlatform*>(self);
+  if (!platform.capture_ || !platform.locked_) return EM_FALSE;
+  platform.pending_.push_back(Event{.code = EventCode::kMouseMove,
+                                    .dx = static_cast<int>(mouse->movementX),
+                                    .dy = static_cast<int>(mouse->movementY)});
+  return EM_TRUE;
+}
+
+// The lock lost (Esc, another window) is capture lost: no motion comes
+// until the player gives the page the lock again.
+EM_BOOL WebPlatform::OnPointerLock(int, const EmscriptenPointerlockChangeEvent* change,
+                                   void* self) {
+  auto& platform = *static_cast<WebPlatform*>(self);
+  platform.locked_ = change->isActive && change->id == kCanvasId;
   return EM_FALSE;
 }
 
@@ -248,6 +287,17 @@ void WebPlatform::LoseFocus() {
 bool WebPlatform::EnterFullscreen(int, int, int) { return AskPageFullscreen() != 0; }
 
 void WebPlatform::LeaveFullscreen() { LeavePageFullscreen(); }
+
+// Alt+Enter is a key press of the player's, and the browser still counts
+// it as a fresh gesture when the game takes it up a frame later.
+bool WebPlatform::SetDesktopFullscreen(bool on) {
+  return canvas_ && SetPageFullscreen(on ? 1 : 0) != 0;
+}
+
+void WebPlatform::CaptureMouse(bool on) {
+  capture_ = on;
+  CapturePageMouse(on ? 1 : 0);
+}
 
 bool WebPlatform::PeekEvent(Event& event) {
   if (QuitSignal()) {

@@ -44,6 +44,14 @@ class WebPlatform final : public Platform {
 
   bool EnterFullscreen(int width, int height, int bits) override;
   void LeaveFullscreen() override;
+  // The game's stage over the whole screen, the 800 x 600 picture scaled by
+  // the page with its shape kept; the drawing buffer stays 800 x 600, so no
+  // size event follows.
+  bool SetDesktopFullscreen(bool on) override;
+  // The browser's pointer lock on the canvas, which it grants only at a
+  // gesture of the player's: the page asks for it at once and again at the
+  // next click or key press on the canvas, for as long as capture is wanted.
+  void CaptureMouse(bool on) override;
 
   bool PeekEvent(Event& event) override;
   void PostQuit() override;
@@ -62,6 +70,9 @@ class WebPlatform final : public Platform {
   static EM_BOOL OnFocus(int type, const EmscriptenFocusEvent* focus, void* self);
   static EM_BOOL OnVisibility(int type, const EmscriptenVisibilityChangeEvent* change,
                               void* self);
+  static EM_BOOL OnMouseMove(int type, const EmscriptenMouseEvent* mouse, void* self);
+  static EM_BOOL OnPointerLock(int type, const EmscriptenPointerlockChangeEvent* change,
+                               void* self);
 
   bool CreateCanvas(const WindowRequest& request);
   bool RemoveCanvas();
@@ -78,6 +89,9 @@ class WebPlatform final : public Platform {
   bool canvas_ = false;
   bool quit_posted_ = false;
   bool hidden_ = false;  // the page is not shown (another tab, minimised)
+  bool focused_ = false;  // the canvas has the keyboard focus
+  bool capture_ = false;  // the game wants the mouse's motion
+  bool locked_ = false;   // the browser holds the pointer on the canvas
   EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
   std::unique_ptr<fixedgl::Context> gl_;  // the OpenGL 1.1 state on context_
   int width_ = 0, height_ = 0;  // the canvas's drawing buffer, pixels

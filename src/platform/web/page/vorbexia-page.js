@@ -1,6 +1,8 @@
 // The page around the game (vorbexia.js): the game's command line from the
-// address's query, the boxes as modal dialogs, the canvas, full screen,
-// the output, a recorded demo to download, and pictures dropped on the page.
+// address's query, the player's settings kept in the browser, the boxes as
+// modal dialogs, the canvas, full screen, the pointer lock for turning by
+// mouse, the output, a recorded demo and the screenshots to download, and
+// pictures dropped on the page.
 'use strict';
 
 // The seven pictures, by the names the game reads.
@@ -8,12 +10,21 @@ const kPictures = ['brick.bmp', 'deska.bmp', 'panel.bmp', 'niebieski.bmp', 'qq.b
                    'robot.bmp', 'plasma.bmp'];
 const kRecording = '/home/web_user/vorbexia.demo';
 const kDroppedFolder = '/dropped';  // holds textures/ once pictures are dropped
+// The settings file in the game's file system (web_folders.cpp), and its
+// text's key in the browser's local storage.
+const kSettingsFile = '/settings/vorbexia.conf';
+const kSettingsKey = 'vorbexia.conf';
+// The line by which the game names a screenshot it wrote (on stderr).
+const kScreenshotLine = /^vorbexia: screenshot (\/screenshots\/[^/]+\.bmp)$/;
 
 const page = {
   stage: document.getElementById('stage'),
   status: document.getElementById('status'),
   output: document.getElementById('output'),
   download: document.getElementById('download'),
+  mouse: document.getElementById('mouse'),
+  screenshots: document.getElementById('screenshots'),
+  settings: document.getElementById('settings-text'),
   box: document.getElementById('box'),
 };
 
@@ -32,7 +43,50 @@ function GameArguments(query) {
 function Show(text, error) {
   (error ? console.error : console.log)(text);
   page.output.textContent += text + '\n';
+  const screenshot = kScreenshotLine.exec(text);
+  if (screenshot) OfferScreenshot(screenshot[1]);
 }
+
+// --- The settings ------------------------------------------------------------
+
+function StoredSettings() {
+  try {
+    return localStorage.getItem(kSettingsKey);
+  } catch (error) {
+    return null;  // storage not allowed in this page: the game's defaults
+  }
+}
+
+// The stored text as the game's settings file, or no file when none is
+// stored; each game reads it anew.
+function WriteSettingsFile() {
+  const text = StoredSettings();
+  FS.mkdirTree(kSettingsFile.replace(/\/[^/]*$/, ''));
+  if (text !== null) {
+    FS.writeFile(kSettingsFile, text);
+  } else if (FS.analyzePath(kSettingsFile).exists) {
+    FS.unlink(kSettingsFile);
+  }
+}
+
+// "Zapisz": the editor's text kept (an empty one forgets the settings), and
+// the game started anew with it.
+function SaveSettings() {
+  const text = page.settings.value;
+  try {
+    if (text.trim() === '') {
+      localStorage.removeItem(kSettingsKey);
+    } else {
+      localStorage.setItem(kSettingsKey, text);
+    }
+  } catch (error) {
+    Show('Nie mozna zapisac ustawien w przegladarce: ' + error.message, true);
+    return;
+  }
+  RestartGame();
+}
+page.settings.value = StoredSettings() || '';
+document.getElementById('settings-save').addEventListener('click', SaveSettings);
 
 // --- The boxes -------------------------------------------------------------
 
@@ -77,6 +131,8 @@ function CreateCanvas(width, height) {
   canvas.height = height;
   canvas.tabIndex = 0;
   canvas.hidden = true;
+  canvas.addEventListener('mousedown', LockPointerIfWanted);
+  canvas.addEventListener('keydown', LockPointerIfWanted);
   page.stage.replaceChildren(canvas);
   Module.canvas = canvas;
   return 1;
@@ -86,7 +142,8 @@ function ShowCanvas() {
   const canvas = document.getElementById('canvas');
   canvas.hidden = false;
   canvas.focus();
-  page.status.textContent = 'Gra trwa: strzalki, spacja, Esc konczy, Tab pokazuje HUD.';
+  page.status.textContent = 'Gra trwa: strzalki, spacja, Esc konczy, Tab pokazuje HUD, ' +
+      'P pauza, F1 klawisze, F12 zrzut ekranu, Alt+Enter pelny ekran.';
 }
 
 function RemoveCanvas() {
@@ -116,6 +173,62 @@ async function LeaveFullscreen() {
   }
 }
 
+// --- Turning by mouse: the pointer lock -------------------------------------
+
+// The browser locks the pointer only at a gesture of the player's: asked
+// for at once, and again at each click or key press on the canvas while
+// the game wants the mouse and has no lock.
+let mouseWanted = false;
+
+function PointerLocked() {
+  const canvas = document.getElementById('canvas');
+  return canvas !== null && document.pointerLockElement === canvas;
+}
+
+function ShowMouseHint() {
+  page.mouse.textContent = mouseWanted && !PointerLocked() ? 'Kliknij obraz gry, aby obracac mysza.' : '';
+}
+
+function LockPointerIfWanted() {
+  const canvas = document.getElementById('canvas');
+  if (!mouseWanted || !canvas || PointerLocked()) return;
+  try {
+    const asked = canvas.requestPointerLock();
+    if (asked && asked.catch) asked.catch(error => console.log('pointer lock refused: ' + error.message));
+  } catch (error) {
+    console.log('pointer lock refused: ' + error.message);
+  }
+}
+
+function CaptureMouse(on) {
+  mouseWanted = on;
+  if (on) {
+    LockPointerIfWanted();
+  } else if (document.pointerLockElement) {
+    document.exitPointerLock();
+  }
+  ShowMouseHint();
+}
+
+document.addEventListener('pointerlockchange', () => {
+  console.log('pointer lock: ' + (PointerLocked() ? 'on' : 'off'));
+  ShowMouseHint();
+});
+
+// --- Screenshots ---------------------------------------------------------------
+
+// The picture the game wrote, offered for download below those of the games
+// before.
+function OfferScreenshot(file) {
+  const bytes = FS.readFile(file);
+  const name = file.replace(/^.*\//, '');
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([bytes], {type: 'image/bmp'}));
+  link.download = name;
+  link.textContent = 'Pobierz zrzut ekranu (' + name + ', ' + bytes.length + ' B)';
+  page.screenshots.append(link, document.createElement('br'));
+}
+
 // --- Games, one after another ---------------------------------------------
 
 let running = false;
@@ -127,6 +240,7 @@ function StartGame() {
   Module.vorbexiaEndRequested = false;
   page.download.replaceChildren();
   page.status.textContent = 'Start gry...';
+  WriteSettingsFile();
   Module.callMain(GameArguments(new URLSearchParams(location.search)));
 }
 
@@ -134,6 +248,8 @@ function StartGame() {
 function GameEnded(result) {
   page.status.textContent = 'Koniec gry (kod ' + result + ').';
   console.log('vorbexia: the game ended with ' + result);
+  CaptureMouse(false);
+  LeaveFullscreen();
   OfferRecording();
   setTimeout(() => {
     running = false;
@@ -236,6 +352,7 @@ var Module = {
   vorbexiaRemoveCanvas: RemoveCanvas,
   vorbexiaEnterFullscreen: EnterFullscreen,
   vorbexiaLeaveFullscreen: LeaveFullscreen,
+  vorbexiaCaptureMouse: CaptureMouse,
   vorbexiaGameEnded: GameEnded,
   vorbexiaEndRequested: false,
 };
