@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "fixedgl/near_clip.h"
+
 namespace fixedgl {
 namespace {
 
@@ -91,9 +93,29 @@ void Context::End() {
 }
 
 void Context::Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
+  if (BehindNear(a) || BehindNear(b) || BehindNear(c)) return EmitClipped(a, b, c);
   batch_.push_back(a);
   batch_.push_back(b);
   batch_.push_back(c);
+}
+
+// Mesa lights the corners and then cuts, taking the lit colours along the
+// cut edges; the polygon goes out as a fan around its first vertex, which
+// comes last in each triangle.
+void Context::EmitClipped(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
+  const UniformValues uniforms = Uniforms();
+  std::array<EyeVertex, 3> lit{a, b, c};
+  for (EyeVertex& v : lit) {
+    v.color = ShadedColour(uniforms, v);
+    v.lit = 1;
+  }
+  std::array<EyeVertex, 4> polygon;
+  const int count = ClipNear(lit[0], lit[1], lit[2], polygon);
+  for (int i = 2; i < count; ++i) {
+    batch_.push_back(polygon[i - 1]);
+    batch_.push_back(polygon[i]);
+    batch_.push_back(polygon[0]);
+  }
 }
 
 namespace {
@@ -452,7 +474,13 @@ void Context::RestoreEsState() {
   ::glClearDepthf(s.clear_depth);
   ::glClearColor(s.clear_color[0], s.clear_color[1], s.clear_color[2], s.clear_color[3]);
   ::glViewport(s.viewport[0], s.viewport[1], s.viewport[2], s.viewport[3]);
-  ::glBindTexture(GL_TEXTURE_2D, s.texture);
+  // The texture is bound at the next draw or picture that needs it.
+}
+
+void Context::BindEsTexture() {
+  if (es_texture_ == state_.texture) return;
+  es_texture_ = state_.texture;
+  ::glBindTexture(GL_TEXTURE_2D, es_texture_);
 }
 
 // ---- Queries ----
@@ -535,8 +563,7 @@ void Context::BindTexture(GLenum target, GLuint texture) {
   if (target != GL_TEXTURE_2D || texture == state_.texture) return;
   Flush();
   uniforms_stale_ = true;  // the texture may have no picture: untextured
-  state_.texture = texture;
-  ::glBindTexture(GL_TEXTURE_2D, texture);
+  state_.texture = texture;  // bound in ES 2 when drawn with or given a picture
 }
 
 // OpenGL 1.1 takes a component count (1 to 4) for the internal format,
@@ -546,6 +573,7 @@ void Context::TexImage2D(GLint level, GLint internal_format, GLsizei width, GLsi
   Flush();
   uniforms_stale_ = true;
   (void)internal_format;
+  BindEsTexture();
   ::glTexImage2D(GL_TEXTURE_2D, level, static_cast<GLint>(format), width, height, border, format,
                type, pixels);
   if (level == 0 && ::glGetError() == GL_NO_ERROR) textures_with_image_.insert(state_.texture);
@@ -553,6 +581,7 @@ void Context::TexImage2D(GLint level, GLint internal_format, GLsizei width, GLsi
 
 void Context::TexParameteri(GLenum pname, GLint param) {
   Flush();
+  BindEsTexture();
   ::glTexParameteri(GL_TEXTURE_2D, pname, param);
 }
 
@@ -569,69 +598,86 @@ void Context::Quadric(const GLUquadric& quadric, bool sphere, double base_radius
 
 // ---- Drawing ----
 
-void Context::Upload() {
-  const Program& p = program_;
+UniformValues Context::Uniforms() const {
   const AttribState& s = state_;
-  ::glUniform1i(p.lighting, s.lighting);
-  ::glUniform1i(p.normalize, s.normalize);
-  ::glUniform1i(p.local_viewer, s.local_viewer);
+  UniformValues u;
+  u.lighting = s.lighting;
+  u.normalize = s.normalize;
+  u.local_viewer = s.local_viewer;
   // Texture object 0 and textures without a picture leave the colour as lit.
-  ::glUniform1i(p.texturing, s.texture_2d && textures_with_image_.count(s.texture) > 0);
-  ::glUniform1i(p.texture, 0);
+  u.texturing = s.texture_2d && textures_with_image_.count(s.texture) > 0;
   const Material& m = s.material;
-  Vec4 scene = Product(m.ambient, s.light_model_ambient);
-  for (int i = 0; i < 3; ++i) scene[i] += m.emission[i];
-  scene[3] = m.diffuse[3];
-  ::glUniform4fv(p.scene_color, 1, scene.data());
-  ::glUniform1f(p.shininess, m.shininess);
-
-  std::array<float, kLightCount> on{};
-  std::array<Vec4, kLightCount> ambient{}, diffuse{}, specular{}, position{}, spot{},
-      attenuation{};
+  u.scene_color = Product(m.ambient, s.light_model_ambient);
+  for (int i = 0; i < 3; ++i) u.scene_color[i] += m.emission[i];
+  u.scene_color[3] = m.diffuse[3];
+  u.shininess = m.shininess;
   for (int i = 0; i < kLightCount; ++i) {
     const Light& l = s.lights[i];
-    on[i] = s.light_enabled[i] ? 1.0f : 0.0f;
-    ambient[i] = Product(l.ambient, m.ambient);
-    diffuse[i] = Product(l.diffuse, m.diffuse);
-    specular[i] = Product(l.specular, m.specular);
-    position[i] = l.position;
+    u.light_on[i] = s.light_enabled[i] ? 1.0f : 0.0f;
+    u.ambient[i] = Product(l.ambient, m.ambient);
+    u.diffuse[i] = Product(l.diffuse, m.diffuse);
+    u.specular[i] = Product(l.specular, m.specular);
+    u.position[i] = l.position;
     const std::array<float, 3>& d = l.spot_direction;
     const float length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
     const float unit = length > 0 ? 1.0f / length : 0.0f;
     // The cut-off's cos as Mesa keeps it: formed in double, stored as float.
     const float cosine =
         l.spot_cutoff == 180 ? -2.0f : static_cast<float>(std::cos(l.spot_cutoff * kPi / 180.0));
-    spot[i] = {d[0] * unit, d[1] * unit, d[2] * unit, cosine};
-    attenuation[i] = {l.constant_attenuation, l.linear_attenuation, l.quadratic_attenuation,
-                      l.spot_exponent};
+    u.spot[i] = {d[0] * unit, d[1] * unit, d[2] * unit, cosine};
+    u.attenuation[i] = {l.constant_attenuation, l.linear_attenuation, l.quadratic_attenuation,
+                        l.spot_exponent};
   }
-  ::glUniform1fv(p.light_on, kLightCount, on.data());
-  ::glUniform4fv(p.ambient, kLightCount, ambient[0].data());
-  ::glUniform4fv(p.diffuse, kLightCount, diffuse[0].data());
-  ::glUniform4fv(p.specular, kLightCount, specular[0].data());
-  ::glUniform4fv(p.light_position, kLightCount, position[0].data());
-  ::glUniform4fv(p.spot, kLightCount, spot[0].data());
-  ::glUniform4fv(p.attenuation, kLightCount, attenuation[0].data());
+  return u;
 }
 
-void Context::Flush() {
-  EndQuadRun();
-  if (batch_.empty()) return;
-  if (program_.id == 0 && !program_failed_) {
-    program_failed_ = !BuildProgram(program_);
-    if (!program_failed_) ::glGenBuffers(1, &buffer_);
-    uniforms_stale_ = true;
-  }
-  if (program_failed_) {
-    batch_.clear();
-    return;
-  }
+namespace {
+
+// Sends `now` through `send` unless the program has it already.
+template <typename T, typename Send>
+void SendChanged(bool all, const T& now, T& sent, Send send) {
+  if (!all && now == sent) return;
+  sent = now;
+  send(now);
+}
+
+}  // namespace
+
+void Context::Upload() {
+  const Program& p = program_;
+  const UniformValues now = Uniforms();
+  const bool all = !sent_valid_;
+  sent_valid_ = true;
+  UniformValues& sent = sent_;
+  auto one = [](GLint location) { return [location](GLint v) { ::glUniform1i(location, v); }; };
+  auto four = [](GLint location) {
+    return [location](const auto& v) { ::glUniform4fv(location, kLightCount, v[0].data()); };
+  };
+  SendChanged(all, now.lighting, sent.lighting, one(p.lighting));
+  SendChanged(all, now.normalize, sent.normalize, one(p.normalize));
+  SendChanged(all, now.local_viewer, sent.local_viewer, one(p.local_viewer));
+  SendChanged(all, now.texturing, sent.texturing, one(p.texturing));
+  SendChanged(all, now.scene_color, sent.scene_color,
+              [&p](const Vec4& v) { ::glUniform4fv(p.scene_color, 1, v.data()); });
+  SendChanged(all, now.shininess, sent.shininess,
+              [&p](float v) { ::glUniform1f(p.shininess, v); });
+  SendChanged(all, now.light_on, sent.light_on,
+              [&p](const auto& v) { ::glUniform1fv(p.light_on, kLightCount, v.data()); });
+  SendChanged(all, now.ambient, sent.ambient, four(p.ambient));
+  SendChanged(all, now.diffuse, sent.diffuse, four(p.diffuse));
+  SendChanged(all, now.specular, sent.specular, four(p.specular));
+  SendChanged(all, now.position, sent.position, four(p.light_position));
+  SendChanged(all, now.spot, sent.spot, four(p.spot));
+  SendChanged(all, now.attenuation, sent.attenuation, four(p.attenuation));
+}
+
+// The program, its sampler (unit 0) and its vertex buffer and layout stay
+// in use from the first draw on: nothing else draws in the layer's context.
+void Context::SetUpProgram() {
+  ::glGenBuffers(1, &buffer_);
   ::glUseProgram(program_.id);
-  if (uniforms_stale_) Upload();
-  uniforms_stale_ = false;
+  ::glUniform1i(program_.texture, 0);
   ::glBindBuffer(GL_ARRAY_BUFFER, buffer_);
-  ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch_.size() * sizeof(EyeVertex)),
-               batch_.data(), GL_STREAM_DRAW);
   constexpr GLsizei stride = sizeof(EyeVertex);
   auto attribute = [](GLint location, int size, size_t offset) {
     if (location < 0) return;
@@ -644,6 +690,27 @@ void Context::Flush() {
   attribute(program_.normal, 3, offsetof(EyeVertex, normal));
   attribute(program_.texcoord, 2, offsetof(EyeVertex, texcoord));
   attribute(program_.color, 4, offsetof(EyeVertex, color));
+  attribute(program_.lit, 1, offsetof(EyeVertex, lit));
+  uniforms_stale_ = true;
+  sent_valid_ = false;
+}
+
+void Context::Flush() {
+  EndQuadRun();
+  if (batch_.empty()) return;
+  if (program_.id == 0 && !program_failed_) {
+    program_failed_ = !BuildProgram(program_);
+    if (!program_failed_) SetUpProgram();
+  }
+  if (program_failed_) {
+    batch_.clear();
+    return;
+  }
+  if (uniforms_stale_) Upload();
+  uniforms_stale_ = false;
+  BindEsTexture();
+  ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch_.size() * sizeof(EyeVertex)),
+               batch_.data(), GL_STREAM_DRAW);
   ::glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
   batch_.clear();
 }

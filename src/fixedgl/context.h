@@ -17,15 +17,13 @@
 #include <vector>
 
 #include "fixedgl/api.h"
+#include "fixedgl/lighting.h"
 #include "fixedgl/matrix.h"
 #include "fixedgl/program.h"
 #include "fixedgl/quadric.h"
+#include "fixedgl/vertex.h"
 
 namespace fixedgl {
-
-constexpr int kLightCount = 8;
-
-using Vec4 = std::array<float, 4>;
 
 struct Light {
   Vec4 ambient{0, 0, 0, 1};
@@ -75,16 +73,6 @@ struct AttribState {
   std::array<GLint, 4> viewport{0, 0, 0, 0};
   GLenum matrix_mode = GL_MODELVIEW;
   GLuint texture = 0;
-};
-
-// A vertex ready for the vertex shader: its clip coordinates (for the
-// rasterizer) and its eye coordinates (for the lighting).
-struct EyeVertex {
-  std::array<float, 4> clip;
-  std::array<float, 4> position;
-  std::array<float, 3> normal;
-  std::array<float, 2> texcoord;
-  Vec4 color;
 };
 
 class Context final : public PrimitiveSink {
@@ -171,10 +159,16 @@ class Context final : public PrimitiveSink {
   void MatrixChanged();
   void Triangles(const std::vector<EyeVertex>& primitive);
   void Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
+  // A triangle with a corner behind the near plane: lit here, then cut.
+  void EmitClipped(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
   // Cuts the gathered run of quads into triangles, as Mesa would.
   void EndQuadRun();
+  void SetUpProgram();
+  UniformValues Uniforms() const;
   void Upload();
   void RestoreEsState();
+  // Binds state_.texture in ES 2 unless it is bound already.
+  void BindEsTexture();
 
   AttribState state_;
   std::vector<std::pair<GLbitfield, AttribState>> attrib_stack_;
@@ -207,6 +201,12 @@ class Context final : public PrimitiveSink {
   GLuint buffer_ = 0;
   bool program_failed_ = false;
   bool uniforms_stale_ = true;
+  // The uniforms last sent (only what changed goes again: every WebGL call
+  // costs the browser's checks) and the texture ES 2 has bound. The layer
+  // alone binds textures and uses the program, so ES 2 keeps these.
+  UniformValues sent_;
+  bool sent_valid_ = false;
+  GLuint es_texture_ = 0;  // ES 2's binding starts at 0
 };
 
 }  // namespace fixedgl

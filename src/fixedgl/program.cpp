@@ -3,7 +3,8 @@
 namespace fixedgl {
 namespace {
 
-// Every light as OpenGL 1.1 lights a vertex, with its products of light and
+// Every light as OpenGL 1.1 lights a vertex (lighting.cpp does the same on
+// the CPU: keep the two alike), with its products of light and
 // material colours formed beforehand (as Mesa forms them):
 //   colour = emission + ambient_material * model_ambient
 //          + sum over lights of attenuation * spot *
@@ -20,6 +21,7 @@ attribute vec4 a_position;
 attribute vec3 a_normal;
 attribute vec2 a_texcoord;
 attribute vec4 a_color;
+attribute float a_lit;  // 1: a_color is lit (and clamped) already
 uniform bool u_lighting;
 uniform bool u_normalize;
 uniform bool u_local_viewer;
@@ -74,7 +76,9 @@ vec3 LitColour(vec3 eye, vec3 n) {
 void main() {
   gl_Position = a_clip;
   v_texcoord = a_texcoord;
-  if (u_lighting) {
+  if (a_lit != 0.0) {
+    v_color = a_color;
+  } else if (u_lighting) {
     vec3 n = u_normalize ? normalize(a_normal) : a_normal;
     v_color = vec4(LitColour(a_position.xyz / a_position.w, n),
                    clamp(u_scene_color.a, 0.0, 1.0));
@@ -140,6 +144,7 @@ bool BuildProgram(Program& program) {
   p.normal = ::glGetAttribLocation(id, "a_normal");
   p.texcoord = ::glGetAttribLocation(id, "a_texcoord");
   p.color = ::glGetAttribLocation(id, "a_color");
+  p.lit = ::glGetAttribLocation(id, "a_lit");
   p.lighting = ::glGetUniformLocation(id, "u_lighting");
   p.normalize = ::glGetUniformLocation(id, "u_normalize");
   p.local_viewer = ::glGetUniformLocation(id, "u_local_viewer");
