@@ -531,6 +531,7 @@ bool Context::GetIntegerv(GLenum pname, GLint* params) const {
 void Context::Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
   if (width < 0 || height < 0) return;
   Flush();
+  uniforms_stale_ = true;
   state_.viewport = {x, y, width, height};
   ::glViewport(x, y, width, height);
 }
@@ -604,6 +605,7 @@ UniformValues Context::Uniforms() const {
   u.lighting = s.lighting;
   u.normalize = s.normalize;
   u.local_viewer = s.local_viewer;
+  for (int i = 0; i < 4; ++i) u.viewport[i] = static_cast<float>(s.viewport[i]);
   // Texture object 0 and textures without a picture leave the colour as lit.
   u.texturing = s.texture_2d && textures_with_image_.count(s.texture) > 0;
   const Material& m = s.material;
@@ -657,6 +659,8 @@ void Context::Upload() {
   SendChanged(all, now.normalize, sent.normalize, one(p.normalize));
   SendChanged(all, now.local_viewer, sent.local_viewer, one(p.local_viewer));
   SendChanged(all, now.texturing, sent.texturing, one(p.texturing));
+  SendChanged(all, now.viewport, sent.viewport,
+              [&p](const Vec4& v) { ::glUniform4fv(p.viewport, 1, v.data()); });
   SendChanged(all, now.scene_color, sent.scene_color,
               [&p](const Vec4& v) { ::glUniform4fv(p.scene_color, 1, v.data()); });
   SendChanged(all, now.shininess, sent.shininess,
@@ -678,19 +682,21 @@ void Context::SetUpProgram() {
   ::glUseProgram(program_.id);
   ::glUniform1i(program_.texture, 0);
   ::glBindBuffer(GL_ARRAY_BUFFER, buffer_);
-  constexpr GLsizei stride = sizeof(EyeVertex);
+  constexpr GLsizei stride = sizeof(DrawVertex);
   auto attribute = [](GLint location, int size, size_t offset) {
     if (location < 0) return;
     ::glEnableVertexAttribArray(static_cast<GLuint>(location));
     ::glVertexAttribPointer(static_cast<GLuint>(location), size, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offset));
   };
-  attribute(program_.clip, 4, offsetof(EyeVertex, clip));
-  attribute(program_.position, 4, offsetof(EyeVertex, position));
-  attribute(program_.normal, 3, offsetof(EyeVertex, normal));
-  attribute(program_.texcoord, 2, offsetof(EyeVertex, texcoord));
-  attribute(program_.color, 4, offsetof(EyeVertex, color));
-  attribute(program_.lit, 1, offsetof(EyeVertex, lit));
+  attribute(program_.clip0, 4, offsetof(DrawVertex, clip0));
+  attribute(program_.clip1, 4, offsetof(DrawVertex, clip1));
+  attribute(program_.clip2, 4, offsetof(DrawVertex, clip2));
+  attribute(program_.st01, 4, offsetof(DrawVertex, st01));
+  attribute(program_.st2_corner_lit, 4, offsetof(DrawVertex, st2_corner_lit));
+  attribute(program_.position, 4, offsetof(DrawVertex, position));
+  attribute(program_.normal, 3, offsetof(DrawVertex, normal));
+  attribute(program_.color, 4, offsetof(DrawVertex, color));
   uniforms_stale_ = true;
   sent_valid_ = false;
 }
@@ -709,8 +715,26 @@ void Context::Flush() {
   if (uniforms_stale_) Upload();
   uniforms_stale_ = false;
   BindEsTexture();
-  ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch_.size() * sizeof(EyeVertex)),
-               batch_.data(), GL_STREAM_DRAW);
+  draw_.resize(batch_.size());
+  for (size_t t = 0; t + 2 < batch_.size(); t += 3) {
+    const EyeVertex& a = batch_[t];
+    const EyeVertex& b = batch_[t + 1];
+    const EyeVertex& c = batch_[t + 2];
+    for (size_t k = 0; k < 3; ++k) {
+      const EyeVertex& v = batch_[t + k];
+      DrawVertex& d = draw_[t + k];
+      d.clip0 = a.clip;
+      d.clip1 = b.clip;
+      d.clip2 = c.clip;
+      d.st01 = {a.texcoord[0], a.texcoord[1], b.texcoord[0], b.texcoord[1]};
+      d.st2_corner_lit = {c.texcoord[0], c.texcoord[1], static_cast<float>(k), v.lit};
+      d.position = v.position;
+      d.normal = v.normal;
+      d.color = v.color;
+    }
+  }
+  ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(draw_.size() * sizeof(DrawVertex)),
+               draw_.data(), GL_STREAM_DRAW);
   ::glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
   batch_.clear();
 }

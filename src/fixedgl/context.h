@@ -75,6 +75,17 @@ struct AttribState {
   GLuint texture = 0;
 };
 
+// A vertex as the program takes it: its triangle's three corners (clip
+// coordinates and texture coordinates) ride along with every vertex.
+struct DrawVertex {
+  std::array<float, 4> clip0, clip1, clip2;
+  std::array<float, 4> st01;            // s0, t0, s1, t1
+  std::array<float, 4> st2_corner_lit;  // s2, t2, this vertex's corner, lit
+  std::array<float, 4> position;
+  std::array<float, 3> normal;
+  Vec4 color;
+};
+
 class Context final : public PrimitiveSink {
  public:
   // The viewport starts as the drawable's size, as OpenGL's does. Needs no
@@ -187,6 +198,7 @@ class Context final : public PrimitiveSink {
   bool quad_run_clipped_ = false;
   // Triangles not drawn yet.
   std::vector<EyeVertex> batch_;
+  std::vector<DrawVertex> draw_;  // the batch as the program takes it
 
   std::map<GLuint, std::vector<Command>> lists_;
   GLuint compiling_ = 0;  // the list being compiled, 0 for none

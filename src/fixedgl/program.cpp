@@ -16,12 +16,18 @@ namespace {
 // power of the exponent. The sum is clamped to [0, 1] at the vertex.
 constexpr char kVertexShader[] = R"(
 precision highp float;
-attribute vec4 a_clip;
+// The triangle's three corners in clip coordinates and their texture
+// coordinates; which corner this vertex is, and whether a_color is lit (and
+// clamped) already.
+attribute vec4 a_clip0;
+attribute vec4 a_clip1;
+attribute vec4 a_clip2;
+attribute vec4 a_st01;           // s0, t0, s1, t1
+attribute vec4 a_st2_corner_lit;  // s2, t2, corner (0 to 2), lit (0 or 1)
 attribute vec4 a_position;
 attribute vec3 a_normal;
-attribute vec2 a_texcoord;
 attribute vec4 a_color;
-attribute float a_lit;  // 1: a_color is lit (and clamped) already
+uniform vec4 u_viewport;  // x, y, width, height
 uniform bool u_lighting;
 uniform bool u_normalize;
 uniform bool u_local_viewer;
@@ -36,6 +42,15 @@ uniform vec4 u_spot[8];         // unit direction, cos of the cut-off (< -1: no 
 uniform vec4 u_attenuation[8];  // constant, linear, quadratic, spot exponent
 varying vec4 v_color;
 varying vec2 v_texcoord;
+// The corners' window coordinates, 1 / w and texture coordinates: the same
+// at all three vertices, for the fragment shader's own interpolation.
+varying vec3 v_x;
+varying vec3 v_y;
+varying vec3 v_q;
+varying vec3 v_s;
+varying vec3 v_t;
+
+vec2 Window(vec4 clip) { return (clip.xy / clip.w * 0.5 + 0.5) * u_viewport.zw + u_viewport.xy; }
 
 vec3 LitColour(vec3 eye, vec3 n) {
   vec3 colour = u_scene_color.rgb;
@@ -74,9 +89,16 @@ vec3 LitColour(vec3 eye, vec3 n) {
 }
 
 void main() {
-  gl_Position = a_clip;
-  v_texcoord = a_texcoord;
-  if (a_lit != 0.0) {
+  float corner = a_st2_corner_lit.z;
+  gl_Position = corner < 0.5 ? a_clip0 : (corner < 1.5 ? a_clip1 : a_clip2);
+  v_texcoord = corner < 0.5 ? a_st01.xy : (corner < 1.5 ? a_st01.zw : a_st2_corner_lit.xy);
+  vec2 w0 = Window(a_clip0), w1 = Window(a_clip1), w2 = Window(a_clip2);
+  v_x = vec3(w0.x, w1.x, w2.x);
+  v_y = vec3(w0.y, w1.y, w2.y);
+  v_q = vec3(1.0 / a_clip0.w, 1.0 / a_clip1.w, 1.0 / a_clip2.w);
+  v_s = vec3(a_st01.x, a_st01.z, a_st2_corner_lit.x);
+  v_t = vec3(a_st01.y, a_st01.w, a_st2_corner_lit.y);
+  if (a_st2_corner_lit.w != 0.0) {
     v_color = a_color;
   } else if (u_lighting) {
     vec3 n = u_normalize ? normalize(a_normal) : a_normal;
@@ -98,9 +120,29 @@ uniform bool u_texturing;
 uniform sampler2D u_texture;
 varying vec4 v_color;
 varying vec2 v_texcoord;
+varying vec3 v_x;
+varying vec3 v_y;
+varying vec3 v_q;
+varying vec3 v_s;
+varying vec3 v_t;
+
+// The texture coordinate at the pixel's centre, perspective-correct, from
+// the corners' exact window coordinates. The rasterizer's own interpolation
+// starts from corners snapped to its sub-pixel grid (SwiftShader's is 1/16
+// pixel, Mesa's 1/256), which moves a far, minified texture by a good part
+// of a texel.
+vec2 TexCoord() {
+  vec2 p = gl_FragCoord.xy;
+  vec3 e = vec3((v_x.z - v_x.y) * (p.y - v_y.y) - (v_y.z - v_y.y) * (p.x - v_x.y),
+                (v_x.x - v_x.z) * (p.y - v_y.z) - (v_y.x - v_y.z) * (p.x - v_x.z),
+                (v_x.y - v_x.x) * (p.y - v_y.x) - (v_y.y - v_y.x) * (p.x - v_x.x));
+  vec3 a = e * v_q;
+  float sum = a.x + a.y + a.z;
+  return sum != 0.0 ? vec2(dot(a, v_s), dot(a, v_t)) / sum : v_texcoord;
+}
 
 void main() {
-  gl_FragColor = u_texturing ? v_color * texture2D(u_texture, v_texcoord) : v_color;
+  gl_FragColor = u_texturing ? v_color * texture2D(u_texture, TexCoord()) : v_color;
 }
 )";
 
@@ -139,12 +181,15 @@ bool BuildProgram(Program& program) {
   }
   Program p;
   p.id = id;
-  p.clip = ::glGetAttribLocation(id, "a_clip");
+  p.clip0 = ::glGetAttribLocation(id, "a_clip0");
+  p.clip1 = ::glGetAttribLocation(id, "a_clip1");
+  p.clip2 = ::glGetAttribLocation(id, "a_clip2");
+  p.st01 = ::glGetAttribLocation(id, "a_st01");
+  p.st2_corner_lit = ::glGetAttribLocation(id, "a_st2_corner_lit");
+  p.viewport = ::glGetUniformLocation(id, "u_viewport");
   p.position = ::glGetAttribLocation(id, "a_position");
   p.normal = ::glGetAttribLocation(id, "a_normal");
-  p.texcoord = ::glGetAttribLocation(id, "a_texcoord");
   p.color = ::glGetAttribLocation(id, "a_color");
-  p.lit = ::glGetAttribLocation(id, "a_lit");
   p.lighting = ::glGetUniformLocation(id, "u_lighting");
   p.normalize = ::glGetUniformLocation(id, "u_normalize");
   p.local_viewer = ::glGetUniformLocation(id, "u_local_viewer");

@@ -9,9 +9,10 @@ namespace fixedgl {
 
 struct Program {
   GLuint id = 0;
-  // Attributes: clip coordinates, eye position (x, y, z, w), eye normal,
-  // texture coordinate, current colour, whether that colour is lit already.
-  GLint clip = -1, position = -1, normal = -1, texcoord = -1, color = -1, lit = -1;
+  // Attributes (program.cpp tells them).
+  GLint clip0 = -1, clip1 = -1, clip2 = -1, st01 = -1, st2_corner_lit = -1;
+  GLint position = -1, normal = -1, color = -1;
+  GLint viewport = -1;
   GLint lighting = -1, normalize = -1, local_viewer = -1, texturing = -1, texture = -1;
   GLint scene_color = -1, shininess = -1;
   GLint light_on = -1, ambient = -1, diffuse = -1, specular = -1;
