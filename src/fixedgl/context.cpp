@@ -531,7 +531,6 @@ bool Context::GetIntegerv(GLenum pname, GLint* params) const {
 void Context::Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
   if (width < 0 || height < 0) return;
   Flush();
-  uniforms_stale_ = true;
   state_.viewport = {x, y, width, height};
   ::glViewport(x, y, width, height);
 }
@@ -605,7 +604,6 @@ UniformValues Context::Uniforms() const {
   u.lighting = s.lighting;
   u.normalize = s.normalize;
   u.local_viewer = s.local_viewer;
-  for (int i = 0; i < 4; ++i) u.viewport[i] = static_cast<float>(s.viewport[i]);
   // Texture object 0 and textures without a picture leave the colour as lit.
   u.texturing = s.texture_2d && textures_with_image_.count(s.texture) > 0;
   const Material& m = s.material;
@@ -659,8 +657,6 @@ void Context::Upload() {
   SendChanged(all, now.normalize, sent.normalize, one(p.normalize));
   SendChanged(all, now.local_viewer, sent.local_viewer, one(p.local_viewer));
   SendChanged(all, now.texturing, sent.texturing, one(p.texturing));
-  SendChanged(all, now.viewport, sent.viewport,
-              [&p](const Vec4& v) { ::glUniform4fv(p.viewport, 1, v.data()); });
   SendChanged(all, now.scene_color, sent.scene_color,
               [&p](const Vec4& v) { ::glUniform4fv(p.scene_color, 1, v.data()); });
   SendChanged(all, now.shininess, sent.shininess,
@@ -673,6 +669,47 @@ void Context::Upload() {
   SendChanged(all, now.position, sent.position, four(p.light_position));
   SendChanged(all, now.spot, sent.spot, four(p.spot));
   SendChanged(all, now.attenuation, sent.attenuation, four(p.attenuation));
+}
+
+// The planes are solved in double from the corners' window coordinates
+// (the viewport's transform of their clip coordinates); a triangle without
+// area, which covers no pixel, gets the first corner's values throughout.
+void Context::AddDrawTriangle(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
+  const std::array<const EyeVertex*, 3> corner{&a, &b, &c};
+  const std::array<GLint, 4>& view = state_.viewport;
+  std::array<double, 3> x, y, s, t, q;
+  for (int i = 0; i < 3; ++i) {
+    const std::array<float, 4>& clip = corner[i]->clip;
+    const double w = clip[3];
+    x[i] = (clip[0] / w * 0.5 + 0.5) * view[2] + view[0];
+    y[i] = (clip[1] / w * 0.5 + 0.5) * view[3] + view[1];
+    q[i] = 1 / w;
+    s[i] = corner[i]->texcoord[0] * q[i];
+    t[i] = corner[i]->texcoord[1] * q[i];
+  }
+  const double x1 = x[1] - x[0], y1 = y[1] - y[0], x2 = x[2] - x[0], y2 = y[2] - y[0];
+  const double area = x1 * y2 - x2 * y1;
+  auto plane = [&](const std::array<double, 3>& f) {
+    if (area == 0) return std::array<float, 3>{0, 0, static_cast<float>(f[0] / q[0])};
+    const double da = ((f[1] - f[0]) * y2 - (f[2] - f[0]) * y1) / area;
+    const double db = (x1 * (f[2] - f[0]) - x2 * (f[1] - f[0])) / area;
+    return std::array<float, 3>{static_cast<float>(da), static_cast<float>(db),
+                                static_cast<float>(f[0] - da * x[0] - db * y[0])};
+  };
+  const std::array<float, 3> plane_s = plane(s), plane_t = plane(t);
+  const std::array<float, 3> plane_q =
+      area == 0 ? std::array<float, 3>{0, 0, 1} : plane(q);
+  for (const EyeVertex* v : corner) {
+    DrawVertex d;
+    d.clip = v->clip;
+    d.plane_s_lit = {plane_s[0], plane_s[1], plane_s[2], v->lit};
+    d.plane_t = plane_t;
+    d.plane_q = plane_q;
+    d.position = v->position;
+    d.normal = v->normal;
+    d.color = v->color;
+    draw_.push_back(d);
+  }
 }
 
 // The program, its sampler (unit 0) and its vertex buffer and layout stay
@@ -689,11 +726,10 @@ void Context::SetUpProgram() {
     ::glVertexAttribPointer(static_cast<GLuint>(location), size, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offset));
   };
-  attribute(program_.clip0, 4, offsetof(DrawVertex, clip0));
-  attribute(program_.clip1, 4, offsetof(DrawVertex, clip1));
-  attribute(program_.clip2, 4, offsetof(DrawVertex, clip2));
-  attribute(program_.st01, 4, offsetof(DrawVertex, st01));
-  attribute(program_.st2_corner_lit, 4, offsetof(DrawVertex, st2_corner_lit));
+  attribute(program_.clip, 4, offsetof(DrawVertex, clip));
+  attribute(program_.plane_s_lit, 4, offsetof(DrawVertex, plane_s_lit));
+  attribute(program_.plane_t, 3, offsetof(DrawVertex, plane_t));
+  attribute(program_.plane_q, 3, offsetof(DrawVertex, plane_q));
   attribute(program_.position, 4, offsetof(DrawVertex, position));
   attribute(program_.normal, 3, offsetof(DrawVertex, normal));
   attribute(program_.color, 4, offsetof(DrawVertex, color));
@@ -715,23 +751,9 @@ void Context::Flush() {
   if (uniforms_stale_) Upload();
   uniforms_stale_ = false;
   BindEsTexture();
-  draw_.resize(batch_.size());
+  draw_.clear();
   for (size_t t = 0; t + 2 < batch_.size(); t += 3) {
-    const EyeVertex& a = batch_[t];
-    const EyeVertex& b = batch_[t + 1];
-    const EyeVertex& c = batch_[t + 2];
-    for (size_t k = 0; k < 3; ++k) {
-      const EyeVertex& v = batch_[t + k];
-      DrawVertex& d = draw_[t + k];
-      d.clip0 = a.clip;
-      d.clip1 = b.clip;
-      d.clip2 = c.clip;
-      d.st01 = {a.texcoord[0], a.texcoord[1], b.texcoord[0], b.texcoord[1]};
-      d.st2_corner_lit = {c.texcoord[0], c.texcoord[1], static_cast<float>(k), v.lit};
-      d.position = v.position;
-      d.normal = v.normal;
-      d.color = v.color;
-    }
+    AddDrawTriangle(batch_[t], batch_[t + 1], batch_[t + 2]);
   }
   ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(draw_.size() * sizeof(DrawVertex)),
                draw_.data(), GL_STREAM_DRAW);

@@ -75,12 +75,13 @@ struct AttribState {
   GLuint texture = 0;
 };
 
-// A vertex as the program takes it: its triangle's three corners (clip
-// coordinates and texture coordinates) ride along with every vertex.
+// A vertex as the program takes it: with the planes of its triangle's
+// s / w, t / w and 1 / w over window coordinates (a, b, c of a x + b y + c).
 struct DrawVertex {
-  std::array<float, 4> clip0, clip1, clip2;
-  std::array<float, 4> st01;            // s0, t0, s1, t1
-  std::array<float, 4> st2_corner_lit;  // s2, t2, this vertex's corner, lit
+  std::array<float, 4> clip;
+  std::array<float, 4> plane_s_lit;  // a, b, c; whether the colour is lit
+  std::array<float, 3> plane_t;
+  std::array<float, 3> plane_q;
   std::array<float, 4> position;
   std::array<float, 3> normal;
   Vec4 color;
@@ -176,6 +177,8 @@ class Context final : public PrimitiveSink {
   void EndQuadRun();
   void SetUpProgram();
   UniformValues Uniforms() const;
+  // The triangle's vertices as the program takes them, onto draw_.
+  void AddDrawTriangle(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
   void Upload();
   void RestoreEsState();
   // Binds state_.texture in ES 2 unless it is bound already.

@@ -14,7 +14,6 @@ constexpr int kLightCount = 8;
 // formed beforehand as Mesa forms them.
 struct UniformValues {
   int lighting = 0, normalize = 0, local_viewer = 0, texturing = 0;
-  Vec4 viewport{};  // x, y, width, height (pixels)
   Vec4 scene_color{};  // emission + material ambient x model ambient; alpha
   float shininess = 0;
   std::array<float, kLightCount> light_on{};

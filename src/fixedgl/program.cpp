@@ -16,18 +16,17 @@ namespace {
 // power of the exponent. The sum is clamped to [0, 1] at the vertex.
 constexpr char kVertexShader[] = R"(
 precision highp float;
-// The triangle's three corners in clip coordinates and their texture
-// coordinates; which corner this vertex is, and whether a_color is lit (and
+attribute vec4 a_clip;
+// The texture coordinates s / w and t / w and 1 / w of the vertex's
+// triangle as planes a x + b y + c over window coordinates (the same at its
+// three vertices); the w of a_plane_s_lit says whether a_color is lit (and
 // clamped) already.
-attribute vec4 a_clip0;
-attribute vec4 a_clip1;
-attribute vec4 a_clip2;
-attribute vec4 a_st01;           // s0, t0, s1, t1
-attribute vec4 a_st2_corner_lit;  // s2, t2, corner (0 to 2), lit (0 or 1)
+attribute vec4 a_plane_s_lit;
+attribute vec3 a_plane_t;
+attribute vec3 a_plane_q;
 attribute vec4 a_position;
 attribute vec3 a_normal;
 attribute vec4 a_color;
-uniform vec4 u_viewport;  // x, y, width, height
 uniform bool u_lighting;
 uniform bool u_normalize;
 uniform bool u_local_viewer;
@@ -41,16 +40,9 @@ uniform vec4 u_light_position[8];
 uniform vec4 u_spot[8];         // unit direction, cos of the cut-off (< -1: no spot)
 uniform vec4 u_attenuation[8];  // constant, linear, quadratic, spot exponent
 varying vec4 v_color;
-varying vec2 v_texcoord;
-// The corners' window coordinates, 1 / w and texture coordinates: the same
-// at all three vertices, for the fragment shader's own interpolation.
-varying vec3 v_x;
-varying vec3 v_y;
-varying vec3 v_q;
-varying vec3 v_s;
-varying vec3 v_t;
-
-vec2 Window(vec4 clip) { return (clip.xy / clip.w * 0.5 + 0.5) * u_viewport.zw + u_viewport.xy; }
+varying vec3 v_plane_s;
+varying vec3 v_plane_t;
+varying vec3 v_plane_q;
 
 vec3 LitColour(vec3 eye, vec3 n) {
   vec3 colour = u_scene_color.rgb;
@@ -89,16 +81,11 @@ vec3 LitColour(vec3 eye, vec3 n) {
 }
 
 void main() {
-  float corner = a_st2_corner_lit.z;
-  gl_Position = corner < 0.5 ? a_clip0 : (corner < 1.5 ? a_clip1 : a_clip2);
-  v_texcoord = corner < 0.5 ? a_st01.xy : (corner < 1.5 ? a_st01.zw : a_st2_corner_lit.xy);
-  vec2 w0 = Window(a_clip0), w1 = Window(a_clip1), w2 = Window(a_clip2);
-  v_x = vec3(w0.x, w1.x, w2.x);
-  v_y = vec3(w0.y, w1.y, w2.y);
-  v_q = vec3(1.0 / a_clip0.w, 1.0 / a_clip1.w, 1.0 / a_clip2.w);
-  v_s = vec3(a_st01.x, a_st01.z, a_st2_corner_lit.x);
-  v_t = vec3(a_st01.y, a_st01.w, a_st2_corner_lit.y);
-  if (a_st2_corner_lit.w != 0.0) {
+  gl_Position = a_clip;
+  v_plane_s = a_plane_s_lit.xyz;
+  v_plane_t = a_plane_t;
+  v_plane_q = a_plane_q;
+  if (a_plane_s_lit.w != 0.0) {
     v_color = a_color;
   } else if (u_lighting) {
     vec3 n = u_normalize ? normalize(a_normal) : a_normal;
@@ -119,30 +106,26 @@ precision mediump float;
 uniform bool u_texturing;
 uniform sampler2D u_texture;
 varying vec4 v_color;
-varying vec2 v_texcoord;
-varying vec3 v_x;
-varying vec3 v_y;
-varying vec3 v_q;
-varying vec3 v_s;
-varying vec3 v_t;
+varying vec3 v_plane_s;
+varying vec3 v_plane_t;
+varying vec3 v_plane_q;
 
 // The texture coordinate at the pixel's centre, perspective-correct, from
-// the corners' exact window coordinates. The rasterizer's own interpolation
-// starts from corners snapped to its sub-pixel grid (SwiftShader's is 1/16
-// pixel, Mesa's 1/256), which moves a far, minified texture by a good part
-// of a texel.
+// the planes of the triangle's exact corners (context.cpp). The
+// rasterizer's own interpolation starts from corners snapped to its
+// sub-pixel grid (SwiftShader's is 1/16 pixel, Mesa's 1/256), which moves a
+// far, minified texture by a good part of a texel.
 vec2 TexCoord() {
-  vec2 p = gl_FragCoord.xy;
-  vec3 e = vec3((v_x.z - v_x.y) * (p.y - v_y.y) - (v_y.z - v_y.y) * (p.x - v_x.y),
-                (v_x.x - v_x.z) * (p.y - v_y.z) - (v_y.x - v_y.z) * (p.x - v_x.z),
-                (v_x.y - v_x.x) * (p.y - v_y.x) - (v_y.y - v_y.x) * (p.x - v_x.x));
-  vec3 a = e * v_q;
-  float sum = a.x + a.y + a.z;
-  return sum != 0.0 ? vec2(dot(a, v_s), dot(a, v_t)) / sum : v_texcoord;
+  vec3 p = vec3(gl_FragCoord.xy, 1.0);
+  return vec2(dot(v_plane_s, p), dot(v_plane_t, p)) / dot(v_plane_q, p);
 }
 
 void main() {
-  gl_FragColor = u_texturing ? v_color * texture2D(u_texture, TexCoord()) : v_color;
+  if (u_texturing) {
+    gl_FragColor = v_color * texture2D(u_texture, TexCoord());
+  } else {
+    gl_FragColor = v_color;
+  }
 }
 )";
 
@@ -181,12 +164,10 @@ bool BuildProgram(Program& program) {
   }
   Program p;
   p.id = id;
-  p.clip0 = ::glGetAttribLocation(id, "a_clip0");
-  p.clip1 = ::glGetAttribLocation(id, "a_clip1");
-  p.clip2 = ::glGetAttribLocation(id, "a_clip2");
-  p.st01 = ::glGetAttribLocation(id, "a_st01");
-  p.st2_corner_lit = ::glGetAttribLocation(id, "a_st2_corner_lit");
-  p.viewport = ::glGetUniformLocation(id, "u_viewport");
+  p.clip = ::glGetAttribLocation(id, "a_clip");
+  p.plane_s_lit = ::glGetAttribLocation(id, "a_plane_s_lit");
+  p.plane_t = ::glGetAttribLocation(id, "a_plane_t");
+  p.plane_q = ::glGetAttribLocation(id, "a_plane_q");
   p.position = ::glGetAttribLocation(id, "a_position");
   p.normal = ::glGetAttribLocation(id, "a_normal");
   p.color = ::glGetAttribLocation(id, "a_color");

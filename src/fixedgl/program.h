@@ -10,9 +10,8 @@ namespace fixedgl {
 struct Program {
   GLuint id = 0;
   // Attributes (program.cpp tells them).
-  GLint clip0 = -1, clip1 = -1, clip2 = -1, st01 = -1, st2_corner_lit = -1;
+  GLint clip = -1, plane_s_lit = -1, plane_t = -1, plane_q = -1;
   GLint position = -1, normal = -1, color = -1;
-  GLint viewport = -1;
   GLint lighting = -1, normalize = -1, local_viewer = -1, texturing = -1, texture = -1;
   GLint scene_color = -1, shininess = -1;
   GLint light_on = -1, ambient = -1, diffuse = -1, specular = -1;
