@@ -82,6 +82,7 @@ void Context::Vertex(float x, float y, float z) {
   for (int r = 0; r < 3; ++r) v.normal[r] = m[r * 3] * n[0] + m[r * 3 + 1] * n[1] + m[r * 3 + 2] * n[2];
   v.texcoord = state_.texcoord;
   v.color = state_.color;
+  v.color = ShadedColour(Lighting(), v);
   primitive_.push_back(v);
 }
 
@@ -99,18 +100,12 @@ void Context::Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
   batch_.push_back(c);
 }
 
-// Mesa lights the corners and then cuts, taking the lit colours along the
-// cut edges; the polygon goes out as a fan around its first vertex, which
-// comes last in each triangle.
+// Mesa lights the corners (as Vertex does) and then cuts, taking the lit
+// colours along the cut edges; the polygon goes out as a fan around its
+// first vertex, which comes last in each triangle.
 void Context::EmitClipped(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c) {
-  const UniformValues uniforms = Uniforms();
-  std::array<EyeVertex, 3> lit{a, b, c};
-  for (EyeVertex& v : lit) {
-    v.color = ShadedColour(uniforms, v);
-    v.lit = 1;
-  }
   std::array<EyeVertex, 4> polygon;
-  const int count = ClipNear(lit[0], lit[1], lit[2], polygon);
+  const int count = ClipNear(a, b, c, polygon);
   for (int i = 2; i < count; ++i) {
     batch_.push_back(polygon[i - 1]);
     batch_.push_back(polygon[i]);
@@ -338,7 +333,7 @@ void Context::Lightfv(GLenum light, GLenum pname, const GLfloat* params) {
   const int index = LightIndex(light);
   if (index < 0 || in_primitive_) return;
   Flush();
-  uniforms_stale_ = true;
+  StateChanged();
   Light& l = state_.lights[index];
   switch (pname) {
     case GL_AMBIENT: Copy4(params, l.ambient); break;
@@ -373,7 +368,7 @@ void Context::Lightfv(GLenum light, GLenum pname, const GLfloat* params) {
 void Context::LightModelfv(GLenum pname, const GLfloat* params) {
   if (in_primitive_) return;
   Flush();
-  uniforms_stale_ = true;
+  StateChanged();
   switch (pname) {
     case GL_LIGHT_MODEL_AMBIENT: Copy4(params, state_.light_model_ambient); break;
     case GL_LIGHT_MODEL_LOCAL_VIEWER: state_.local_viewer = params[0] != 0; break;
@@ -391,7 +386,7 @@ void Context::ShadeModel(GLenum mode) {
 void Context::Enable(GLenum cap, bool on) {
   if (Record(on ? Op::kEnable : Op::kDisable, cap) || in_primitive_) return;
   Flush();
-  uniforms_stale_ = true;
+  StateChanged();
   const int light = LightIndex(cap);
   if (light >= 0) {
     state_.light_enabled[light] = on;
@@ -431,7 +426,7 @@ void Context::PushAttrib(GLbitfield mask) {
 void Context::PopAttrib() {
   if (in_primitive_ || attrib_stack_.empty()) return;
   Flush();
-  uniforms_stale_ = true;
+  StateChanged();
   const auto [mask, saved] = attrib_stack_.back();
   attrib_stack_.pop_back();
   AttribState& s = state_;
@@ -562,7 +557,7 @@ void Context::BindTexture(GLenum target, GLuint texture) {
   if (Record(Op::kBindTexture, texture) || in_primitive_) return;
   if (target != GL_TEXTURE_2D || texture == state_.texture) return;
   Flush();
-  uniforms_stale_ = true;  // the texture may have no picture: untextured
+  StateChanged();  // the texture may have no picture: untextured
   state_.texture = texture;  // bound in ES 2 when drawn with or given a picture
 }
 
@@ -571,7 +566,7 @@ void Context::BindTexture(GLenum target, GLuint texture) {
 void Context::TexImage2D(GLint level, GLint internal_format, GLsizei width, GLsizei height,
                          GLint border, GLenum format, GLenum type, const void* pixels) {
   Flush();
-  uniforms_stale_ = true;
+  StateChanged();
   (void)internal_format;
   BindEsTexture();
   ::glTexImage2D(GL_TEXTURE_2D, level, static_cast<GLint>(format), width, height, border, format,
@@ -598,9 +593,20 @@ void Context::Quadric(const GLUquadric& quadric, bool sphere, double base_radius
 
 // ---- Drawing ----
 
-UniformValues Context::Uniforms() const {
+void Context::StateChanged() {
+  uniforms_stale_ = true;
+  lighting_stale_ = true;
+}
+
+const LightingInputs& Context::Lighting() {
+  if (lighting_stale_) lighting_ = MakeLightingInputs();
+  lighting_stale_ = false;
+  return lighting_;
+}
+
+LightingInputs Context::MakeLightingInputs() const {
   const AttribState& s = state_;
-  UniformValues u;
+  LightingInputs u;
   u.lighting = s.lighting;
   u.normalize = s.normalize;
   u.local_viewer = s.local_viewer;
@@ -631,44 +637,14 @@ UniformValues Context::Uniforms() const {
   return u;
 }
 
-namespace {
 
-// Sends `now` through `send` unless the program has it already.
-template <typename T, typename Send>
-void SendChanged(bool all, const T& now, T& sent, Send send) {
-  if (!all && now == sent) return;
-  sent = now;
-  send(now);
-}
-
-}  // namespace
-
+// The one uniform that changes: whether the texture modulates the colour.
 void Context::Upload() {
-  const Program& p = program_;
-  const UniformValues now = Uniforms();
-  const bool all = !sent_valid_;
+  const int texturing = Lighting().texturing;
+  if (sent_valid_ && texturing == sent_texturing_) return;
   sent_valid_ = true;
-  UniformValues& sent = sent_;
-  auto one = [](GLint location) { return [location](GLint v) { ::glUniform1i(location, v); }; };
-  auto four = [](GLint location) {
-    return [location](const auto& v) { ::glUniform4fv(location, kLightCount, v[0].data()); };
-  };
-  SendChanged(all, now.lighting, sent.lighting, one(p.lighting));
-  SendChanged(all, now.normalize, sent.normalize, one(p.normalize));
-  SendChanged(all, now.local_viewer, sent.local_viewer, one(p.local_viewer));
-  SendChanged(all, now.texturing, sent.texturing, one(p.texturing));
-  SendChanged(all, now.scene_color, sent.scene_color,
-              [&p](const Vec4& v) { ::glUniform4fv(p.scene_color, 1, v.data()); });
-  SendChanged(all, now.shininess, sent.shininess,
-              [&p](float v) { ::glUniform1f(p.shininess, v); });
-  SendChanged(all, now.light_on, sent.light_on,
-              [&p](const auto& v) { ::glUniform1fv(p.light_on, kLightCount, v.data()); });
-  SendChanged(all, now.ambient, sent.ambient, four(p.ambient));
-  SendChanged(all, now.diffuse, sent.diffuse, four(p.diffuse));
-  SendChanged(all, now.specular, sent.specular, four(p.specular));
-  SendChanged(all, now.position, sent.position, four(p.light_position));
-  SendChanged(all, now.spot, sent.spot, four(p.spot));
-  SendChanged(all, now.attenuation, sent.attenuation, four(p.attenuation));
+  sent_texturing_ = texturing;
+  ::glUniform1i(program_.texturing, texturing);
 }
 
 // The planes are solved in double from the corners' window coordinates
@@ -702,11 +678,9 @@ void Context::AddDrawTriangle(const EyeVertex& a, const EyeVertex& b, const EyeV
   for (const EyeVertex* v : corner) {
     DrawVertex d;
     d.clip = v->clip;
-    d.plane_s_lit = {plane_s[0], plane_s[1], plane_s[2], v->lit};
+    d.plane_s = plane_s;
     d.plane_t = plane_t;
     d.plane_q = plane_q;
-    d.position = v->position;
-    d.normal = v->normal;
     d.color = v->color;
     draw_.push_back(d);
   }
@@ -727,11 +701,9 @@ void Context::SetUpProgram() {
                           reinterpret_cast<const void*>(offset));
   };
   attribute(program_.clip, 4, offsetof(DrawVertex, clip));
-  attribute(program_.plane_s_lit, 4, offsetof(DrawVertex, plane_s_lit));
+  attribute(program_.plane_s, 3, offsetof(DrawVertex, plane_s));
   attribute(program_.plane_t, 3, offsetof(DrawVertex, plane_t));
   attribute(program_.plane_q, 3, offsetof(DrawVertex, plane_q));
-  attribute(program_.position, 4, offsetof(DrawVertex, position));
-  attribute(program_.normal, 3, offsetof(DrawVertex, normal));
   attribute(program_.color, 4, offsetof(DrawVertex, color));
   uniforms_stale_ = true;
   sent_valid_ = false;

@@ -2,11 +2,11 @@
 // stacks, the current vertex attributes, the lights and the material, the
 // display lists and the attribute stack, and the ES 2 objects it draws with.
 // Vertices are taken to eye coordinates as they are given (positions by the
-// modelview matrix, normals by its inverse transpose), and to clip
-// coordinates by the product of projection and modelview as the desktop
-// driver forms it (so that depths round alike), and gathered into
-// triangles until some state changes or Flush; the vertex shader then
-// lights every vertex as OpenGL 1.1 does (Gouraud shading).
+// modelview matrix, normals by its inverse transpose), lit there as OpenGL
+// 1.1 lights them (Gouraud shading), taken to clip coordinates by the
+// product of projection and modelview as the desktop driver forms it (so
+// that depths round alike), and gathered into triangles until some state
+// changes or Flush.
 #pragma once
 
 #include <array>
@@ -79,12 +79,10 @@ struct AttribState {
 // s / w, t / w and 1 / w over window coordinates (a, b, c of a x + b y + c).
 struct DrawVertex {
   std::array<float, 4> clip;
-  std::array<float, 4> plane_s_lit;  // a, b, c; whether the colour is lit
+  std::array<float, 3> plane_s;
   std::array<float, 3> plane_t;
   std::array<float, 3> plane_q;
-  std::array<float, 4> position;
-  std::array<float, 3> normal;
-  Vec4 color;
+  Vec4 color;  // lit
 };
 
 class Context final : public PrimitiveSink {
@@ -171,12 +169,15 @@ class Context final : public PrimitiveSink {
   void MatrixChanged();
   void Triangles(const std::vector<EyeVertex>& primitive);
   void Emit(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
-  // A triangle with a corner behind the near plane: lit here, then cut.
+  // A triangle with a corner behind the near plane: cut here.
   void EmitClipped(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
   // Cuts the gathered run of quads into triangles, as Mesa would.
   void EndQuadRun();
   void SetUpProgram();
-  UniformValues Uniforms() const;
+  // Marks the lighting's inputs and the uniforms for forming again.
+  void StateChanged();
+  const LightingInputs& Lighting();
+  LightingInputs MakeLightingInputs() const;
   // The triangle's vertices as the program takes them, onto draw_.
   void AddDrawTriangle(const EyeVertex& a, const EyeVertex& b, const EyeVertex& c);
   void Upload();
@@ -219,8 +220,10 @@ class Context final : public PrimitiveSink {
   // The uniforms last sent (only what changed goes again: every WebGL call
   // costs the browser's checks) and the texture ES 2 has bound. The layer
   // alone binds textures and uses the program, so ES 2 keeps these.
-  UniformValues sent_;
+  int sent_texturing_ = 0;
   bool sent_valid_ = false;
+  LightingInputs lighting_;
+  bool lighting_stale_ = true;
   GLuint es_texture_ = 0;  // ES 2's binding starts at 0
 };
 

@@ -19,8 +19,7 @@ float Unit1(float c) { return std::clamp(c, 0.0f, 1.0f); }
 
 }  // namespace
 
-// Line by line the shader's LitColour.
-Vec4 ShadedColour(const UniformValues& u, const EyeVertex& v) {
+Vec4 ShadedColour(const LightingInputs& u, const EyeVertex& v) {
   if (u.lighting == 0) {
     return {Unit1(v.color[0]), Unit1(v.color[1]), Unit1(v.color[2]), Unit1(v.color[3])};
   }

@@ -21,7 +21,6 @@ EyeVertex Between(float t, const EyeVertex& out, const EyeVertex& in) {
   Lerp(v.normal, t, out.normal, in.normal);
   Lerp(v.texcoord, t, out.texcoord, in.texcoord);
   Lerp(v.color, t, out.color, in.color);
-  v.lit = 1;
   return v;
 }
 

@@ -1,4 +1,4 @@
-// A vertex as the layer hands it to the vertex shader.
+// A vertex as the layer takes it through lighting and clipping.
 #pragma once
 
 #include <array>
@@ -8,15 +8,13 @@ namespace fixedgl {
 using Vec4 = std::array<float, 4>;
 
 // Its clip coordinates (for the rasterizer), its eye coordinates and normal
-// (for the lighting), and its colour: the current colour, or with `lit` 1
-// the colour already lit on the CPU (vertices made by the near clip).
+// (for the lighting), and its colour: the current one, then the lit one.
 struct EyeVertex {
   std::array<float, 4> clip;
   std::array<float, 4> position;
   std::array<float, 3> normal;
   std::array<float, 2> texcoord;
   Vec4 color;
-  float lit = 0;
 };
 
 }  // namespace fixedgl

@@ -25,7 +25,6 @@ TEST(NearClipTest, OneCornerBehindGivesFourCornersCutLinearly) {
   EXPECT_EQ(p[2].clip, (std::array<float, 4>{0.5f, 0, -1, 1}));
   EXPECT_EQ(p[2].texcoord[0], 0.5f);
   EXPECT_EQ(p[2].color[0], 0.5f);
-  EXPECT_EQ(p[2].lit, 1);
   EXPECT_EQ(p[3].clip, (std::array<float, 4>{0, 0, -1, 1}));
   EXPECT_EQ(p[3].color[0], 0.5f);
 }
