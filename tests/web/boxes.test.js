@@ -19,12 +19,13 @@ RunTest([process.argv[2]], async (browser, url) => {
   const page = await OpenPage(browser, url);
   await WaitForBox(page, 'Wybor trybu');
   await (await page.$('#picture-files')).uploadFile(path.join(folder, 'qq.bmp'));
-  fs.rmSync(folder, {recursive: true});
   await ConsoleLine(page, /^vorbexia: the game ended with 0$/);  // the question refused
   await WaitForBox(page, 'Wybor trybu');
   await Answer(page, 'no');
   const text = await WaitForBox(page, 'Error');
   Check(text === 'Unknown DIB file format.', "the reader's box says " + text);
+  // Only now: the page reads the chosen file in its own time.
+  fs.rmSync(folder, {recursive: true});
   Check(await page.$('#canvas') !== null, "the reader's box came without the canvas");
   await Answer(page, 'ok');
   Check(await WaitForBox(page, 'ERROR') === 'Blad w procedurze InitGL.', 'no InitGL box');
