@@ -7,9 +7,7 @@
 
 #include "demo/replay.h"
 #include "shell/game_window.h"
-#include "shell/help_text.h"
-#include "shell/key_bindings.h"
-#include "shell/mouse_turn.h"
+#include "shell/play_controls.h"
 #include "shell/screenshot.h"
 #include "shell/sound_cues.h"
 #include "world/world.h"
@@ -33,19 +31,6 @@ struct Feedback {
   FootstepClock footsteps;
 };
 
-// The shell's side of a game in progress: the keys as bound, the mouse, and
-// the pause and the help, during which the world stands still.
-struct PlayState {
-  BoundKeys bound;
-  MouseTurn mouse;
-  bool paused = false;
-  bool help = false;        // the keys shown over the picture (also paused)
-  bool screenshot = false;  // wanted from the next frame shown
-  bool focused = true;      // the window has the keyboard focus
-  bool captured = false;    // the mouse is captured for turning
-  bool alt_enter_held = false;
-};
-
 void Record(GameSession& session, const FrameKeys& keys) {
   if (session.recorder) session.recorder->RecordFrame(keys);
 }
@@ -55,12 +40,6 @@ void ToggleHud(GameState& state, GameSession& session) {
   if (!state.keys[kKeyTab]) return;
   session.hud = !session.hud;
   state.keys[kKeyTab] = 0;
-}
-
-std::vector<std::string> OverlayLines(const GameSession& session, const PlayState& play) {
-  if (play.help) return HelpLines(session.settings);
-  if (play.paused) return {"PAUZA"};
-  return {};
 }
 
 // The picture just drawn, into the pictures folder; its name, or why not,
@@ -152,82 +131,6 @@ void ShowPausedFrame(GameWindow& window, const GameState& state, GameSession& se
 
 bool DemoOver(const GameSession& session) {
   return session.replay && session.frames >= session.replay->size();
-}
-
-// The mouse turns the view while the game has the focus and runs.
-void UpdateCapture(GameWindow& window, const GameSession& session, PlayState& play) {
-  const bool wanted = session.settings.mouse && !session.replay && play.focused &&
-                      window.active && !play.paused;
-  if (wanted == play.captured) return;
-  window.platform.CaptureMouse(wanted);
-  play.captured = wanted;
-  play.mouse.owed = 0.0;
-}
-
-void SetPaused(GameWindow& window, const GameSession& session, PlayState& play,
-               bool paused, bool help) {
-  play.paused = paused;
-  play.help = help;
-  UpdateCapture(window, session, play);
-}
-
-// The shell's own keys: pause, help, screenshot. F1 shows the help, also
-// over the pause; while paused, any other bound key resumes and does
-// nothing else, but the screenshot key.
-bool TakeShellKey(GameWindow& window, const GameSession& session, PlayState& play,
-                  const BoundEvent& bound, bool down) {
-  if (bound.action == Action::kScreenshot) {
-    play.screenshot = !session.pictures.empty();
-    return true;
-  }
-  if (bound.action == Action::kHelp && !play.help) {
-    SetPaused(window, session, play, true, true);
-    return true;
-  }
-  if (play.paused) {
-    if (!down || !(bound.action || bound.table_event)) return false;
-    SetPaused(window, session, play, false, false);
-    return true;
-  }
-  if (bound.action == Action::kPause) SetPaused(window, session, play, true, false);
-  return bound.action.has_value();
-}
-
-void FollowKey(GameWindow& window, GameState& state, GameSession& session,
-             PlayState& play, const Event& event) {
-  const bool down = event.code == EventCode::kKeyDown;
-  // Of the keys pressed with Alt held, the game takes Alt+Enter only, once
-  // a press however long the key repeats.
-  if (event.key == kKeyReturn && !down) play.alt_enter_held = false;
-  if (down && event.alt) {
-    if (event.key == kKeyReturn && !play.alt_enter_held) ToggleDesktopFullscreen(window);
-    play.alt_enter_held = play.alt_enter_held || event.key == kKeyReturn;
-    return;
-  }
-  const BoundEvent bound = BindKeyEvent(session.settings.bindings, play.bound, event);
-  if (TakeShellKey(window, session, play, bound, down)) return;
-  if (bound.table_event) GameWindowProc(window, state, *bound.table_event);
-}
-
-void FollowEvent(GameWindow& window, GameState& state, GameSession& session,
-               PlayState& play, const Event& event) {
-  switch (event.code) {
-    case EventCode::kKeyDown:
-    case EventCode::kKeyUp:
-      FollowKey(window, state, session, play, event);
-      return;
-    case EventCode::kMouseMove:
-      if (play.captured) AddMouseMotion(play.mouse, event.dx);
-      return;
-    case EventCode::kActivate:
-      GameWindowProc(window, state, event);
-      play.focused = event.focus;
-      UpdateCapture(window, session, play);
-      return;
-    default:
-      GameWindowProc(window, state, event);
-      return;
-  }
 }
 
 // Drains the event queue and runs a frame whenever it is empty; never waits.
