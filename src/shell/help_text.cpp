@@ -4,10 +4,7 @@ namespace vorbexia {
 namespace {
 
 std::string KeysOf(const KeyBindings& bindings, Action action) {
-  std::string names;
-  for (uint32_t key : bindings.keys[static_cast<size_t>(action)]) {
-    names += (names.empty() ? "" : " ") + KeyName(key);
-  }
+  const std::string names = KeyNames(bindings, action);
   return names.empty() ? "-" : names;
 }
 

@@ -148,6 +148,14 @@ std::string KeyName(uint32_t key) {
   return "#" + std::to_string(key);
 }
 
+std::string KeyNames(const KeyBindings& bindings, Action action) {
+  std::string names;
+  for (uint32_t key : bindings.keys[static_cast<size_t>(action)]) {
+    names += (names.empty() ? "" : " ") + KeyName(key);
+  }
+  return names;
+}
+
 BoundEvent BindKeyEvent(const KeyBindings& bindings, BoundKeys& held, const Event& event) {
   BoundEvent bound;
   if (event.key >= held.keyboard.size()) return bound;

@@ -55,6 +55,9 @@ std::optional<Action> ActionOfKey(const KeyBindings& bindings, uint32_t key);
 // "F1".."F12", "Up", "Space", "Escape", ... (any case); nullopt when unknown.
 std::optional<uint32_t> KeyNamed(std::string_view name);
 std::string KeyName(uint32_t key);
+// The names of the keys bound to `action`, separated by spaces; empty when
+// none is.
+std::string KeyNames(const KeyBindings& bindings, Action action);
 
 // The keyboard keys held and the game's keys held by the pads, so that a
 // game key is let go only when the last key bound to it is.

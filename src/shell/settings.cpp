@@ -1,5 +1,6 @@
 #include "shell/settings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -85,14 +86,18 @@ std::string DefaultOf(std::string_view key) {
   if (key == "mouse" || key == "hud") return "off";
   if (key == "mouse_sensitivity") return "0.15";
   if (key == "volume") return "100";
-  std::string names;
-  if (const std::optional<Action> action = ActionNamed(key)) {
-    const KeyBindings defaults = DefaultBindings();
-    for (uint32_t code : defaults.keys[static_cast<size_t>(*action)]) {
-      names += (names.empty() ? "" : " ") + KeyName(code);
-    }
-  }
-  return names;
+  const std::optional<Action> action = ActionNamed(key);
+  return action ? KeyNames(DefaultBindings(), *action) : "";
+}
+
+// The settings other than the key bindings.
+constexpr std::string_view kSettingNames[] = {"start",  "keys", "mouse", "mouse_sensitivity",
+                                              "volume", "hud"};
+
+bool IsSetting(std::string_view key) {
+  return std::find(std::begin(kSettingNames), std::end(kSettingNames), key) !=
+             std::end(kSettingNames) ||
+         ActionNamed(key).has_value();
 }
 
 // One `key = value` line into the settings; false when it cannot be used.
@@ -136,8 +141,7 @@ Settings ParseSettings(std::string_view text, const std::string& file,
     const std::string_view key = Trim(line.substr(0, equals));
     const std::string_view value = Trim(line.substr(equals + 1));
     const std::string shown_key = EscapeForMessage(std::string(key));
-    if (key != "start" && key != "keys" && key != "mouse" && key != "hud" &&
-        key != "volume" && key != "mouse_sensitivity" && !ActionNamed(key)) {
+    if (!IsSetting(key)) {
       warnings.push_back(where + "unknown setting '" + shown_key + "'; ignored");
       continue;
     }
