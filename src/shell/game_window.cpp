@@ -179,6 +179,9 @@ void GameWindowProc(GameWindow& window, GameState& state, const Event& event) {
     case EventCode::kSize:
       ResizeViewport(window, event.width, event.height);
       return;
+    case EventCode::kDesktopLeft:
+      window.desktop = false;
+      return;
     case EventCode::kQuit:
     case EventCode::kMouseMove:
       return;

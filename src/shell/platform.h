@@ -60,6 +60,8 @@ enum class EventCode : uint32_t {
   kSize,      // the client area is `width` x `height` pixels
   kQuit,      // the quit event posted by PostQuit
   kMouseMove, // relative motion `dx`, `dy` pixels while the mouse is captured
+  kDesktopLeft,  // desktop full screen was left from outside the game (the
+                 // browser's own Esc or F11)
 };
 
 struct Event {

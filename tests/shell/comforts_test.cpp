@@ -191,5 +191,19 @@ TEST_F(ComfortsTest, AltEnterTogglesDesktopFullScreenWithThePictureLetterboxed) 
   EXPECT_EQ(Count("SetViewport 800x600"), 2);
 }
 
+TEST_F(ComfortsTest, AltEnterEntersAgainAfterTheBrowserLeftFullScreen) {
+  const auto alt_enter = [&] {
+    platform.events.push_back(Event{.code = EventCode::kKeyDown, .key = 13, .alt = true});
+    platform.events.push_back(Event{.code = EventCode::kKeyUp, .key = 13});
+  };
+  At(1, alt_enter);
+  At(2, [&] { platform.events.push_back(Event{.code = EventCode::kDesktopLeft}); });
+  At(3, alt_enter);
+  At(4, [&] { Press(kKeyEscape); });
+  Run();
+  EXPECT_EQ(Count("DesktopFullscreen on"), 2);
+  EXPECT_EQ(Count("DesktopFullscreen off"), 0);
+}
+
 }  // namespace
 }  // namespace vorbexia

@@ -83,6 +83,15 @@ RunTest([process.argv[2]], async (browser, url) => {
   Check(full && await page.evaluate(() => !document.fullscreenElement &&
                                          document.getElementById('canvas').width === 800),
         'Alt+Enter did not toggle full screen, or the drawing buffer changed');
+  // Full screen left by the browser itself (its Esc): the next Alt+Enter enters again.
+  await page.keyboard.down('Alt');
+  await Press(page, 'Enter');
+  await page.evaluate(() => document.exitFullscreen());
+  await Press(page, 'Enter');
+  const again = await page.evaluate(() => document.fullscreenElement === document.getElementById('stage'));
+  await Press(page, 'Enter');
+  await page.keyboard.up('Alt');
+  Check(again, 'Alt+Enter did not enter full screen after the browser had left it');
   const browserKeys = await page.evaluate(() => notPrevented);
   Check(!browserKeys.some(key => ['falseF1', 'falseF12', 'trueEnter'].includes(key)), 'browser: ' + browserKeys);
 

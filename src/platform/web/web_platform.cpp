@@ -74,6 +74,8 @@ EM_JS(void, ShowPageCanvas, (), {
 
 EM_JS(int, PageEndsGame, (), { return Module.vorbexiaEndRequested ? 1 : 0; });
 
+EM_JS(int, PageIsFullscreen, (), { return document.fullscreenElement ? 1 : 0; });
+
 namespace vorbexia {
 namespace {
 
@@ -291,7 +293,9 @@ void WebPlatform::LeaveFullscreen() { LeavePageFullscreen(); }
 // Alt+Enter is a key press of the player's, and the browser still counts
 // it as a fresh gesture when the game takes it up a frame later.
 bool WebPlatform::SetDesktopFullscreen(bool on) {
-  return canvas_ && SetPageFullscreen(on ? 1 : 0) != 0;
+  if (!canvas_ || SetPageFullscreen(on ? 1 : 0) == 0) return false;
+  desktop_ = on;
+  return true;
 }
 
 void WebPlatform::CaptureMouse(bool on) {
@@ -302,6 +306,13 @@ void WebPlatform::CaptureMouse(bool on) {
 bool WebPlatform::PeekEvent(Event& event) {
   if (QuitSignal()) {
     event = Event{.code = EventCode::kQuit};
+    return true;
+  }
+  // The browser leaves full screen at its own Esc or F11 and tells the page
+  // only; the game hears of it so that the next Alt+Enter enters again.
+  if (desktop_ && !PageIsFullscreen()) {
+    desktop_ = false;
+    event = Event{.code = EventCode::kDesktopLeft};
     return true;
   }
   if (!pending_.empty()) {

@@ -91,6 +91,7 @@ class WebPlatform final : public Platform {
   bool hidden_ = false;  // the page is not shown (another tab, minimised)
   bool focused_ = false;  // the canvas has the keyboard focus
   bool capture_ = false;  // the game wants the mouse's motion
+  bool desktop_ = false;  // the page is full screen at Alt+Enter
   bool locked_ = false;   // the browser holds the pointer on the canvas
   EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
   std::unique_ptr<fixedgl::Context> gl_;  // the OpenGL 1.1 state on context_
