@@ -141,17 +141,19 @@ std::string KeyName(uint32_t key) {
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
     return std::string(1, static_cast<char>(key));
   }
-  if (key >= kF1 && key <= kF12) return "F" + std::to_string(key - kF1 + 1);
+  // Appended rather than "F" + string, which GCC 12 warns about wrongly.
+  if (key >= kF1 && key <= kF12) return std::string("F").append(std::to_string(key - kF1 + 1));
   for (const NamedKey& named : kNamedKeys) {
     if (named.code == key) return std::string(named.name);
   }
-  return "#" + std::to_string(key);
+  return std::string("#").append(std::to_string(key));
 }
 
 std::string KeyNames(const KeyBindings& bindings, Action action) {
   std::string names;
   for (uint32_t key : bindings.keys[static_cast<size_t>(action)]) {
-    names += (names.empty() ? "" : " ") + KeyName(key);
+    if (!names.empty()) names += ' ';
+    names += KeyName(key);
   }
   return names;
 }
