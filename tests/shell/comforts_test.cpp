@@ -73,9 +73,9 @@ std::string Table(const KeyBindings& bindings, BoundKeys& held, std::vector<Even
   for (const Event& event : events) {
     const BoundEvent bound = BindKeyEvent(bindings, held, event);
     if (!bound.table_event) continue;
-    out += (out.empty() ? "" : " ") +
-           std::string(bound.table_event->code == EventCode::kKeyDown ? "+" : "-") +
-           std::to_string(bound.table_event->key);
+    if (!out.empty()) out += ' ';
+    out += bound.table_event->code == EventCode::kKeyDown ? '+' : '-';
+    out += std::to_string(bound.table_event->key);
   }
   return out;
 }
