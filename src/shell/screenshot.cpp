@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "demo/demo_file.h"
 #include "image/dib_writer.h"
 
 #ifdef _WIN32
@@ -26,15 +27,6 @@ namespace fs = std::filesystem;
 
 // Names tried before giving up: "-2" to "-999" beside the plain one.
 constexpr int kMaxAttempts = 999;
-
-fs::path Utf8Path(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8String(const fs::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return std::string(utf8.begin(), utf8.end());
-}
 
 // The file descriptor of a new file of that name, or -1 with errno set
 // (EEXIST: the name is taken).
@@ -94,7 +86,7 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
     error = "no picture to save";
     return false;
   }
-  const fs::path directory = Utf8Path(folder);
+  const fs::path directory = PathFromUtf8(folder);
   std::error_code failure;
   fs::create_directories(directory, failure);
   if (failure) {
@@ -112,10 +104,10 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
   const std::string stem = name.substr(0, name.size() - 4);  // without ".bmp"
   for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
     const fs::path file =
-        directory / Utf8Path(attempt == 1 ? name : stem + "-" + std::to_string(attempt) + ".bmp");
+        directory / PathFromUtf8(attempt == 1 ? name : stem + "-" + std::to_string(attempt) + ".bmp");
     const int fd = CreateExclusive(file);
     if (fd < 0 && errno == EEXIST) continue;
-    path = Utf8String(file);
+    path = Utf8FromPath(file);
     if (fd < 0) {
       error = "cannot create " + path + ": " + std::strerror(errno);
       return false;

@@ -159,32 +159,28 @@ Settings ParseSettings(std::string_view text, const std::string& file,
 bool LoadSettings(const std::string& path, bool must_exist, Settings& settings,
                   std::vector<std::string>& warnings, std::string& error) {
   const std::string shown = EscapeForMessage(path);
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
-  if (!in) {
-    const int code = errno;
-    if (code == ENOENT && !must_exist) return true;
-    const std::string why = "cannot read the settings '" + shown + "': " + std::strerror(code);
+  // A file that cannot be used: an error where it was asked for by name,
+  // otherwise a warning and the defaults.
+  const auto give_up = [&](const std::string& why) {
     if (must_exist) {
       error = why;
       return false;
     }
     warnings.push_back(why + "; using the defaults");
     return true;
+  };
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
+  if (!in) {
+    const int code = errno;
+    if (code == ENOENT && !must_exist) return true;
+    return give_up("cannot read the settings '" + shown + "': " + std::strerror(code));
   }
   std::string text(kMaxSettingsBytes + 1, '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) {
-    const std::string why = "cannot read the settings '" + shown + "'";
-    if (must_exist) return error = why, false;
-    warnings.push_back(why + "; using the defaults");
-    return true;
-  }
+  if (in.bad()) return give_up("cannot read the settings '" + shown + "'");
   text.resize(static_cast<size_t>(in.gcount()));
   if (text.size() > kMaxSettingsBytes) {
-    const std::string why = "the settings '" + shown + "' are longer than 64 KiB";
-    if (must_exist) return error = why, false;
-    warnings.push_back(why + "; using the defaults");
-    return true;
+    return give_up("the settings '" + shown + "' are longer than 64 KiB");
   }
   settings = ParseSettings(text, shown, warnings);
   return true;
