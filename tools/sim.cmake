@@ -43,7 +43,14 @@ test $(wc -l <dir.err) -eq 1 && grep -q 'Is a directory' dir.err && \
 test $? -eq 2; } && grep -q 'line too long' endless.err"
                    $<TARGET_FILE:vorbexia-sim>
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(world.sim.refuses_unreadable_demo_and_endless_input
+  # --help prints the usage on standard output alone and exits 0.
+  add_test(NAME world.sim.help_lists_the_options
+           COMMAND bash -c "\"$0\" --help >help.out 2>help.err; test $? -eq 0 && \
+test ! -s help.err && grep -q -- '--demo FILE' help.out"
+                   $<TARGET_FILE:vorbexia-sim>
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(world.sim.help_lists_the_options
+                       world.sim.refuses_unreadable_demo_and_endless_input
                        world.sim.replays_recorded_script world.sim.refuses_unknown_key
                        world.sim.refuses_malformed_number
                        world.sim.read_and_write_errors_are_reported PROPERTIES LABELS world)

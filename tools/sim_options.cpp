@@ -74,17 +74,44 @@ bool ParseReplayOptions(std::span<const std::string_view> args,
       if (!ParseOption(args, at, options, has_seed, has_frames, error)) return false;
     } else if (args[at] == "--demo") {
       if (!ParseDemoOption(args, at, options, error)) return false;
+    } else if (args[at] == "--help") {
+      if (options.help) {
+        error = "repeated option --help";
+        return false;
+      }
+      options.help = true;
     } else {
       error = "unknown argument '" + EscapeForMessage(args[at]) + "'";
       return false;
     }
   }
-  if (has_seed == options.demo.has_value()) {
+  // Asked for help, the other options are read for mistakes but need not
+  // make a run.
+  if (!options.help && has_seed == options.demo.has_value()) {
     error = has_seed ? "--seed and --demo exclude each other (the demo has its seed)"
                      : "missing --seed or --demo";
     return false;
   }
   return true;
+}
+
+std::string SimUsageText() {
+  return "usage: vorbexia-sim --seed S [--frames N] < script\n"
+         "       vorbexia-sim --demo FILE [--frames N]\n"
+         "       vorbexia-sim --help\n"
+         "\n"
+         "Replays a game headless and prints the state after every frame.\n"
+         "\n"
+         "  --seed S     seed the robots with S (0 to 4294967295) and read the key\n"
+         "               script from standard input: one line per frame naming the\n"
+         "               keys held (U, D, R, L, and S for a Space press), lines\n"
+         "               ending in LF or CRLF, at most 64 bytes a line and\n"
+         "               10,000,000 frames, as in a demo file\n"
+         "  --demo FILE  replay a demo file, which gives the seed and the frames\n"
+         "  --frames N   run N frames (without it, as many as the script has)\n"
+         "  --help       this text\n"
+         "\n"
+         "Exit status: 0 done, 1 the states could not be written, 2 bad input.\n";
 }
 
 }  // namespace vorbexia

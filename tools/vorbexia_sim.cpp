@@ -2,6 +2,7 @@
 //
 //   vorbexia-sim --seed S [--frames N] < script
 //   vorbexia-sim --demo FILE [--frames N]
+//   vorbexia-sim --help
 //
 // A demo gives the seed and the frames; its inactive frames step no world.
 // Bad input gets one line on standard error and exit code 2; nothing is
@@ -28,6 +29,15 @@ int Fail(const std::string& error) {
   return kBadInput;
 }
 
+// 0 once standard output holds everything written to it, else 1 and a line
+// saying why (a full disk, a closed pipe).
+int WrittenOut(const char* what) {
+  std::cout.flush();
+  if (std::cout) return 0;
+  std::fprintf(stderr, "vorbexia-sim: cannot write %s: %s\n", what, std::strerror(errno));
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +49,10 @@ int main(int argc, char** argv) {
     return Fail(error + " (usage: vorbexia-sim --seed S [--frames N] < script,"
                         " or vorbexia-sim --demo FILE [--frames N])");
   }
+  if (options.help) {
+    std::cout << vorbexia::SimUsageText();
+    return WrittenOut("the usage");
+  }
   vorbexia::Demo demo;
   if (options.demo) {
     if (!vorbexia::ReadDemoFile(*options.demo, demo, error)) return Fail(error);
@@ -48,10 +62,5 @@ int main(int argc, char** argv) {
   }
   const uint64_t frames = options.frames.value_or(demo.frames.size());
   vorbexia::RunReplay(demo.seed, demo.frames, frames, std::cout);
-  std::cout.flush();
-  if (!std::cout) {
-    std::fprintf(stderr, "vorbexia-sim: cannot write the states: %s\n", std::strerror(errno));
-    return 1;
-  }
-  return 0;
+  return WrittenOut("the states");
 }

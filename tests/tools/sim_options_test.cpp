@@ -54,5 +54,17 @@ TEST(ParseReplayOptions, RefusesMissingMalformedAndUnknown) {
   }
 }
 
+TEST(ParseReplayOptions, HelpAloneIsARunAndNamesEveryOption) {
+  ReplayOptions options;
+  std::string error;
+  ASSERT_TRUE(ParseArgs({"--help"}, options, error));
+  EXPECT_TRUE(options.help);
+  EXPECT_FALSE(ParseArgs({"--help", "--help"}, options, error));
+  EXPECT_FALSE(ParseArgs({"--help", "--seed", "x"}, options, error));
+  for (const char* option : {"--seed S", "--demo FILE", "--frames N", "--help"}) {
+    EXPECT_NE(SimUsageText().find(option), std::string::npos) << option;
+  }
+}
+
 }  // namespace
 }  // namespace vorbexia
