@@ -1,9 +1,8 @@
 #include "demo/demo_file.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
+
+#include "demo/input_file.h"
 
 namespace vorbexia {
 namespace {
@@ -48,12 +47,15 @@ bool ReadDemo(std::istream& in, Demo& demo, std::string& error) {
 }
 
 bool ReadDemoFile(const std::string& path, Demo& demo, std::string& error) {
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
-  if (!in) {
-    error = "cannot open the demo '" + EscapeForMessage(path) + "': " + std::strerror(errno);
+  // A FIFO or a device is refused at once: a pipe with no writer would
+  // hold the game up with no window and no word.
+  InputFile file;
+  std::string why;
+  if (!file.Open(path, why)) {
+    error = "cannot open the demo '" + EscapeForMessage(path) + "': " + why;
     return false;
   }
-  if (ReadDemo(in, demo, error)) return true;
+  if (ReadDemo(file.stream(), demo, error)) return true;
   error = "demo '" + EscapeForMessage(path) + "': " + error;
   return false;
 }
