@@ -13,7 +13,8 @@ namespace {
 bool IsReaderText(const char* text) {
   return std::strcmp(text, "Out of memory.") == 0 ||
          std::strcmp(text, "Unknown DIB file format.") == 0 ||
-         std::strcmp(text, "Image file conversion error.") == 0;
+         std::strcmp(text, "Image file conversion error.") == 0 ||
+         std::strncmp(text, "Image too large: ", 17) == 0;
 }
 
 }  // namespace

@@ -17,10 +17,19 @@ constexpr char kConversionError[] = "Image file conversion error.";
 
 constexpr size_t kOpenFailureSize = 256;  // characters, terminator included
 
-const char* TextOf(DibHeaderStatus status) {
+// A picture past the reader's limit is never allocated, so it is named for
+// what it is, with its size, not as memory that ran out.
+std::string TooLargeText(const DibSource& source) {
+  return "Image too large: " + std::to_string(source.width) + " x " +
+         std::to_string(RowCount(source)) + " pixels (over " +
+         std::to_string(kMaxRgbBytes >> 20) + " MiB).";
+}
+
+std::string TextOf(DibHeaderStatus status, const DibSource& source) {
   switch (status) {
     case DibHeaderStatus::kUnknownFormat: return kUnknownFormat;
-    case DibHeaderStatus::kTooLarge: return kOutOfMemory;
+    // Deliberate change: "Out of memory." blamed the machine for a size the game never holds.
+    case DibHeaderStatus::kTooLarge: return TooLargeText(source);
     default: return kConversionError;
   }
 }
@@ -47,7 +56,7 @@ std::unique_ptr<RgbImage> ReadDibMemory(const uint8_t* data, size_t size, const 
   DibSource source;
   const DibHeaderStatus status = ReadDibHeaders(data, size, source);
   if (status != DibHeaderStatus::kOk) {
-    box(TextOf(status));
+    box(TextOf(status, source).c_str());
     return nullptr;
   }
   if (!CanConvertDibPixels(source)) {  // before anything large is allocated

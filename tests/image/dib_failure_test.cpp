@@ -13,7 +13,6 @@ namespace {
 
 constexpr char kUnknown[] = "Unknown DIB file format.";
 constexpr char kConversion[] = "Image file conversion error.";
-constexpr char kOutOfMemory[] = "Out of memory.";
 
 std::vector<std::string> Boxes(const Bytes& file) {
   BoxLog log;
@@ -43,18 +42,28 @@ TEST(DibFailure, SizesOfZeroAndNegativeWidthsAreConversionErrors) {
   EXPECT_EQ(Boxes(WithFileHeader(CoreHeader(0, 1, 24), row)), One(kConversion));
 }
 
-TEST(DibFailure, OutputsOver256MiBAreOutOfMemoryBeforeTheRowsAreLookedAt) {
+std::vector<std::string> TooLarge(const char* size) {
+  return {std::string("Image too large: ") + size + " pixels (over 256 MiB)."};
+}
+
+TEST(DibFailure, OutputsOver256MiBAreTooLargeBeforeTheRowsAreLookedAt) {
   const Bytes row = Bytes().Zeros(4);
   // 16384 x 5462 x 3 bytes is just over 256 MiB; 5461 rows just under, so
   // that file is refused only for its missing rows.
-  EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(16384, 5462, 24), row)), One(kOutOfMemory));
+  EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(16384, 5462, 24), row)), TooLarge("16384 x 5462"));
   EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(16384, 5461, 24), row)), One(kConversion));
-  EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(0x7FFFFFFF, 0x7FFFFFFF, 24), row)), One(kOutOfMemory));
-  EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(65536, INT32_MIN, 1).U32(0).U32(0), row)), One(kOutOfMemory));
-  EXPECT_EQ(Boxes(WithFileHeader(CoreHeader(0xFFFF, 0xFFFF, 24), row)), One(kOutOfMemory));
+  EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(0x7FFFFFFF, 0x7FFFFFFF, 24), row)),
+            TooLarge("2147483647 x 2147483647"));
+  EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(65536, INT32_MIN, 1).U32(0).U32(0), row)),
+            TooLarge("65536 x 2147483648"));
+  EXPECT_EQ(Boxes(WithFileHeader(CoreHeader(0xFFFF, 0xFFFF, 24), row)), TooLarge("65535 x 65535"));
   // Compressed pictures too: a tiny stream may not claim a huge picture.
   EXPECT_EQ(Boxes(WithFileHeader(InfoHeader(100000, 100000, 8, 1, 1).U32(0), Bytes().U8({0, 1}))),
-            One(kOutOfMemory));
+            TooLarge("100000 x 100000"));
+  // 70 bytes claiming two thousand million pixels in a row.
+  const Bytes wide = WithFileHeader(InfoHeader(2000000000, 1, 24), Bytes().Zeros(16));
+  ASSERT_EQ(wide.size(), 70u);
+  EXPECT_EQ(Boxes(wide), TooLarge("2000000000 x 1"));
 }
 
 TEST(DibFailure, ShortColourTablesMasksAndRowsAreConversionErrors) {
