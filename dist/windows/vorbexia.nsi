@@ -10,8 +10,10 @@
 ; Start menu of all users that starts the game in that folder (the game reads
 ; textures\ from its working folder), and the uninstaller with its entry in
 ; the 64-bit registry. The uninstaller takes all of it away again. Both run
-; silently with /S. A 64-bit installer for a 64-bit game: it needs no 32-bit
-; Windows (or Wine) beside it.
+; silently with /S. Installed into another folder, the installer removes the
+; earlier install first; while the game runs from the folder, neither writes
+; nor removes anything there and both end with 2. A 64-bit installer for a
+; 64-bit game: it needs no 32-bit Windows (or Wine) beside it.
 
 !ifndef VERSION | VERSION_NUMBERS | STAGE | TEXTURES | ICON | OUTFILE
   !error "Give -DVERSION=, -DVERSION_NUMBERS=, -DSTAGE=, -DTEXTURES=, -DICON= and -DOUTFILE= (see tools/build-windows)"
@@ -58,6 +60,10 @@ BrandingText "Vorbexia ${VERSION}"
 
 LangString NeedsWindows7 ${LANG_ENGLISH} "Vorbexia needs 64-bit Windows 7 or later."
 LangString NeedsWindows7 ${LANG_POLISH} "Vorbexia wymaga 64-bitowego Windows 7 lub nowszego."
+LangString GameRunning ${LANG_ENGLISH} "Vorbexia is running from $R0. Close the game, then try again."
+LangString GameRunning ${LANG_POLISH} "Vorbexia jest uruchomiona z $R0. Zamknij gre i sprobuj ponownie."
+LangString EarlierNotRemoved ${LANG_ENGLISH} "The Vorbexia installed in $R0 could not be removed."
+LangString EarlierNotRemoved ${LANG_POLISH} "Nie udalo sie usunac Vorbexii zainstalowanej w $R0."
 
 VIProductVersion "${VERSION_NUMBERS}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Vorbexia"
@@ -66,6 +72,25 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Vorbexia ${VERSION} Setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHER}"
+
+; RefuseWhileRunning FOLDER: ends the installer or the uninstaller with 2,
+; having said why unless silent, while the game runs from FOLDER, before
+; anything there is written or removed. Windows, and Wine alike, let nobody
+; open a running program's file for writing (renaming it is allowed, so
+; that would prove nothing). Sets $R0 to FOLDER.
+!macro RefuseWhileRunning FOLDER
+  StrCpy $R0 "${FOLDER}"
+  ${If} ${FileExists} "$R0\vorbexia.exe"
+    ClearErrors
+    FileOpen $R1 "$R0\vorbexia.exe" a
+    ${If} ${Errors}
+      MessageBox MB_OK|MB_ICONSTOP "$(GameRunning)" /SD IDOK
+      SetErrorLevel 2
+      Abort
+    ${EndIf}
+    FileClose $R1
+  ${EndIf}
+!macroend
 
 Function .onInit
   ${IfNot} ${AtLeastWin7}
@@ -78,6 +103,29 @@ FunctionEnd
 
 Section "Vorbexia"
   SectionIn RO
+  ; Not half an install: new pictures beside the old running game.
+  !insertmacro RefuseWhileRunning "$INSTDIR"
+  ; One install at a time: an earlier one in another folder goes first, by
+  ; its own uninstaller, or its files would be left behind with no entry to
+  ; remove them once this install's entry took the place of its own. _?=
+  ; runs it in place so that it is waited for; it cannot remove itself
+  ; there, which is done here.
+  ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R0 != ""
+  ${AndIf} $R0 != $INSTDIR
+  ${AndIf} ${FileExists} "$R0\uninstall.exe"
+    !insertmacro RefuseWhileRunning "$R0"
+    ClearErrors
+    ExecWait '"$R0\uninstall.exe" /S _?=$R0' $R1
+    ${If} ${Errors}
+    ${OrIf} $R1 <> 0
+      MessageBox MB_OK|MB_ICONSTOP "$(EarlierNotRemoved)" /SD IDOK
+      SetErrorLevel 2
+      Abort
+    ${EndIf}
+    Delete "$R0\uninstall.exe"
+    RMDir "$R0"
+  ${EndIf}
   SetOutPath "$INSTDIR\textures"
   !define Texture "!insertmacro InstallTexture"
   !macro InstallTexture NAME
@@ -107,14 +155,17 @@ Section "Vorbexia"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Told before the confirmation, and checked again when it is given.
 Function un.onInit
   SetRegView 64
   SetShellVarContext all
+  !insertmacro RefuseWhileRunning "$INSTDIR"
 FunctionEnd
 
 ; Only what the installer put there: a folder holding anything else (such as
 ; a picture of the player's own in textures\) stays, with that in it.
 Section "Uninstall"
+  !insertmacro RefuseWhileRunning "$INSTDIR"
   Delete "$SMPROGRAMS\Vorbexia.lnk"
   !define Texture "!insertmacro RemoveTexture"
   !macro RemoveTexture NAME

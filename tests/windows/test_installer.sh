@@ -3,9 +3,11 @@
 # (vorbexia-<version>-setup.exe) installs silently (/S) the staged game,
 # pictures and CZYTAJ.txt into C:\Program Files\Vorbexia, its uninstaller,
 # a Start-menu shortcut that starts the game in that folder and the
-# uninstall entry in the 64-bit registry. The game started as the shortcut
-# starts it draws the lit maze and ends with 0 on Esc. The silent uninstall
-# then leaves no file, shortcut, folder or registry key of ours behind.
+# uninstall entry in the 64-bit registry. Installed again into another
+# folder, the game leaves the first one. The game started as the shortcut
+# starts it draws the lit maze and ends with 0 on Esc; while it runs, the
+# uninstaller and the installer end with 2 and change nothing. The silent
+# uninstall then leaves no file, shortcut, folder or registry key of ours.
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
@@ -18,6 +20,7 @@ STAGE=$build/package/vorbexia
 [ "$GAME" -nt "$SETUP" ] && fail "$SETUP is older than $GAME: run tools/build-windows"
 
 INSTALL_DIR='C:\Program Files\Vorbexia'
+OTHER_DIR='C:\Games\Vorbexia'
 LINK='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Vorbexia.lnk'
 KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorbexia'
 
@@ -87,7 +90,7 @@ link_paths() {
 # What an earlier run that failed half-way may have left.
 forget_install() {
   win reg delete "$KEY" /f /reg:64 >/dev/null 2>&1
-  rm -rf "$(unix_path "$INSTALL_DIR")" "$(unix_path "$LINK")"
+  rm -rf "$(unix_path "$INSTALL_DIR")" "$(unix_path "$OTHER_DIR")" "$(unix_path "$LINK")"
 }
 forget_install
 
@@ -123,6 +126,14 @@ mapfile -t paths < <(link_paths "$link")
 [ "${paths[0]:-}" = "$INSTALL_DIR\\vorbexia.exe" ] || fail "the shortcut starts \"${paths[0]:-}\""
 [ "${paths[1]:-}" = "$INSTALL_DIR" ] || fail "the shortcut starts in \"${paths[1]:-}\""
 
+# Installed again into another folder, the game is there alone.
+timeout 120 "$WINE_RUN" "$SETUP" /S "/D=$OTHER_DIR" || fail "the install into $OTHER_DIR ended with $?"
+[ -e "$install" ] && fail "$INSTALL_DIR outlived the install into $OTHER_DIR"
+install=$(unix_path "$OTHER_DIR")
+check_value InstallLocation "$OTHER_DIR"
+mapfile -t paths < <(link_paths "$link")
+[ "${paths[*]}" = "$OTHER_DIR\\vorbexia.exe $OTHER_DIR" ] || fail "the shortcut is for \"${paths[*]}\""
+
 # The game as the shortcut starts it: the installed exe in its working
 # folder. The box log is named for Windows, as a path from / would be on C:.
 box_log=$VORBEXIA_BOX_LOG
@@ -140,6 +151,15 @@ brightness=$(mean_brightness "$E2E_TMP/installed.png" "$view")
 colours=$(convert "$E2E_TMP/installed.png" -crop "$view" +repage -format '%k' info:)
 expect_lit_maze "$E2E_TMP/installed.png" "$view"
 [ -n "${E2E_SHOT:-}" ] && convert "$E2E_TMP/installed.png" -crop "$view" +repage "$E2E_SHOT"
+# Neither removes nor writes a file beside the running game (_?= keeps the
+# uninstaller in place, where its exit code is seen).
+find "$install" -type f -exec touch -d @1000000000 {} +
+timeout 60 "$WINE_RUN" "$OTHER_DIR\\uninstall.exe" /S "_?=$OTHER_DIR"; code=$?
+[ $code = 2 ] || fail "the uninstall beside the running game ended with $code"
+timeout 120 "$WINE_RUN" "$SETUP" /S; code=$?
+[ $code = 2 ] || fail "the install over the running game ended with $code"
+[ "$(cd "$install" && find . -type f ! -newermt @1000000001 | sort)" = "$expected" ] &&
+  [ -e "$link" ] && reg_values /reg:64 >/dev/null || fail "the running game's install was changed"
 press Escape
 expect_exit_code 0 20
 expect_box_logged "Wybor trybu: Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE"
@@ -148,10 +168,10 @@ cd "$E2E_TMP" || fail "cannot leave the install folder"
 # The silent uninstall. The uninstaller copies itself to the temporary
 # folder, starts the copy and returns at once: the folder going away shows
 # the copy at work, and the Wine server's end that every program is done.
-timeout 60 "$WINE_RUN" "$INSTALL_DIR\\uninstall.exe" /S || fail "the silent uninstall ended with $?"
+timeout 60 "$WINE_RUN" "$OTHER_DIR\\uninstall.exe" /S || fail "the silent uninstall ended with $?"
 deadline=$((SECONDS + 60))
 while [ -e "$install" ]; do
-  [ $SECONDS -ge $deadline ] && fail "$INSTALL_DIR still there a minute after the uninstall: $(cd "$install" && find .)"
+  [ $SECONDS -ge $deadline ] && fail "$OTHER_DIR still there a minute after the uninstall: $(cd "$install" && find .)"
   sleep 0.2
 done
 WINEPREFIX=$prefix timeout 60 wineserver -w || fail "Wine's programs did not end after the uninstall"
@@ -160,5 +180,6 @@ left=$(find "$prefix/drive_c" -iname '*vorbexia*')
 [ -z "$left" ] || fail "left after the uninstall: $left"
 reg_values /reg:64 >/dev/null && fail "the key $KEY outlived the uninstall"
 echo "ok: installer $version under Wine: silent install, files, shortcut and 64-bit key;" \
-     "the installed game's lit maze (brightness $brightness, $colours colours), Esc ends with 0;" \
+     "a second folder replaces the first; the installed game's lit maze (brightness $brightness," \
+     "$colours colours), Esc ends with 0; no uninstall or install beside it running;" \
      "silent uninstall leaves nothing"
