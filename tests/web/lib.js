@@ -46,16 +46,17 @@ async function RunTest(folders, test) {
   process.exit(failure ? 1 : 0);
 }
 
-// A page at `url`, `before` run in it before its own scripts; its console
-// lines gather in page.lines, and an error in it fails ConsoleLine.
-async function OpenPage(browser, url, before = () => {}) {
+// A page at `url`, `before` run in it (with `args`) before its own scripts;
+// its console lines gather in page.lines, and an error in it fails
+// ConsoleLine.
+async function OpenPage(browser, url, before = () => {}, ...args) {
   const page = await browser.newPage();
   pages.push(page);
   page.lines = [];
   page.errors = [];
   page.on('console', message => page.lines.push(message.text()));
   page.on('pageerror', error => page.errors.push(error.message));
-  await page.evaluateOnNewDocument(before);
+  await page.evaluateOnNewDocument(before, ...args);
   await page.setViewport({width: 1000, height: 500});  // the page can scroll
   await page.goto(url);
   return page;

@@ -28,23 +28,88 @@ const page = {
   box: document.getElementById('box'),
 };
 
-// ?seed=7&hud&replay=win.demo -> --seed 7 --hud --replay /demos/win.demo
+const kDemos = '/demos';  // the demos that come with the page (vorbexia.data)
+const kSwitches = ['hud', 'mute', 'windowed', 'fullscreen', 'record'];
+
+// A value of the query fit for a one-line message.
+function Quoted(text) {
+  return "'" + text.replace(/[\x00-\x1f\x7f]/g, c => '\\x' + c.charCodeAt(0).toString(16).padStart(2, '0')) + "'";
+}
+
+// The demo that ?replay= or ?timedemo= names, by its bare name only: a path
+// would read any file of the page's file system as a demo, /dev/tty even,
+// whose reading asks for input in a browser prompt.
+function BundledDemo(option, name) {
+  const bundled = '(' + FS.readdir(kDemos).filter(entry => !entry.startsWith('.')).join(', ') + ')';
+  if (name === '') throw `?${option}= needs the name of a demo that comes with the page ${bundled}`;
+  if (/[/\\]/.test(name) || name.includes('..')) {
+    throw `?${option}= takes only the name of a demo that comes with the page ${bundled}, not ${Quoted(name)}`;
+  }
+  const path = kDemos + '/' + name;
+  const found = FS.analyzePath(path);
+  if (!found.exists || !FS.isFile(found.object.mode)) {
+    throw `?${option}= names ${Quoted(name)}, which does not come with the page ${bundled}`;
+  }
+  return path;
+}
+
+// ?seed=7&hud&replay=win.demo -> --seed 7 --hud --replay /demos/win.demo.
+// A query the game would refuse throws the line that says why in the
+// query's own terms: the player never typed the desktop's options.
 function GameArguments(query) {
-  const args = [];
+  const given = new Map();
   for (const [name, value] of query) {
-    if (name === 'seed') args.push('--seed', value);
-    if (name === 'replay' || name === 'timedemo') args.push('--' + name, '/demos/' + value);
-    if (name === 'record') args.push('--record', kRecording);
-    if (['hud', 'mute', 'windowed', 'fullscreen'].includes(name)) args.push('--' + name);
+    if (!kSwitches.includes(name) && !['seed', 'replay', 'timedemo'].includes(name)) continue;
+    if (given.has(name)) throw `?${name} given twice`;
+    given.set(name, value);
+  }
+  const demo = ['replay', 'timedemo'].find(name => given.has(name));
+  if (['record', 'replay', 'timedemo'].filter(name => given.has(name)).length > 1) {
+    throw 'only one of ?record, ?replay= and ?timedemo=';
+  }
+  if (given.has('windowed') && given.has('fullscreen')) throw 'only one of ?windowed and ?fullscreen';
+  const args = [];
+  if (given.has('seed')) {
+    const seed = given.get('seed');
+    if (!/^[0-9]+$/.test(seed) || Number(seed) > 4294967295) {
+      throw `?seed= takes a number from 0 to 4294967295, not ${Quoted(seed)}`;
+    }
+    if (demo) throw `?seed= does not go with ?${demo}= (the demo has its seed)`;
+    args.push('--seed', seed);
+  }
+  if (demo) args.push('--' + demo, BundledDemo(demo, given.get(demo)));
+  for (const name of kSwitches) {
+    if (given.has(name)) args.push('--' + name, ...(name === 'record' ? [kRecording] : []));
   }
   return args;
 }
 
+// The settings file's warnings past the first few: counted on the page and
+// put on the console together. A page and a console took a long settings
+// text's 32,000 warnings one by one in a minute, where a terminal takes
+// them in a blink.
+const kWarning = 'vorbexia: ' + kSettingsFile + ':';
+const kWarningsShown = 10;
+const warnings = {seen: 0, count: null, unsent: []};  // the game running's
+
 function Show(text, error) {
+  if (text.startsWith(kWarning) && ++warnings.seen > kWarningsShown) {
+    if (!warnings.count) warnings.count = page.output.appendChild(document.createTextNode(''));
+    warnings.count.data = 'vorbexia: and ' + (warnings.seen - kWarningsShown) +
+        " more warnings about the settings, on the browser's console\n";
+    if (warnings.unsent.push(text) === 1) setTimeout(SendWarnings);
+    return;
+  }
+  SendWarnings();  // the console keeps the order of the lines
   (error ? console.error : console.log)(text);
-  page.output.textContent += text + '\n';
+  page.output.append(text + '\n');
   const screenshot = kScreenshotLine.exec(text);
   if (screenshot) OfferScreenshot(screenshot[1]);
+}
+
+function SendWarnings() {
+  if (warnings.unsent.length) console.error(warnings.unsent.join('\n'));
+  warnings.unsent = [];
 }
 
 // --- The settings ------------------------------------------------------------
@@ -239,13 +304,27 @@ function StartGame() {
   restartWanted = false;
   Module.vorbexiaEndRequested = false;
   page.download.replaceChildren();
+  // The game before's recording goes: a game that does not start records
+  // nothing and leaves no file, so none is offered as this one's.
+  if (FS.analyzePath(kRecording).exists) FS.unlink(kRecording);
   page.status.textContent = 'Start gry...';
+  Object.assign(warnings, {seen: 0, count: null});
   WriteSettingsFile();
-  Module.callMain(GameArguments(new URLSearchParams(location.search)));
+  let args;
+  try {
+    args = GameArguments(new URLSearchParams(location.search));
+  } catch (refusal) {
+    if (typeof refusal !== 'string') throw refusal;
+    Show('vorbexia: ' + refusal, true);
+    GameEnded(2);  // as the game ends on a bad command line
+    return;
+  }
+  Module.callMain(args);
 }
 
 // Called by main just before it returns: the next game starts once it has.
 function GameEnded(result) {
+  SendWarnings();
   page.status.textContent = 'Koniec gry (kod ' + result + ').';
   console.log('vorbexia: the game ended with ' + result);
   CaptureMouse(false);
