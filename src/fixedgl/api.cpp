@@ -80,6 +80,8 @@ void glGetFloatv(GLenum pname, GLfloat* params) {
   if (!current || !current->GetFloatv(pname, params)) ::glGetFloatv(pname, params);
 }
 void glGetIntegerv(GLenum pname, GLint* params) {
+  // What the layer does not keep, the ES 2 context answers: its limits
+  // (GL_MAX_TEXTURE_SIZE, which the texture upload checks) are the real ones.
   if (!current || !current->GetIntegerv(pname, params)) ::glGetIntegerv(pname, params);
 }
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {

@@ -14,7 +14,10 @@
 #include "image/dib_bytes.h"
 #include "image/temp_directory.h"
 #include "image/texture_directory.h"
+#include "render/gl_renderer.h"
+#include "shell/game_window.h"
 #include "support/gl_test_context.h"
+#include "support/scripted_platform.h"
 
 namespace vorbexia::test {
 namespace {
@@ -112,6 +115,28 @@ TEST_F(TextureDirectory, RefusedFilesShowTheReadersText) {
   EXPECT_FALSE(LoadTextures(textures, log.box()));
   EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file textures/panel.bmp.\n"});
   for (uint32_t name : textures) EXPECT_EQ(name, 0u);
+}
+
+// A picture one texel wider than this GL takes is refused as the reader
+// refuses a file: its box, then the window's teardown and InitGL's box.
+TEST_F(TextureDirectory, PictureWiderThanTheGraphicsTakeEndsTheStart) {
+  GlTestContext gl;
+  VORBEXIA_REQUIRE_GL(gl);
+  GLint side = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+  ASSERT_GT(side, 0);
+  Replace(1, WithFileHeader(InfoHeader(side + 1, 1, 24), Bytes().Zeros(size_t(side + 1) * 3 + 3)).data);
+  ScriptedPlatform platform;
+  GlRenderer renderer([&platform](const char* text) { ShowReaderBox(platform, text); });
+  GameWindow window{platform, renderer};
+  EXPECT_FALSE(CreateGameWindow(window, WindowRequest{"Vorbexia", 800, 600, 16, false}));
+  const std::string size = std::to_string(side + 1) + " x 1 pixels, at most " +
+                           std::to_string(side) + " x " + std::to_string(side) + ".";
+  ASSERT_EQ(platform.boxes.size(), 2u);
+  EXPECT_EQ(platform.boxes[0].caption + ": " + platform.boxes[0].text,
+            "Error: Image textures/deska.bmp too large for the graphics: " + size);
+  EXPECT_EQ(platform.boxes[1].caption + ": " + platform.boxes[1].text,
+            "ERROR: Blad w procedurze InitGL.");
 }
 
 }  // namespace
