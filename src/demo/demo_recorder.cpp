@@ -1,8 +1,18 @@
 #include "demo/demo_recorder.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <streambuf>
 #include <system_error>
 
 #include "demo/demo_file.h"
@@ -28,7 +38,86 @@ std::string Resolved(const std::string& path) {
   return error ? path : Utf8FromPath(target);
 }
 
+#ifdef _WIN32
+int CreateNew(const std::string& path) {
+  return _wopen(PathFromUtf8(path).c_str(),
+                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                _S_IREAD | _S_IWRITE);
+}
+int OpenInPlace(const std::string& path) {
+  return _wopen(PathFromUtf8(path).c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
+}
+long WriteSome(int file, const char* bytes, size_t size) {
+  return _write(file, bytes, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
+}
+bool CutTo(int file, uint64_t bytes) {
+  return _chsize_s(file, static_cast<long long>(bytes)) == 0;
+}
+int CloseFile(int file) { return _close(file); }
+#else
+// A new file only: never through a link, never over a file already there.
+int CreateNew(const std::string& path) {
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+// A device or a pipe. O_NONBLOCK: a FIFO with no reader fails at once
+// (ENXIO) instead of holding the game up until one comes; writes then block
+// as usual.
+int OpenInPlace(const std::string& path) {
+  const int file = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (file >= 0) fcntl(file, F_SETFL, fcntl(file, F_GETFL) & ~O_NONBLOCK);
+  return file;
+}
+long WriteSome(int file, const char* bytes, size_t size) { return write(file, bytes, size); }
+bool CutTo(int file, uint64_t bytes) { return ftruncate(file, static_cast<off_t>(bytes)) == 0; }
+int CloseFile(int file) { return close(file); }
+#endif
+
 }  // namespace
+
+// The file under an ostream of its own, unbuffered: each line reaches the
+// file as it is recorded, and a write that fails sets the stream's badbit
+// with errno telling why. (std::ofstream cannot create a file exclusively.)
+class DemoRecorder::File final : public std::streambuf {
+ public:
+  explicit File(int descriptor) : descriptor_(descriptor), stream_(this) {}
+  ~File() override { Close(); }
+
+  std::ostream& stream() { return stream_; }
+
+  // Cuts the file to its first `bytes`; false with errno set.
+  bool CutTo(uint64_t bytes) { return vorbexia::CutTo(descriptor_, bytes); }
+
+  // Closes the file once; false with errno set when that fails.
+  bool Close() {
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    return descriptor < 0 || CloseFile(descriptor) == 0;
+  }
+
+ protected:
+  std::streamsize xsputn(const char* bytes, std::streamsize size) override {
+    std::streamsize done = 0;
+    while (done < size) {
+      const long written = WriteSome(descriptor_, bytes + done, static_cast<size_t>(size - done));
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) {
+        if (written == 0) errno = EIO;
+        break;
+      }
+      done += written;
+    }
+    return done;
+  }
+  int_type overflow(int_type byte) override {
+    if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
+    const char one = traits_type::to_char_type(byte);
+    return xsputn(&one, 1) == 1 ? byte : traits_type::eof();
+  }
+
+ private:
+  int descriptor_;
+  std::ostream stream_;
+};
 
 DemoRecorder::DemoRecorder(std::ostream& out, uint32_t seed) : out_(out) {
   Write(DemoHeader(seed));
@@ -36,7 +125,7 @@ DemoRecorder::DemoRecorder(std::ostream& out, uint32_t seed) : out_(out) {
 
 DemoRecorder::~DemoRecorder() {
   // A recorder dropped without Finish belongs to a game that never ended.
-  if (file_) Discard();
+  Discard();
 }
 
 std::unique_ptr<DemoRecorder> DemoRecorder::Create(const std::string& path,
@@ -52,13 +141,24 @@ std::unique_ptr<DemoRecorder> DemoRecorder::Create(const std::string& path,
   // A device or a pipe cannot be replaced: it is written in place.
   const bool in_place = fs::exists(status) && !fs::is_regular_file(status);
   const std::string written = in_place ? target : target + ".part";
-  auto file = std::make_unique<std::ofstream>(PathFromUtf8(written),
-                                               std::ios::binary | std::ios::trunc);
-  if (!*file) {
-    error = "cannot create the demo " + Quoted(written) + ": " + std::strerror(errno);
+  const int descriptor = in_place ? OpenInPlace(written) : CreateNew(written);
+  if (descriptor < 0) {
+    const int reason = errno;
+    if (reason == EEXIST) {
+      // Another game's recording, or one a killed game left: the player's
+      // to keep, so this game does not record over it.
+      error = "cannot record to " + Quoted(path) + ": " + Quoted(written) +
+              " is already there (a game that did not end, or one still recording it);"
+              " move it away or remove it first";
+    } else if (reason == ENXIO && in_place) {
+      error = "cannot record to " + Quoted(path) + ": no program is reading from it";
+    } else {
+      error = "cannot create the demo " + Quoted(written) + ": " + std::strerror(reason);
+    }
     return nullptr;
   }
-  auto recorder = std::make_unique<DemoRecorder>(*file, seed);
+  auto file = std::make_unique<File>(descriptor);
+  auto recorder = std::make_unique<DemoRecorder>(file->stream(), seed);
   recorder->file_ = std::move(file);
   recorder->target_ = target;
   if (!in_place) recorder->partial_ = written;
@@ -91,12 +191,15 @@ void DemoRecorder::RecordFrame(const FrameKeys& keys) {
 
 bool DemoRecorder::Finish() {
   if (!file_) return !failed_;
-  file_->close();
-  file_.reset();
-  if (partial_.empty()) return !failed_;  // a device or pipe: nothing to replace
+  const std::unique_ptr<File> file = std::move(file_);
+  if (partial_.empty()) {  // a device or a pipe: nothing to replace
+    if (!file->Close() && !failed_) Fail(std::strerror(errno));
+    return !failed_;
+  }
   std::error_code error;
   // A line cut short by a full disk would replay as another frame.
-  if (failed_) fs::resize_file(PathFromUtf8(partial_), whole_bytes_, error);
+  if (failed_ && !file->CutTo(whole_bytes_)) error.assign(errno, std::generic_category());
+  if (!file->Close() && !error) error.assign(errno, std::generic_category());
   if (!error) fs::rename(PathFromUtf8(partial_), PathFromUtf8(target_), error);
   if (error) {
     Fail(error.message());
@@ -108,9 +211,9 @@ bool DemoRecorder::Finish() {
 
 void DemoRecorder::Discard() {
   if (!file_) return;
-  file_->close();
   file_.reset();
   std::error_code ignored;
+  // Only a partial file this recorder created itself is ever removed.
   if (!partial_.empty()) fs::remove(PathFromUtf8(partial_), ignored);
 }
 

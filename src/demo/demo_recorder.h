@@ -4,12 +4,14 @@
 // The recording goes to "FILE.part" beside the demo's FILE and replaces
 // FILE only when the game has ended, however it ended: until then an older
 // FILE stays whole, a game that never starts leaves it untouched, and after
-// a kill the partial recording is still there under FILE.part. A write that
-// fails (a full disk) cuts the recording back to its last whole line.
+// a kill the partial recording is still there under FILE.part. FILE.part is
+// always a new file of the recorder's own: one already there (a killed
+// game's recording, or one another game is making) refuses the recording,
+// and a link there is never written through. A write that fails (a full
+// disk, a file-size limit) cuts the recording back to its last whole line.
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -23,15 +25,19 @@ class DemoRecorder {
   // Writes the header to `out` at once.
   DemoRecorder(std::ostream& out, uint32_t seed);
   ~DemoRecorder();
+  DemoRecorder(const DemoRecorder&) = delete;
+  DemoRecorder& operator=(const DemoRecorder&) = delete;
 
-  // Creates FILE.part beside `path` (over an older FILE.part) and writes the
-  // header; a `path` that is a device or a pipe is written in place. Null,
-  // with `error` naming the file, when it cannot be created or written; no
-  // file is left behind then.
+  // Creates FILE.part beside `path` and writes the header; a `path` that is
+  // a device or a pipe is written in place. Null, with `error` in one line
+  // naming the file, when FILE.part is already there, when it cannot be
+  // created or written, or when a pipe has no reader; no file of the
+  // recorder's is left behind then, and none of anyone else's is touched.
   static std::unique_ptr<DemoRecorder> Create(const std::string& path,
                                               uint32_t seed, std::string& error);
 
-  // One frame's line, flushed. After a failed write nothing more is written.
+  // One frame's line, written at once. After a failed write nothing more is
+  // written.
   void RecordFrame(const FrameKeys& keys);
 
   // The game has ended: the recording, whole lines only, replaces the demo's
@@ -50,12 +56,14 @@ class DemoRecorder {
   uint64_t frames() const { return frames_; }
 
  private:
+  class File;  // the descriptor of a file the recorder opened itself
+
   void Write(const std::string& text);
   void Fail(const std::string& what);
 
-  std::unique_ptr<std::ofstream> file_;  // when the recorder made its own
-  std::string target_;                   // the demo's file
-  std::string partial_;                  // where it is written; empty: in place
+  std::unique_ptr<File> file_;  // when the recorder made its own
+  std::string target_;          // the demo's file
+  std::string partial_;         // where it is written; empty: in place
   std::ostream& out_;
   bool failed_ = false;
   std::string failure_;

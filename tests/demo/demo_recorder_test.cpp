@@ -69,6 +69,18 @@ TEST_F(Recording, AGameThatNeverStartsLeavesTheOldDemoAsItWas) {
   EXPECT_FALSE(PartialLeft());
 }
 
+// A killed game's partial recording, or the recording of a game still
+// running, is never emptied nor removed: the second recording is refused.
+TEST_F(Recording, OneRecordingOfAFileAtATime) {
+  auto first = DemoRecorder::Create(demo, 7, error);
+  ASSERT_TRUE(first) << error;
+  first->RecordFrame(Keys(true, false));
+  EXPECT_FALSE(DemoRecorder::Create(demo, 8, error));
+  EXPECT_NE(error.find("'" + demo + ".part' is already there"), std::string::npos) << error;
+  EXPECT_TRUE(first->Finish());
+  EXPECT_EQ(Contents(demo), kHeader + "U\n");
+}
+
 #ifndef _WIN32  // a file size limit and a device: POSIX only
 // The file size limit stands in for a full disk; it is set in a child
 // process of the test's own.
@@ -103,6 +115,16 @@ TEST_F(Recording, AFullDiskLeavesWholeLinesAndSaysHowMany) {
 
 TEST_F(Recording, AHeaderThatCannotBeWrittenLeavesNoFile) {
   EXPECT_EXIT(std::exit(CreateOntoAFullDisk(demo) ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(Recording, ALinkAtThePartialFileIsNotWrittenThrough) {
+  const std::string other = folder.File("other");
+  std::ofstream(other) << "keep";
+  std::filesystem::create_symlink(other, demo + ".part");
+  EXPECT_FALSE(DemoRecorder::Create(demo, 7, error));
+  EXPECT_EQ(Contents(other), "keep");
+  EXPECT_TRUE(std::filesystem::is_symlink(demo + ".part"));
+  EXPECT_EQ(Contents(demo), kOldDemo);
 }
 
 TEST_F(Recording, ADeviceIsWrittenInPlace) {

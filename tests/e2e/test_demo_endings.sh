@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # A recording replaces an older demo only when its game has ended: a game
 # that never starts leaves the old demo as it was, a killed one leaves it
-# whole with the partial recording beside it in FILE.part, and a hang-up
-# ends the game as Esc does, recording complete. A timedemo that is
-# interrupted, cannot write its figures or never runs says so and fails.
+# whole with the partial recording beside it in FILE.part, which no later
+# game empties or removes, and a hang-up ends the game as Esc does,
+# recording complete. One game records a file at a time. A FIFO is neither
+# waited for as a demo nor as a recording. A timedemo that is interrupted,
+# cannot write its figures or never runs says so and fails.
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 SIM=$(dirname "$GAME")/tools/vorbexia-sim
@@ -14,10 +16,26 @@ expect_old_demo() {
   [ "$(cat "$DEMO")" = "$OLD" ] || fail "$1: the old demo changed: $(head -3 "$DEMO")"
 }
 
+# expect_refused WHAT TEXT ARGS...: the game, without a display, ends at once
+# with exit code 2 and one line holding TEXT.
+expect_refused() {
+  local what=$1 text=$2 code=0
+  shift 2
+  DISPLAY= timeout 10 "$GAME" "$@" >/dev/null 2>"$E2E_TMP/refused" || code=$?
+  [ "$code" = 2 ] && [ "$(wc -l <"$E2E_TMP/refused")" = 1 ] &&
+    grep -qF "$text" "$E2E_TMP/refused" ||
+    fail "$what: exit code $code (124: it hung), $(cat "$E2E_TMP/refused")"
+}
+
 code=0
 "$GAME" --replay "$E2E_TMP" >/dev/null 2>"$E2E_TMP/stderr" || code=$?
 [ "$code" = 2 ] && [ "$(wc -l <"$E2E_TMP/stderr")" = 1 ] ||
   fail "a folder as demo: exit code $code, $(cat "$E2E_TMP/stderr")"
+
+mkfifo "$E2E_TMP/fifo"
+expect_refused "a FIFO to replay" "not a regular file" --replay "$E2E_TMP/fifo"
+expect_refused "a FIFO to record into" "no program is reading from it" \
+  --windowed --record "$E2E_TMP/fifo"
 
 printf '%s\n' "$OLD" >"$DEMO"
 DISPLAY= "$GAME" --windowed --record "$DEMO" >/dev/null 2>&1
@@ -32,10 +50,17 @@ end_by_signal KILL
 expect_old_demo "SIGKILL"
 [ "$(head -2 "$DEMO.part")" = "$(printf 'vorbexia-demo 1\nseed 7')" ] ||
   fail "SIGKILL: no partial recording beside the demo"
+cp "$DEMO.part" "$E2E_TMP/killed"
+expect_refused "a partial recording there" "'$DEMO.part' is already there" \
+  --windowed --record "$DEMO"
+cmp -s "$DEMO.part" "$E2E_TMP/killed" || fail "the killed game's recording was changed"
+expect_old_demo "a partial recording there"
+rm "$DEMO.part"
 
 start_game "$GAME" --windowed --seed 7 --record "$DEMO"
 wait_window "Vorbexia" 20 >/dev/null
 press Up 0.5
+expect_refused "a second game recording the file" "already there" --windowed --record "$DEMO"
 press Left 0.3
 end_by_signal HUP
 [ "$GAME_CODE" = 0 ] || fail "SIGHUP: exit code $GAME_CODE"
@@ -64,4 +89,4 @@ start_game "$GAME" --fullscreen --timedemo "$DEMO"
 expect_exit_code 1 30
 grep -q "the timedemo did not run" "$E2E_TMP/stderr" ||
   fail "no line saying the timedemo did not run: $(cat "$E2E_TMP/stderr")"
-echo "ok: old demo kept until the game ends; timedemo failures reported"
+echo "ok: old demo and partial recordings kept; FIFOs refused; timedemo failures reported"
