@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "demo/replay.h"
@@ -16,6 +18,7 @@ constexpr int kBadInput = 2;
 constexpr int kRecordingLost = 1;
 constexpr int kNoGame = 1;
 constexpr int kFiguresLost = 1;
+constexpr int kTextLost = 1;
 // A run ended by a signal exits as the shell reports one: 128 + its number.
 constexpr int kSignalledBase = 128;
 
@@ -27,6 +30,18 @@ std::optional<int> Refuse(std::ostream& err, const std::string& error) {
 bool PlaysDemo(const Launch& launch) {
   return launch.line.demo == DemoUse::kReplay ||
          launch.line.demo == DemoUse::kTimedemo;
+}
+
+// Whether the two names are one file, or would be once the first is made:
+// through links, "./" and "..".
+bool SameFile(const std::string& first, const std::string& second) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (fs::equivalent(PathFromUtf8(first), PathFromUtf8(second), error)) return true;
+  const fs::path one = fs::weakly_canonical(PathFromUtf8(first), error);
+  if (error) return false;
+  const fs::path other = fs::weakly_canonical(PathFromUtf8(second), error);
+  return !error && one == other;
 }
 
 std::string TimedemoLine(const GameSession& session) {
@@ -90,13 +105,25 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
     return Refuse(err, error + " (see vorbexia --help)");
   }
   if (launch.line.help || launch.line.version) {
+    errno = 0;
     out << (launch.line.help ? UsageText(folders.settings_file) : VersionText()) << std::flush;
+    if (!out) {
+      err << "vorbexia: cannot write the " << (launch.line.help ? "usage" : "version") << ": "
+          << (errno ? std::strerror(errno) : "the output failed") << '\n' << std::flush;
+      return kTextLost;
+    }
     return 0;
   }
   const CommandLine& line = launch.line;
   GameSession& session = launch.session;
+  const std::string settings_file = line.config.value_or(folders.settings_file);
+  if (line.demo == DemoUse::kRecord && !settings_file.empty() &&
+      SameFile(line.demo_path, settings_file)) {
+    return Refuse(err, "cannot record to '" + EscapeForMessage(line.demo_path) +
+                           "': it is the settings file; record to another file");
+  }
   std::vector<std::string> warnings;
-  if (!LoadSettings(line.config.value_or(folders.settings_file), line.config.has_value(),
+  if (!LoadSettings(settings_file, line.config.has_value(),
                     session.settings, warnings, error)) {
     return Refuse(err, error);
   }
@@ -106,7 +133,10 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
   launch.path_shown = EscapeForMessage(line.demo_path);
   session.seed = line.seed.value_or(time_seed);
   session.fullscreen = line.fullscreen;
-  if (!session.fullscreen && settings.start != StartMode::kAsk) {
+  // The settings' start answers the mode question, which a timedemo never
+  // asks: it plays in a window unless --fullscreen says otherwise.
+  if (!session.fullscreen && settings.start != StartMode::kAsk &&
+      line.demo != DemoUse::kTimedemo) {
     session.fullscreen = settings.start == StartMode::kFullscreen;
     session.desktop = settings.start == StartMode::kDesktop;
   }

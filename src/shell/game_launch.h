@@ -26,10 +26,13 @@ struct Launch {
 
 // Reads the command line, the settings file and the demo played back, and
 // creates the recording, before any box or window. Returns the exit code
-// where the program ends here: 0 after --help or --version (text on `out`),
-// 2 after one line on `err` for a bad argument, a settings file named by
-// --config that cannot be read, a bad demo or a recording that cannot be
-// created. The settings file's warnings go to `err`, one line each.
+// where the program ends here: 0 after --help or --version (text on `out`;
+// 1 with a line on `err` when it cannot be written), 2 after one line on
+// `err` for a bad argument, a settings file named by --config that cannot
+// be read, a bad demo, a recording onto the settings file or one that cannot
+// be created (its FILE.part already there, a pipe with no reader). The
+// settings file's warnings go to `err`, one line each. The settings' `start`
+// is not taken for a timedemo, which asks no question.
 std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
                                  uint32_t time_seed, const UserFolders& folders,
                                  Launch& launch, std::ostream& out, std::ostream& err);
