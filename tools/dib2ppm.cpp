@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -102,6 +103,9 @@ bool WriteOutput(const char* target, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file-size limit fails the write as a full disk does, and the
+  // temporary file goes, instead of the signal killing the tool mid-file.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (argc != 3) {
     std::fprintf(stderr, "usage: dib2ppm IN.bmp OUT.ppm\n");
     return 2;

@@ -56,7 +56,9 @@ void TakeScreenshot(GameWindow& window, const GameSession& session) {
 #endif
   if (window.renderer.ReadFrame(image) &&
       SaveScreenshot(session.pictures, image, local, path, error)) {
-    if (session.notes) *session.notes << "vorbexia: screenshot " << path << '\n' << std::flush;
+    if (session.notes) {
+      *session.notes << "vorbexia: screenshot " << EscapeForMessage(path) << '\n' << std::flush;
+    }
     return;
   }
   if (session.notes) *session.notes << "vorbexia: no screenshot: " << error << '\n' << std::flush;

@@ -11,12 +11,16 @@
 #include <vector>
 
 #include "demo/demo_file.h"
+#include "demo/key_script.h"
 #include "image/dib_writer.h"
 
 #ifdef _WIN32
 #include <io.h>
 #include <sys/stat.h>
+// Last, for MoveFileExW, so that its macros reach none of the headers above.
+#include <windows.h>
 #else
+#include <stdio.h>  // renameat2
 #include <unistd.h>
 #endif
 
@@ -27,6 +31,9 @@ namespace fs = std::filesystem;
 
 // Names tried before giving up: "-2" to "-999" beside the plain one.
 constexpr int kMaxAttempts = 999;
+
+// A path fit for one line of a message.
+std::string Shown(const fs::path& path) { return EscapeForMessage(Utf8FromPath(path)); }
 
 // The file descriptor of a new file of that name, or -1 with errno set
 // (EEXIST: the name is taken).
@@ -65,6 +72,30 @@ bool WriteAndClose(int fd, const std::vector<uint8_t>& bytes) {
   return ok && closed;
 }
 
+// Gives the whole picture at `written` the name `name`, which must not be
+// taken: an existing file is never replaced. False with errno set (EEXIST:
+// the name is taken).
+bool PublishAs(const fs::path& written, const fs::path& name) {
+#ifdef _WIN32
+  if (MoveFileExW(written.c_str(), name.c_str(), 0)) return true;  // no REPLACE_EXISTING
+  const DWORD error = GetLastError();
+  errno = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? EEXIST : EACCES;
+  return false;
+#else
+#ifdef RENAME_NOREPLACE
+  if (renameat2(AT_FDCWD, written.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+  // A folder whose file system cannot rename without replacing: a second
+  // link, which is never made over a file either.
+  if (link(written.c_str(), name.c_str()) != 0) return false;
+  unlink(written.c_str());
+  return true;
+#endif
+}
+
 }  // namespace
 
 std::string ScreenshotFileName(const std::tm& local_time) {
@@ -90,7 +121,7 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
   std::error_code failure;
   fs::create_directories(directory, failure);
   if (failure) {
-    error = "cannot make the folder " + folder + ": " + failure.message();
+    error = "cannot make the folder " + EscapeForMessage(folder) + ": " + failure.message();
     return false;
   }
 
@@ -100,27 +131,43 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
   picture.rgb.assign(image.pixels.begin(), image.pixels.end());
   const std::vector<uint8_t> bytes = EncodeDib(picture, DibLayout::kRgb24, true);
 
+  // The picture is written whole under a name of its own first: a game
+  // killed in the middle leaves no cut picture under a screenshot's name.
   const std::string name = ScreenshotFileName(local_time);
   const std::string stem = name.substr(0, name.size() - 4);  // without ".bmp"
-  for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
-    const fs::path file =
-        directory / PathFromUtf8(attempt == 1 ? name : stem + "-" + std::to_string(attempt) + ".bmp");
-    const int fd = CreateExclusive(file);
-    if (fd < 0 && errno == EEXIST) continue;
-    path = Utf8FromPath(file);
-    if (fd < 0) {
-      error = "cannot create " + path + ": " + std::strerror(errno);
-      return false;
-    }
-    if (!WriteAndClose(fd, bytes)) {
-      error = "cannot write " + path + ": " + std::strerror(errno);
-      fs::remove(file, failure);
-      path.clear();
-      return false;
-    }
-    return true;
+  const auto Numbered = [&](int attempt) {
+    return attempt == 1 ? name : stem + "-" + std::to_string(attempt) + ".bmp";
+  };
+  fs::path written;
+  int fd = -1;
+  for (int attempt = 1; attempt <= kMaxAttempts && fd < 0; ++attempt) {
+    written = directory / PathFromUtf8(Numbered(attempt) + ".part");
+    fd = CreateExclusive(written);
+    if (fd < 0 && errno != EEXIST) break;
   }
-  error = "every name for " + name + " is taken in " + folder;
+  if (fd < 0) {
+    error = "cannot create " + Shown(written) + ": " + std::strerror(errno);
+    return false;
+  }
+  if (!WriteAndClose(fd, bytes)) {
+    error = "cannot write " + Shown(directory / PathFromUtf8(name)) + ": " + std::strerror(errno);
+    fs::remove(written, failure);
+    return false;
+  }
+  for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
+    const fs::path file = directory / PathFromUtf8(Numbered(attempt));
+    if (PublishAs(written, file)) {
+      path = Utf8FromPath(file);
+      return true;
+    }
+    if (errno != EEXIST) {
+      error = "cannot save " + Shown(file) + ": " + std::strerror(errno);
+      fs::remove(written, failure);
+      return false;
+    }
+  }
+  fs::remove(written, failure);
+  error = "every name for " + name + " is taken in " + EscapeForMessage(folder);
   return false;
 }
 

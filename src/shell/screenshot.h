@@ -15,9 +15,11 @@ std::string ScreenshotFileName(const std::tm& local_time);
 // Makes `folder` (a UTF-8 path) and the folders above it as needed, then
 // writes `image` (rows bottom first, as ReadFrame gives them) under the name
 // for `local_time`; when that name is taken, under the same name with "-2",
-// "-3"... before ".bmp". Each name is created exclusively, so a file that
-// appears meanwhile is not overwritten either. True: `path` names the new
-// file. False: `error` says why in one line, and no file is left behind.
+// "-3"... before ".bmp". The picture is written whole to "NAME.part" first,
+// then given its name, which is taken exclusively, so a file that appears
+// meanwhile is not overwritten either. True: `path` names the new file.
+// False: `error` says why in one line (its paths escaped), and no file is
+// left behind.
 bool SaveScreenshot(const std::string& folder, const RgbImage& image,
                     const std::tm& local_time, std::string& path, std::string& error);
 

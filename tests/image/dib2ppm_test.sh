@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# dib2ppm CASE: the converter's failures touch nothing but its own temporary
-# file, and a picture path that is no regular file never blocks.
+# dib2ppm CASE: the converter's failures (a full disk, a size limit) touch
+# nothing but its own temporary file, which they remove, and a picture path
+# that is no regular file never blocks.
 #   usage: dib2ppm_test.sh DIB2PPM PICTURE.bmp CASE   (exit 77: skipped)
 set -u
 tool=$(realpath "$1")
@@ -55,6 +56,14 @@ case $3 in
     [ "$CODE" = 0 ] || fail "exit code $CODE: $(cat stderr)"
     [ "$(head -c 2 out.ppm)" = P6 ] || fail "no picture written"
     [ "$(ls | tr '\n' ' ')" = "out.ppm stderr " ] || fail "other files left: $(ls)"
+    ;;
+  size_limit)
+    # A file-size limit below the picture's size fails the write like a full
+    # disk, rather than killing the converter mid-file.
+    echo old >out.ppm
+    run_tool out.ppm bash -c 'ulimit -f 1 && exec "$@"' limit
+    expect_refused out.ppm
+    [ "$(cat out.ppm)" = old ] || fail "out.ppm was changed"
     ;;
   refuses_fifo)
     mkfifo in.bmp

@@ -2,7 +2,11 @@
 // back, a name taken is never overwritten, and a folder that cannot be made
 // is a one-line reason.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -77,6 +81,31 @@ TEST(Screenshot, AFolderThatCannotBeMadeSaysWhyInOneLine) {
   EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   EXPECT_FALSE(std::filesystem::exists(file + "/Vorbexia"));
 }
+
+#ifndef _WIN32  // a file-size limit and control characters in names: POSIX only
+TEST(Screenshot, AFolderNamedWithControlCharactersIsShownEscaped) {
+  test::TempDirectory temp;
+  const std::string file = temp.Write("file", {'x'});
+  std::string path, error;
+  EXPECT_FALSE(SaveScreenshot(file + "/a\nb\x1b[2J", Picture(), Time(), path, error));
+  EXPECT_NE(error.find("/a\\x0Ab\\x1B[2J"), std::string::npos) << error;
+}
+
+// Killed in the middle of writing (here by a file-size limit that nothing
+// ignores): no cut picture is left under a screenshot's name.
+TEST(Screenshot, AWriteCutShortLeavesNoPictureUnderItsName) {
+  test::TempDirectory temp;
+  const auto save = [&temp] {
+    const rlimit limit{20, 20};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::string path, error;
+    SaveScreenshot(temp.path(), Picture(), Time(), path, error);
+    std::exit(0);
+  };
+  EXPECT_EXIT(save(), ::testing::KilledBySignal(SIGXFSZ), "");
+  EXPECT_FALSE(std::filesystem::exists(temp.File(ScreenshotFileName(Time()))));
+}
+#endif
 
 }  // namespace
 }  // namespace vorbexia

@@ -1,6 +1,7 @@
 // Vorbexia: a first-person maze shooter.
 #define SDL_MAIN_HANDLED
 
+#include <csignal>
 #include <ctime>
 #include <iostream>
 #include <memory>
@@ -17,6 +18,10 @@
 
 int main(int argc, char** argv) {
   using namespace vorbexia;
+  // A file-size limit (ulimit -f) then fails a write as a full disk does,
+  // which the recording and the screenshots report, rather than killing
+  // the game with the display mode changed and a file cut short.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   Launch launch;
   if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
