@@ -57,9 +57,7 @@ case $3 in
     [ "$(head -c 2 out.ppm)" = P6 ] || fail "no picture written"
     [ "$(ls | tr '\n' ' ')" = "out.ppm stderr " ] || fail "other files left: $(ls)"
     ;;
-  size_limit)
-    # A file-size limit below the picture's size fails the write like a full
-    # disk, rather than killing the converter mid-file.
+  size_limit)  # a write past a size limit fails as on a full disk
     echo old >out.ppm
     run_tool out.ppm bash -c 'ulimit -f 1 && exec "$@"' limit
     expect_refused out.ppm
