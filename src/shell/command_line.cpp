@@ -126,6 +126,13 @@ bool ParseCommandLine(std::span<const std::string_view> args, CommandLine& line,
 }
 
 std::string UsageText(const std::string& settings_file) {
+  // Without a home (HOME unset or relative) there is no usual settings file.
+  const std::string where =
+      settings_file.empty()
+          ? "a file given with --config FILE\n(without a home folder there is no usual one;\n"
+            "see the manual page); options given here take precedence.\n"
+          : EscapeForMessage(settings_file) +
+                "\n(see the manual page); options given here take precedence.\n";
   return "usage: vorbexia [--windowed | --fullscreen] [--seed N] [--hud] [--mute]\n"
          "                [--volume N] [--config FILE]\n"
          "                [--record FILE | --replay FILE | --timedemo FILE]\n"
@@ -146,8 +153,7 @@ std::string UsageText(const std::string& settings_file) {
          "In play: arrows walk and turn, Space fires, Tab shows the HUD, P pauses,\n"
          "F1 shows the keys, F12 takes a screenshot, Alt+Enter toggles full\n"
          "screen, Esc quits. Keys, mouse turning, the start mode and the volume\n"
-         "are set in " + settings_file + "\n"
-         "(see the manual page); options given here take precedence.\n";
+         "are set in " + where;
 }
 
 std::string VersionText() { return "vorbexia " VORBEXIA_VERSION "\n"; }

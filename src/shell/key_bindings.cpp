@@ -91,14 +91,16 @@ KeyBindings DefaultBindings() {
 }
 
 void AddWasd(KeyBindings& bindings) {
-  const std::pair<Action, uint32_t> wasd[] = {
-      {Action::kWalk, 'W'}, {Action::kTurnLeft, 'A'},
-      {Action::kBack, 'S'}, {Action::kTurnRight, 'D'}};
-  for (const auto& [action, key] : wasd) {
+  for (const auto& [action, key] : kWasd) {
     std::vector<uint32_t> keys = bindings.keys[static_cast<size_t>(action)];
-    keys.push_back(key);
+    if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
     Bind(bindings, action, keys);
   }
+}
+
+bool HasKey(const KeyBindings& bindings, Action action, uint32_t key) {
+  const auto& keys = bindings.keys[static_cast<size_t>(action)];
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 void Bind(KeyBindings& bindings, Action action, const std::vector<uint32_t>& keys) {

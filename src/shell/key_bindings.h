@@ -45,8 +45,19 @@ struct KeyBindings {
 
 // The arrows, Space, Esc, Tab; P and Pause, F12, F1.
 KeyBindings DefaultBindings();
-// W, A, S and D beside the arrows.
+// The keys `keys = wasd` adds beside the arrows, with their actions.
+struct ActionKey {
+  Action action;
+  uint32_t key;
+};
+constexpr ActionKey kWasd[] = {{Action::kWalk, 'W'},
+                               {Action::kTurnLeft, 'A'},
+                               {Action::kBack, 'S'},
+                               {Action::kTurnRight, 'D'}};
+// W, A, S and D beside the arrows (each once, however often asked).
 void AddWasd(KeyBindings& bindings);
+// Whether `key` is among `action`'s keys.
+bool HasKey(const KeyBindings& bindings, Action action, uint32_t key);
 // `action` is done by exactly these keys, which no other action keeps.
 void Bind(KeyBindings& bindings, Action action, const std::vector<uint32_t>& keys);
 std::optional<Action> ActionOfKey(const KeyBindings& bindings, uint32_t key);

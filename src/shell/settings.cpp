@@ -1,13 +1,11 @@
 #include "shell/settings.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <array>
 #include <charconv>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
-#include "demo/demo_file.h"
+#include "demo/input_file.h"
 #include "demo/key_script.h"
 
 namespace vorbexia {
@@ -15,6 +13,12 @@ namespace {
 
 // A settings file is a few dozen short lines; anything much longer is not one.
 constexpr size_t kMaxSettingsBytes = 64 * 1024;
+// Past this many warnings a file is not settings gone slightly wrong: the
+// rest are counted, not listed, so that the terminal keeps the game's words.
+constexpr size_t kMaxWarnings = 20;
+// Values and names in warnings are cut to this many characters.
+constexpr size_t kMaxShown = 60;
+constexpr uint32_t kEscape = 27;  // Escape's virtual-key code
 
 std::string_view Trim(std::string_view text) {
   const size_t begin = text.find_first_not_of(" \t\r");
@@ -34,17 +38,31 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
+// Text from the file as a warning shows it: control bytes escaped, and no
+// more than kMaxShown characters (a 60,000-character value is not read by
+// anyone). The cut falls between characters, never inside one.
+std::string Shown(std::string_view text) {
+  size_t characters = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;  // within one
+    if (++characters > kMaxShown) return EscapeForMessage(text.substr(0, at)) + "...";
+  }
+  return EscapeForMessage(text);
+}
+
 bool ParseSwitch(std::string_view value, bool& on) {
   if (value == "on") return on = true, true;
   if (value == "off") return on = false, true;
   return false;
 }
 
+// In StartMode's order.
+constexpr std::string_view kStartNames[] = {"ask", "window", "fullscreen", "desktop"};
+
 bool ParseStart(std::string_view value, StartMode& start) {
-  if (value == "ask") return start = StartMode::kAsk, true;
-  if (value == "window") return start = StartMode::kWindow, true;
-  if (value == "fullscreen") return start = StartMode::kFullscreen, true;
-  if (value == "desktop") return start = StartMode::kDesktop, true;
+  for (size_t i = 0; i < std::size(kStartNames); ++i) {
+    if (value == kStartNames[i]) return start = static_cast<StartMode>(i), true;
+  }
   return false;
 }
 
@@ -69,25 +87,21 @@ bool ParseSensitivity(std::string_view value, float& sensitivity) {
   return true;
 }
 
-bool ParseKeys(std::string_view value, std::vector<uint32_t>& keys) {
+std::string SensitivityText(float sensitivity) {
+  char text[32];
+  const auto [end, error] = std::to_chars(std::begin(text), std::end(text), sensitivity);
+  return error == std::errc() ? std::string(text, end) : "?";
+}
+
+// The keys named, each once; false with the first name that is no key's.
+bool ParseKeys(std::string_view value, std::vector<uint32_t>& keys, std::string_view& unknown) {
   keys.clear();
   for (std::string_view word : Words(value)) {
     const std::optional<uint32_t> key = KeyNamed(word);
-    if (!key) return false;
-    keys.push_back(*key);
+    if (!key) return unknown = word, false;
+    if (std::find(keys.begin(), keys.end(), *key) == keys.end()) keys.push_back(*key);
   }
   return !keys.empty();
-}
-
-// What the default of a setting is, for the warning.
-std::string DefaultOf(std::string_view key) {
-  if (key == "start") return "ask";
-  if (key == "keys") return "arrows";
-  if (key == "mouse" || key == "hud") return "off";
-  if (key == "mouse_sensitivity") return "0.15";
-  if (key == "volume") return "100";
-  const std::optional<Action> action = ActionNamed(key);
-  return action ? KeyNames(DefaultBindings(), *action) : "";
 }
 
 // The settings other than the key bindings.
@@ -100,89 +114,256 @@ bool IsSetting(std::string_view key) {
          ActionNamed(key).has_value();
 }
 
-// One `key = value` line into the settings; false when it cannot be used.
-bool ApplySetting(std::string_view key, std::string_view value, Settings& settings) {
-  if (key == "start") return ParseStart(value, settings.start);
-  if (key == "mouse") return ParseSwitch(value, settings.mouse);
-  if (key == "hud") return ParseSwitch(value, settings.hud);
-  if (key == "volume") return ParseVolume(value, settings.volume);
-  if (key == "mouse_sensitivity") return ParseSensitivity(value, settings.mouse_sensitivity);
-  if (key == "keys") {
-    if (value == "wasd") AddWasd(settings.bindings);
-    return value == "wasd" || value == "arrows";
+// The settings being read, with which of W, A, S and D (by kWasd's order)
+// `keys = wasd` put beside the arrows and no line has named since: those
+// are what `keys = arrows` takes away again.
+struct Reading {
+  Settings settings;
+  std::array<bool, std::size(kWasd)> wasd{};
+};
+
+// The W, A, S and D `keys = wasd` put there that still serve their actions.
+std::vector<ActionKey> WasdInForce(const Reading& reading) {
+  std::vector<ActionKey> in_force;
+  for (size_t i = 0; i < std::size(kWasd); ++i) {
+    if (reading.wasd[i] && HasKey(reading.settings.bindings, kWasd[i].action, kWasd[i].key)) {
+      in_force.push_back(kWasd[i]);
+    }
   }
-  const std::optional<Action> action = ActionNamed(key);
+  return in_force;
+}
+
+// What a setting is after the lines read so far, for the warnings.
+std::string ValueInForce(std::string_view key, const Reading& reading) {
+  const Settings& settings = reading.settings;
+  if (key == "start") return std::string(kStartNames[static_cast<size_t>(settings.start)]);
+  if (key == "mouse") return settings.mouse ? "on" : "off";
+  if (key == "hud") return settings.hud ? "on" : "off";
+  if (key == "mouse_sensitivity") return SensitivityText(settings.mouse_sensitivity);
+  if (key == "volume") return std::to_string(settings.volume);
+  if (key == "keys") {
+    const std::vector<ActionKey> wasd = WasdInForce(reading);
+    if (wasd.empty()) return "arrows";
+    if (wasd.size() == std::size(kWasd)) return "wasd";
+    std::string keys = "arrows and";
+    for (const ActionKey& key_in_force : wasd) keys += " " + KeyName(key_in_force.key);
+    return keys;
+  }
+  const std::string keys = KeyNames(settings.bindings, *ActionNamed(key));
+  return keys.empty() ? "no key" : keys;
+}
+
+enum class Outcome { kUsed, kUsedWithNote, kRefused };
+
+std::string BadValue(std::string_view key, std::string_view value) {
+  if (value.empty()) return "no value for " + std::string(key);
+  return "bad value '" + Shown(value) + "' for " + std::string(key);
+}
+
+// One binding line. Escape always quits, whatever the file says: with the
+// game full screen there may be no other way out.
+Outcome ApplyBinding(std::string_view key, std::string_view value, Reading& reading,
+                     std::string& message) {
+  const Action action = *ActionNamed(key);
   std::vector<uint32_t> keys;
-  if (!action || !ParseKeys(value, keys)) return false;
-  Bind(settings.bindings, *action, keys);
-  return true;
+  std::string_view unknown;
+  if (!ParseKeys(value, keys, unknown)) {
+    message = BadValue(key, value);
+    if (!unknown.empty()) message += " (no key '" + Shown(unknown) + "')";
+    return Outcome::kRefused;
+  }
+  const bool escape = std::find(keys.begin(), keys.end(), kEscape) != keys.end();
+  if (escape && action != Action::kQuit) {
+    message = "Escape always quits, it cannot be bound to " + std::string(key);
+    return Outcome::kRefused;
+  }
+  if (!escape && action == Action::kQuit) keys.push_back(kEscape);
+  KeyBindings& bindings = reading.settings.bindings;
+  Bind(bindings, action, keys);
+  // Keys the player has named are no longer the `keys = wasd` preset's.
+  for (size_t i = 0; i < std::size(kWasd); ++i) {
+    if (std::find(keys.begin(), keys.end(), kWasd[i].key) != keys.end()) reading.wasd[i] = false;
+  }
+  if (escape || action != Action::kQuit) return Outcome::kUsed;
+  message = "Escape always quits; quit = " + KeyNames(bindings, Action::kQuit);
+  return Outcome::kUsedWithNote;
+}
+
+// One `key = value` line into the settings. A line refused changes nothing;
+// `message` then says why, or what the line came to when used with a note.
+Outcome ApplySetting(std::string_view key, std::string_view value, Reading& reading,
+                     std::string& message) {
+  if (ActionNamed(key)) return ApplyBinding(key, value, reading, message);
+  Settings& settings = reading.settings;
+  bool used = false;
+  if (key == "start") used = ParseStart(value, settings.start);
+  if (key == "mouse") used = ParseSwitch(value, settings.mouse);
+  if (key == "hud") used = ParseSwitch(value, settings.hud);
+  if (key == "volume") used = ParseVolume(value, settings.volume);
+  if (key == "mouse_sensitivity") used = ParseSensitivity(value, settings.mouse_sensitivity);
+  if (key == "keys" && value == "wasd") {
+    AddWasd(settings.bindings);
+    reading.wasd.fill(true);
+    used = true;
+  }
+  if (key == "keys" && value == "arrows") {
+    // Only what `keys = wasd` put there goes: a W bound by name stays.
+    for (const auto& [action, wasd_key] : WasdInForce(reading)) {
+      std::erase(settings.bindings.keys[static_cast<size_t>(action)], wasd_key);
+    }
+    reading.wasd.fill(false);
+    used = true;
+  }
+  if (used) return Outcome::kUsed;
+  message = BadValue(key, value);
+  return Outcome::kRefused;
+}
+
+// The actions with no key in `bindings`.
+std::array<bool, kActionCount> Keyless(const KeyBindings& bindings) {
+  std::array<bool, kActionCount> keyless{};
+  for (int a = 0; a < kActionCount; ++a) keyless[a] = bindings.keys[a].empty();
+  return keyless;
+}
+
+// A UTF-16 text (after its byte-order mark) as UTF-8. A unit that is no
+// character (an unpaired surrogate, an odd last byte) becomes the byte
+// 0xFF, which UTF-8 never holds, so that its line can be refused.
+constexpr char kBrokenUnit = '\xFF';
+
+void AppendUtf8(uint32_t code, std::string& text) {
+  if (code < 0x80) {
+    text += static_cast<char>(code);
+    return;
+  }
+  const int continuations = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+  // The lead byte: 110..., 1110... or 11110..., then the highest bits.
+  text += static_cast<char>(((0xFF00u >> (continuations + 1)) & 0xFF) | (code >> (6 * continuations)));
+  for (int i = continuations - 1; i >= 0; --i) {
+    text += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
+  }
+}
+
+std::string Utf8FromUtf16(std::string_view bytes, bool big_endian) {
+  const auto unit_at = [&](size_t at) {
+    const auto first = static_cast<uint32_t>(static_cast<unsigned char>(bytes[at]));
+    const auto second = static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 1]));
+    return big_endian ? (first << 8 | second) : (second << 8 | first);
+  };
+  std::string text;
+  size_t at = 0;
+  for (; at + 1 < bytes.size(); at += 2) {
+    uint32_t code = unit_at(at);
+    if (code >= 0xD800 && code <= 0xDBFF && at + 3 < bytes.size()) {
+      const uint32_t low = unit_at(at + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+        at += 2;
+      }
+    }
+    if (code >= 0xD800 && code <= 0xDFFF) {
+      text += kBrokenUnit;
+    } else {
+      AppendUtf8(code, text);
+    }
+  }
+  if (at < bytes.size()) text += kBrokenUnit;
+  return text;
 }
 
 }  // namespace
 
 Settings ParseSettings(std::string_view text, const std::string& file,
                        std::vector<std::string>& warnings) {
-  Settings settings;
-  int number = 0;
+  // Windows' Notepad starts its UTF-8 with a byte-order mark, and writes
+  // "Unicode" as UTF-16 with one.
+  std::string decoded;
+  const bool utf16 = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+  if (utf16) {
+    decoded = Utf8FromUtf16(text.substr(2), text[0] == '\xFE');
+    text = decoded;
+  } else if (text.starts_with("\xEF\xBB\xBF")) {
+    text.remove_prefix(3);
+  }
+  Reading reading;
+  size_t number = 0, warned = 0;
+  const auto warn = [&](const std::string& warning) {
+    if (++warned <= kMaxWarnings) {
+      warnings.push_back(file + ":" + std::to_string(number) + ": " + warning);
+    }
+  };
   while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
+    // Lines end in "\n", "\r\n" or a lone "\r".
+    const size_t end = std::min(text.find_first_of("\r\n"), text.size());
     std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
+    text.remove_prefix(std::min(end + (text.substr(end).starts_with("\r\n") ? 2 : 1), text.size()));
     ++number;
+    if (utf16 && line.find(kBrokenUnit) != std::string_view::npos) {
+      warn("not valid UTF-16; ignored");
+      continue;
+    }
     line = Trim(line.substr(0, line.find('#')));
     if (line.empty()) continue;
-    const std::string where = file + ":" + std::to_string(number) + ": ";
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
-      warnings.push_back(where + "not a 'key = value' line: '" +
-                         EscapeForMessage(std::string(line)) + "'; ignored");
+      warn("not a 'key = value' line: '" + Shown(line) + "'; ignored");
       continue;
     }
     const std::string_view key = Trim(line.substr(0, equals));
     const std::string_view value = Trim(line.substr(equals + 1));
-    const std::string shown_key = EscapeForMessage(std::string(key));
-    if (!IsSetting(key)) {
-      warnings.push_back(where + "unknown setting '" + shown_key + "'; ignored");
+    if (key.empty()) {
+      warn("no setting before '='; ignored");
       continue;
     }
-    if (!ApplySetting(key, value, settings)) {
-      // The default is used, also over an earlier line's value.
-      const std::string fallback = DefaultOf(key);
-      ApplySetting(key, fallback, settings);
-      warnings.push_back(where + "bad value '" + EscapeForMessage(std::string(value)) +
-                         "' for " + shown_key + "; using " + fallback);
+    if (!IsSetting(key)) {
+      warn("unknown setting '" + Shown(key) + "'; ignored");
+      continue;
+    }
+    const std::array<bool, kActionCount> keyless = Keyless(reading.settings.bindings);
+    std::string message;
+    const Outcome outcome = ApplySetting(key, value, reading, message);
+    // A refused line changes nothing: the earlier lines' value stands.
+    if (outcome == Outcome::kRefused) {
+      warn(message + "; keeping " + ValueInForce(key, reading));
+      continue;
+    }
+    if (outcome == Outcome::kUsedWithNote) warn(message);
+    const std::array<bool, kActionCount> now_keyless = Keyless(reading.settings.bindings);
+    for (int a = 0; a < kActionCount; ++a) {
+      if (now_keyless[a] && !keyless[a]) {
+        warn(std::string(ActionName(static_cast<Action>(a))) + " is left without a key");
+      }
     }
   }
-  return settings;
+  if (warned > kMaxWarnings) {
+    warnings.push_back(file + ": " + std::to_string(warned - kMaxWarnings) +
+                       " more lines that cannot be used; not listed");
+  }
+  return reading.settings;
 }
 
 bool LoadSettings(const std::string& path, bool must_exist, Settings& settings,
                   std::vector<std::string>& warnings, std::string& error) {
-  const std::string shown = EscapeForMessage(path);
-  // A file that cannot be used: an error where it was asked for by name,
-  // otherwise a warning and the defaults.
-  const auto give_up = [&](const std::string& why) {
-    if (must_exist) {
-      error = why;
-      return false;
-    }
-    warnings.push_back(why + "; using the defaults");
-    return true;
-  };
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
-  if (!in) {
-    const int code = errno;
-    if (code == ENOENT && !must_exist) return true;
-    return give_up("cannot read the settings '" + shown + "': " + std::strerror(code));
+  // Opened without blocking and read only when a regular file, so that a
+  // FIFO or a device named here cannot hold the game up before its window.
+  std::string text, why;
+  switch (ReadSmallTextFile(path, kMaxSettingsBytes, text, why)) {
+    case TextRead::kRead:
+      settings = ParseSettings(text, EscapeForMessage(path), warnings);
+      return true;
+    case TextRead::kMissing:
+      if (!must_exist) return true;
+      break;
+    case TextRead::kFailed:
+      break;
   }
-  std::string text(kMaxSettingsBytes + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return give_up("cannot read the settings '" + shown + "'");
-  text.resize(static_cast<size_t>(in.gcount()));
-  if (text.size() > kMaxSettingsBytes) {
-    return give_up("the settings '" + shown + "' are longer than 64 KiB");
+  const std::string failure = "cannot read the settings '" + EscapeForMessage(path) + "': " + why;
+  // An error where the file was asked for by name, else a warning.
+  if (must_exist) {
+    error = failure;
+    return false;
   }
-  settings = ParseSettings(text, shown, warnings);
+  warnings.push_back(failure + "; using the defaults");
   return true;
 }
 

@@ -1,10 +1,12 @@
 // The player's settings file: plain `key = value` lines, `#` starts a
-// comment. A line that cannot be used gets one warning naming its number,
-// and the default stands; the game plays on.
+// comment. A line that cannot be used gets one warning naming its number
+// and changes nothing: what the lines before it set stands; the game plays
+// on. A UTF-8 byte-order mark is skipped, UTF-16 with one is read.
 //
 //   start = ask | window | fullscreen | desktop
 //   keys = arrows | wasd
-//   walk = Up W            (any action: one or more key names)
+//   walk = Up W            (any action: one or more key names; Escape
+//                           always quits and serves nothing else)
 //   mouse = off | on
 //   mouse_sensitivity = 0.15   (degrees of turn per pixel of motion)
 //   volume = 100           (0 to 100)
@@ -40,13 +42,15 @@ struct Settings {
 };
 
 // Reads the settings from `text`; `file` names it in the warnings, one line
-// each ("FILE:LINE: ...").
+// each ("FILE:LINE: ..."), at most 20 and a count of the rest.
 Settings ParseSettings(std::string_view text, const std::string& file,
                        std::vector<std::string>& warnings);
 
-// Reads the settings file at `path`. A file that does not exist gives the
-// defaults quietly unless `must_exist`; one that cannot be read gives the
-// defaults and a warning, or false with `error` when it must exist.
+// Reads the settings file at `path`, a regular file of at most 64 KiB (a
+// FIFO or a device is refused at once, never waited on). A file that does
+// not exist gives the defaults quietly unless `must_exist`; one that cannot
+// be read gives the defaults and a warning, or false with `error` when it
+// must exist.
 bool LoadSettings(const std::string& path, bool must_exist, Settings& settings,
                   std::vector<std::string>& warnings, std::string& error);
 

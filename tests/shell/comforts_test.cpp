@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "shell/command_line.h"
 #include "shell/game_main.h"
 #include "shell/key_bindings.h"
 #include "shell/settings.h"
@@ -13,44 +14,101 @@
 namespace vorbexia {
 namespace {
 
-TEST(SettingsFile, JunkLinesWarnWithTheirNumbersAndTheGamePlaysOnDefaults) {
-  std::vector<std::string> warnings;
-  const Settings settings = ParseSettings(
-      "# mine\n\nstart = window\nvolume = 40\nvolume = 140\nkeys = wasd\n"
-      "colour = red\njust words\nmouse = on  # comment\nmouse_sensitivity = 0,5\n"
-      "fire = Ctrl F13\nhelp = h\n",
-      "v.conf", warnings);
-  const std::vector<std::string> expected = {
-      "v.conf:5: bad value '140' for volume; using 100",
-      "v.conf:7: unknown setting 'colour'; ignored",
-      "v.conf:8: not a 'key = value' line: 'just words'; ignored",
-      "v.conf:10: bad value '0,5' for mouse_sensitivity; using 0.15",
-      "v.conf:11: bad value 'Ctrl F13' for fire; using Space",
-  };
-  EXPECT_EQ(warnings, expected);
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+
+// The warnings a settings text gets; `settings` is what it comes to.
+Lines Warned(std::string_view text, Settings& settings) {
+  Lines warnings;
+  settings = ParseSettings(text, "v.conf", warnings);
+  return warnings;
+}
+
+std::string Keys(const Settings& settings, Action action) {
+  return KeyNames(settings.bindings, action);
+}
+
+TEST(SettingsFile, JunkLinesWarnWithTheirNumbersAndKeepWhatStands) {
+  Settings settings;
+  EXPECT_EQ(Warned("# mine\n\nstart = window\nvolume = 40\nvolume = 140\nkeys = wasd\n"
+                   "colour = red\njust words\nmouse_sensitivity = 0,5  # comment\n"
+                   "fire = Ctrl F13\nhelp = h\nfire = P\npause = Bogus\n",
+                   settings),
+            (Lines{"v.conf:5: bad value '140' for volume; keeping 40",
+                   "v.conf:7: unknown setting 'colour'; ignored",
+                   "v.conf:8: not a 'key = value' line: 'just words'; ignored",
+                   "v.conf:9: bad value '0,5' for mouse_sensitivity; keeping 0.15",
+                   "v.conf:10: bad value 'Ctrl F13' for fire (no key 'F13'); keeping Space",
+                   "v.conf:13: bad value 'Bogus' for pause (no key 'Bogus'); keeping Pause"}));
   EXPECT_EQ(settings.start, StartMode::kWindow);
-  EXPECT_EQ(settings.volume, 100);  // the bad line's default, not line 4's
-  EXPECT_TRUE(settings.mouse);
-  EXPECT_EQ(settings.mouse_sensitivity, kDefaultMouseSensitivity);
-  EXPECT_EQ(ActionOfKey(settings.bindings, 'W'), Action::kWalk);
-  EXPECT_EQ(ActionOfKey(settings.bindings, kKeyUp), Action::kWalk);
-  EXPECT_EQ(ActionOfKey(settings.bindings, kKeySpace), Action::kFire);
-  EXPECT_EQ(ActionOfKey(settings.bindings, 'H'), Action::kHelp);
-  EXPECT_EQ(ActionOfKey(settings.bindings, 112), std::nullopt);  // F1 let go
+  EXPECT_EQ(settings.volume, 40);  // line 4's, not the default
+  EXPECT_EQ(Keys(settings, Action::kWalk), "Up W");
+  EXPECT_EQ(Keys(settings, Action::kFire), "P");  // not Space again
+  EXPECT_EQ(Keys(settings, Action::kHelp), "H");
 }
 
 TEST(SettingsFile, AKeyServesOneActionAndNamesAreExact) {
-  std::vector<std::string> warnings;
-  const Settings settings = ParseSettings("keys = wasd\nfire = d F10\n", "v", warnings);
-  EXPECT_TRUE(warnings.empty());
-  EXPECT_EQ(ActionOfKey(settings.bindings, 'D'), Action::kFire);
-  EXPECT_EQ(ActionOfKey(settings.bindings, 121), Action::kFire);
-  EXPECT_EQ(settings.bindings.keys[static_cast<size_t>(Action::kTurnRight)],
-            std::vector<uint32_t>{kKeyRight});
+  Settings settings;
+  EXPECT_EQ(Warned("keys = wasd\nfire = d F10 D\nhelp = F10 d\n", settings),
+            Lines{"v.conf:3: fire is left without a key"});
+  EXPECT_EQ(Keys(settings, Action::kHelp), "F10 D");
+  EXPECT_EQ(Keys(settings, Action::kTurnRight), "Right");
   EXPECT_EQ(KeyNamed("f12"), 123u);
   EXPECT_EQ(KeyNamed("F0"), std::nullopt);
   EXPECT_EQ(KeyNamed("F01"), std::nullopt);
   EXPECT_EQ(KeyNamed("escape"), 27u);
+}
+
+TEST(SettingsFile, EscapeAlwaysQuits) {
+  Settings settings;
+  EXPECT_EQ(Warned("fire = Escape\npause = P Escape\nquit = Q\nquit = Escape F10\n", settings),
+            (Lines{"v.conf:1: Escape always quits, it cannot be bound to fire; keeping Space",
+                   "v.conf:2: Escape always quits, it cannot be bound to pause; keeping P Pause",
+                   "v.conf:3: Escape always quits; quit = Q Escape"}));
+  EXPECT_EQ(Keys(settings, Action::kQuit), "Escape F10");
+}
+
+TEST(SettingsFile, ArrowsTakeAwayOnlyTheKeysWasdGave) {
+  Settings settings;
+  EXPECT_EQ(Warned("keys = wasd\nfire = W\nkeys = arrows\n", settings), Lines{});
+  EXPECT_EQ(Keys(settings, Action::kFire), "W");
+  EXPECT_EQ(Keys(settings, Action::kTurnLeft), "Left");
+  EXPECT_EQ(Warned("keys = wasd\nkeys = qwerty\n", settings),
+            Lines{"v.conf:2: bad value 'qwerty' for keys; keeping wasd"});
+  EXPECT_EQ(Keys(settings, Action::kBack), "Down S");
+}
+
+TEST(SettingsFile, NotepadsByteOrderMarksAndUtf16AreRead) {
+  Settings settings;
+  EXPECT_EQ(Warned("\xEF\xBB\xBFstart = desktop\r\n", settings), Lines{});
+  EXPECT_EQ(settings.start, StartMode::kDesktop);
+  const std::u16string text = u"\uFEFF# gra \U0001F3AE\r\nvolume = 3\xD800\r\nhud = on";
+  for (const bool big_endian : {false, true}) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+      const char low = char(unit), high = char(unit >> 8);
+      bytes += big_endian ? std::string{high, low} : std::string{low, high};
+    }
+    EXPECT_EQ(Warned(bytes, settings), Lines{"v.conf:2: not valid UTF-16; ignored"});
+    EXPECT_EQ(settings.volume, 100);
+    EXPECT_TRUE(settings.hud);
+  }
+}
+
+TEST(SettingsFile, OddLinesGetOneClearWarningEach) {
+  Settings settings;
+  const std::string long_value(60000, 'x');
+  EXPECT_EQ(Warned("=\nfire =\nst\0art = window\rvolume = "s + long_value + "\n", settings),
+            (Lines{"v.conf:1: no setting before '='; ignored",
+                   "v.conf:2: no value for fire; keeping Space",
+                   "v.conf:3: unknown setting 'st\\x00art'; ignored",
+                   "v.conf:4: bad value '" + long_value.substr(0, 60) +
+                       "...' for volume; keeping 100"}));
+  std::string many;
+  for (int i = 0; i < 5000; ++i) many += "junk\n";
+  const Lines warnings = Warned(many, settings);
+  ASSERT_EQ(warnings.size(), 21u);
+  EXPECT_EQ(warnings.back(), "v.conf: 4980 more lines that cannot be used; not listed");
 }
 
 TEST(SettingsFile, ANamedFileMustBeReadableTheUsualOneMayBeMissing) {
@@ -61,6 +119,14 @@ TEST(SettingsFile, ANamedFileMustBeReadableTheUsualOneMayBeMissing) {
   EXPECT_TRUE(warnings.empty());
   EXPECT_FALSE(LoadSettings("/nonexistent/v.conf", true, settings, warnings, error));
   EXPECT_EQ(error, "cannot read the settings '/nonexistent/v.conf': No such file or directory");
+  EXPECT_FALSE(LoadSettings("/", true, settings, warnings, error));
+  EXPECT_EQ(error, "cannot read the settings '/': Is a directory");
+}
+
+TEST(SettingsFile, TheHelpNamesTheFileOrHowToGiveOne) {
+  EXPECT_NE(UsageText("/h/v.conf").find("are set in /h/v.conf\n"), std::string::npos);
+  EXPECT_NE(UsageText("").find("are set in a file given with --config FILE\n(without a home"),
+            std::string::npos);
 }
 
 Event Key(EventCode code, uint32_t key, bool pad = false) {
