@@ -1,7 +1,9 @@
 #include "platform/sdl/xdg_folders.h"
 
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
+
+#include "demo/input_file.h"
 
 namespace vorbexia {
 namespace {
@@ -11,6 +13,9 @@ std::string Variable(const EnvironmentLookup& environment, const char* name) {
   const char* value = environment(name);
   return value != nullptr ? value : "";
 }
+
+// xdg-user-dirs writes a dozen short lines; a longer file is not its.
+constexpr size_t kMaxUserDirsBytes = 64 * 1024;
 
 bool Absolute(const std::string& path) { return !path.empty() && path[0] == '/'; }
 
@@ -60,6 +65,9 @@ bool ParsePicturesLine(const std::string& line, const std::string& home,
     if (line[at] == '\\' && at + 1 < line.size()) ++at;
     value += line[at];
   }
+  // A NUL byte would cut the path short at the system's calls and send the
+  // screenshots elsewhere: such a line names no folder.
+  if (value.find('\0') != std::string::npos) return false;
   if (!under_home) {
     folder = value;
   } else if (home.empty()) {
@@ -91,8 +99,15 @@ UserFolders XdgUserFolders(const EnvironmentLookup& environment) {
   std::string pictures = WithoutTrailingSlash(Variable(environment, "XDG_PICTURES_DIR"));
   if (!Absolute(pictures)) {
     pictures.clear();
-    if (!config.empty()) {
-      std::ifstream user_dirs(Join(config, "user-dirs.dirs"));
+    // Read before anything else, --version too: a FIFO there must not hold
+    // the game up, nor /dev/zero fill its memory. A file that cannot be
+    // read is not used, as xdg-user-dir does: the screenshot's own line
+    // names the folder it went to.
+    std::string text, why;
+    if (!config.empty() &&
+        ReadSmallTextFile(Join(config, "user-dirs.dirs"), kMaxUserDirsBytes, text, why) ==
+            TextRead::kRead) {
+      std::istringstream user_dirs(text);
       pictures = PicturesFromUserDirs(user_dirs, home);
     }
     if (pictures.empty() && !home.empty()) pictures = Join(home, "Pictures");

@@ -21,7 +21,8 @@ using EnvironmentLookup = std::function<const char*(const char* name)>;
 // $XDG_CONFIG_HOME/vorbexia/vorbexia.conf, with $HOME/.config for an unset,
 // empty or relative XDG_CONFIG_HOME. The pictures: an absolute
 // $XDG_PICTURES_DIR from the environment, else the XDG_PICTURES_DIR line of
-// $XDG_CONFIG_HOME/user-dirs.dirs, else $HOME/Pictures; then /Vorbexia.
+// $XDG_CONFIG_HOME/user-dirs.dirs (a regular file of at most 64 KiB; a
+// FIFO or a device is never waited on), else $HOME/Pictures; then /Vorbexia.
 // Without a home either may be empty.
 UserFolders XdgUserFolders(const EnvironmentLookup& environment);
 

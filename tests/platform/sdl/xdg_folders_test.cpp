@@ -48,6 +48,11 @@ TEST(XdgUserFolders, PicturesFromTheEnvironmentThenUserDirsThenHome) {
   const std::string line = "XDG_PICTURES_DIR=\"$HOME/Obrazy\"\n";
   config.Write("user-dirs.dirs", std::vector<uint8_t>(line.begin(), line.end()));
   EXPECT_EQ(Find(environment).pictures, "/home/ola/Obrazy/Vorbexia");
+  // A file far longer than any xdg-user-dirs writes is not read.
+  const std::string long_file = std::string(70000, '#') + "\n" + line;
+  config.Write("user-dirs.dirs", std::vector<uint8_t>(long_file.begin(), long_file.end()));
+  EXPECT_EQ(Find(environment).pictures, "/home/ola/Pictures/Vorbexia");
+  config.Write("user-dirs.dirs", std::vector<uint8_t>(line.begin(), line.end()));
   environment["XDG_PICTURES_DIR"] = "zdjecia";  // relative: ignored
   EXPECT_EQ(Find(environment).pictures, "/home/ola/Obrazy/Vorbexia");
   environment["XDG_PICTURES_DIR"] = "/media/zdjecia/";
@@ -69,6 +74,10 @@ TEST(PicturesFromUserDirs, ReadAsXdgUserDirsWritesIt) {
   EXPECT_EQ(Pictures("XDG_PICTURES_DIR=$HOME/Obrazy\n"), "");
   EXPECT_EQ(Pictures("XDG_PICTURES_DIR=\"$HOMEOBRAZY\"\n"), "");
   EXPECT_EQ(Pictures("#XDG_PICTURES_DIR=\"/a\"\nXDG_PICTURES_DIRS=\"/b\"\n"), "");
+  // A NUL byte would cut the path short at the system's calls: such a line
+  // names no folder, and the one before it stands.
+  using namespace std::string_literals;
+  EXPECT_EQ(Pictures("XDG_PICTURES_DIR=\"/a\"\nXDG_PICTURES_DIR=\"/b\0c\"\n"s), "/a");
 }
 
 }  // namespace
