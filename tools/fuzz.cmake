@@ -22,6 +22,7 @@ vorbexia_fuzz_target(command_line)
 target_link_libraries(fuzz_command_line PRIVATE vorbexia_shell)
 vorbexia_fuzz_target(sim_options)
 target_link_libraries(fuzz_sim_options PRIVATE vorbexia_sim_options)
-# The SDL layer's library needs SDL; its user-dirs.dirs reader needs nothing.
+# The SDL layer's library needs SDL; its user-dirs.dirs reader needs only
+# what the shell's libraries hold.
 vorbexia_fuzz_target(user_dirs ${PROJECT_SOURCE_DIR}/src/platform/sdl/xdg_folders.cpp)
-target_include_directories(fuzz_user_dirs PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(fuzz_user_dirs PRIVATE vorbexia_shell)
