@@ -1,6 +1,7 @@
 // The boxes in the page. A broken picture chosen on the page ends the game
 // running and starts it anew: the reader's box comes while the canvas is up,
-// then, the canvas gone, "Blad w procedurze InitGL.". "Tak" to the mode
+// then, the canvas gone, "Blad w procedurze InitGL."; a picture past the
+// graphics' largest texture the same, its box saying so. "Tak" to the mode
 // question plays in full screen and leaves it at the end; where the browser
 // refuses full screen the fallback question comes, and "Nie" to it ends the
 // game with "Nastapi wyjscie z programu.". Each game ends; nothing hangs.
@@ -32,6 +33,24 @@ RunTest([process.argv[2]], async (browser, url) => {
   Check(await page.$('#canvas') === null, 'the canvas is still there at the InitGL box');
   await Answer(page, 'ok');
   await Ended(page);
+
+  // A picture of 1 x 3,000,000 pixels, past the graphics' largest texture.
+  const tall = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'vorbexia-pictures-')), 'qq.bmp');
+  const bmp = Buffer.alloc(54 + 4 * 3e6);  // black, rows of 4 bytes
+  bmp.write('BM');
+  [[2, bmp.length], [10, 54], [14, 40], [18, 1], [22, 3e6], [26, 1 + (24 << 16)]].forEach(([at, n]) => bmp.writeUInt32LE(n, at));
+  fs.writeFileSync(tall, bmp);
+  await (await page.$('#picture-files')).uploadFile(tall);
+  await WaitForBox(page, 'Wybor trybu');
+  await Answer(page, 'no');
+  const tooLarge = await WaitForBox(page, 'Error');
+  Check(/^Image textures\/qq\.bmp too large for the graphics: 1 x 3000000 pixels, at most (\d+) x \1\.$/.test(tooLarge),
+        "the reader's box says " + tooLarge);
+  await Answer(page, 'ok');
+  Check(await WaitForBox(page, 'ERROR') === 'Blad w procedurze InitGL.', 'no InitGL box after the large picture');
+  await Answer(page, 'ok');
+  await Ended(page);
+  fs.rmSync(path.dirname(tall), {recursive: true});
 
   const full = await OpenPage(browser, url);
   await WaitForBox(full, 'Wybor trybu');
