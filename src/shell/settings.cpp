@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iomanip>
 #include <sstream>
 
 #include "demo/input_file.h"
@@ -75,22 +76,35 @@ bool ParseVolume(std::string_view value, int& volume) {
   return true;
 }
 
-bool ParseSensitivity(std::string_view value, float& sensitivity) {
-  // strtof wants a terminated string and reads the locale's decimal point;
-  // the file's numbers always use '.'.
+// strtof wants a terminated string and reads the locale's decimal point;
+// the file's numbers always use '.'.
+bool ParseFloat(std::string_view value, float& number) {
   std::istringstream in{std::string(value)};
   in.imbue(std::locale::classic());
+  return (in >> number) && in.eof();
+}
+
+bool ParseSensitivity(std::string_view value, float& sensitivity) {
   float number = 0.0f;
-  if (!(in >> number) || !in.eof()) return false;
+  if (!ParseFloat(value, number)) return false;
   if (!(number >= kMinMouseSensitivity && number <= kMaxMouseSensitivity)) return false;
   sensitivity = number;
   return true;
 }
 
+// The shortest text that reads back as the same float ("0.15", not
+// "0.150000006"). Emscripten's C++ library has no float std::to_chars.
 std::string SensitivityText(float sensitivity) {
-  char text[32];
-  const auto [end, error] = std::to_chars(std::begin(text), std::end(text), sensitivity);
-  return error == std::errc() ? std::string(text, end) : "?";
+  std::string text;
+  for (int digits = 1; digits <= 9; ++digits) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::setprecision(digits) << sensitivity;
+    text = out.str();
+    float back = 0.0f;
+    if (ParseFloat(text, back) && back == sensitivity) break;
+  }
+  return text;
 }
 
 // The keys named, each once; false with the first name that is no key's.
