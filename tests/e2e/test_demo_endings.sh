@@ -67,6 +67,12 @@ code=0
 [ "$code" = 1 ] || fail "figures written to a full disk: exit code $code"
 grep -q "cannot write the timedemo's figures" "$E2E_TMP/stderr" ||
   fail "no line for the lost figures: $(cat "$E2E_TMP/stderr")"
+# A reader that has gone: the write fails, no SIGPIPE kills the game.
+code=$( ("$GAME" --timedemo "$DEMO" 2>"$E2E_TMP/stderr"; echo $? >"$E2E_TMP/code") | true
+        cat "$E2E_TMP/code")
+[ "$code" = 1 ] || fail "figures written to a closed pipe: exit code $code"
+grep -q "cannot write the timedemo's figures: Broken pipe" "$E2E_TMP/stderr" ||
+  fail "no line for the figures lost in a closed pipe: $(cat "$E2E_TMP/stderr")"
 
 # A long demo, interrupted a second in.
 start_game "$GAME" --timedemo bench/win.demo

@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
   // which the recording and the screenshots report, rather than killing
   // the game with the display mode changed and a file cut short.
   std::signal(SIGXFSZ, SIG_IGN);
+  // A recording or figures going to a pipe whose reader has gone: a failed
+  // write, reported as such, rather than a game killed mid-frame.
+  std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   Launch launch;
   if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
