@@ -81,6 +81,14 @@ bool PublishAs(const fs::path& written, const fs::path& name) {
   const DWORD error = GetLastError();
   errno = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? EEXIST : EACCES;
   return false;
+#elif defined(__EMSCRIPTEN__)
+  // The page's memory file system has no second links, and the game is its
+  // only writer: a name found free stays free until the rename.
+  if (access(name.c_str(), F_OK) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return rename(written.c_str(), name.c_str()) == 0;
 #else
 #ifdef RENAME_NOREPLACE
   if (renameat2(AT_FDCWD, written.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0) {
