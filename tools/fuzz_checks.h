@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace vorbexia::fuzz {
 
@@ -24,6 +25,19 @@ inline bool OneLine(std::string_view text) {
     if (byte < 0x20 || byte == 0x7F) return false;
   }
   return true;
+}
+
+// A command line as the system hands it over: the input split at its NUL
+// bytes into arguments (none for an empty input).
+inline std::vector<std::string_view> SplitAtNul(std::string_view text) {
+  std::vector<std::string_view> args;
+  if (text.empty()) return args;
+  for (;;) {
+    const size_t end = text.find('\0');
+    args.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) return args;
+    text.remove_prefix(end + 1);
+  }
 }
 
 }  // namespace vorbexia::fuzz

@@ -15,17 +15,7 @@ namespace {
 using vorbexia::CommandLine;
 using vorbexia::DemoUse;
 using vorbexia::fuzz::Require;
-
-std::vector<std::string_view> SplitAtNul(std::string_view text) {
-  std::vector<std::string_view> args;
-  if (text.empty()) return args;
-  for (;;) {
-    const size_t end = text.find('\0');
-    args.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) return args;
-    text.remove_prefix(end + 1);
-  }
-}
+using vorbexia::fuzz::SplitAtNul;
 
 // The options that give `line`, in a fixed order.
 std::vector<std::string> Options(const CommandLine& line) {

@@ -13,17 +13,7 @@ namespace {
 
 using vorbexia::ReplayOptions;
 using vorbexia::fuzz::Require;
-
-std::vector<std::string_view> SplitAtNul(std::string_view text) {
-  std::vector<std::string_view> args;
-  if (text.empty()) return args;
-  for (;;) {
-    const size_t end = text.find('\0');
-    args.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) return args;
-    text.remove_prefix(end + 1);
-  }
-}
+using vorbexia::fuzz::SplitAtNul;
 
 // The options that give `options`: a seed is written when no demo gives
 // one, or beside --help when it is not the default.
