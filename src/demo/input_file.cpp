@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <ios>
 #include <system_error>
 
@@ -22,7 +23,12 @@ namespace {
 using FileStatus = struct _stat64;
 int OpenForReading(const std::string& path) {
   // Windows takes a plain string in the ANSI code page: the name goes wide.
-  return _wopen(PathFromUtf8(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  const std::filesystem::path name = PathFromUtf8(path);
+  const int file = _wopen(name.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  std::error_code ignored;
+  // A folder does not open at all there ("Permission denied"): say what it is.
+  if (file < 0 && errno == EACCES && std::filesystem::is_directory(name, ignored)) errno = EISDIR;
+  return file;
 }
 int StatusOf(int file, FileStatus& status) { return _fstat64(file, &status); }
 long ReadSome(int file, char* into, size_t size) {

@@ -14,17 +14,19 @@ namespace {
 
 TEST(InputFile, RefusesWhatIsNotARegularFileAtOnce) {
   test::TempDirectory folder;
+  std::string text, why;
+  EXPECT_EQ(ReadSmallTextFile(folder.path(), 100, text, why), TextRead::kFailed);
+  EXPECT_EQ(why, "Is a directory");
+  EXPECT_EQ(ReadSmallTextFile(folder.File("none"), 100, text, why), TextRead::kMissing);
+#ifndef _WIN32
   const std::string fifo = folder.File("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  std::string text, why;
   // A FIFO with no writer would block an ordinary open for ever.
   EXPECT_EQ(ReadSmallTextFile(fifo, 100, text, why), TextRead::kFailed);
   EXPECT_EQ(why, "not a regular file (a FIFO)");
-  EXPECT_EQ(ReadSmallTextFile(folder.path(), 100, text, why), TextRead::kFailed);
-  EXPECT_EQ(why, "Is a directory");
   EXPECT_EQ(ReadSmallTextFile("/dev/zero", 100, text, why), TextRead::kFailed);
   EXPECT_EQ(why, "not a regular file (a device)");
-  EXPECT_EQ(ReadSmallTextFile(folder.File("none"), 100, text, why), TextRead::kMissing);
+#endif
 }
 
 TEST(InputFile, ReadsASmallFileWholeAndRefusesALongerOne) {
