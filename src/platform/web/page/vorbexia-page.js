@@ -84,32 +84,13 @@ function GameArguments(query) {
   return args;
 }
 
-// The settings file's warnings past the first few: counted on the page and
-// put on the console together. A page and a console took a long settings
-// text's 32,000 warnings one by one in a minute, where a terminal takes
-// them in a blink.
-const kWarning = 'vorbexia: ' + kSettingsFile + ':';
-const kWarningsShown = 10;
-const warnings = {seen: 0, count: null, unsent: []};  // the game running's
-
+// Each line is appended: setting the output's whole text anew at every line
+// took a long settings text's warnings a minute to show.
 function Show(text, error) {
-  if (text.startsWith(kWarning) && ++warnings.seen > kWarningsShown) {
-    if (!warnings.count) warnings.count = page.output.appendChild(document.createTextNode(''));
-    warnings.count.data = 'vorbexia: and ' + (warnings.seen - kWarningsShown) +
-        " more warnings about the settings, on the browser's console\n";
-    if (warnings.unsent.push(text) === 1) setTimeout(SendWarnings);
-    return;
-  }
-  SendWarnings();  // the console keeps the order of the lines
   (error ? console.error : console.log)(text);
   page.output.append(text + '\n');
   const screenshot = kScreenshotLine.exec(text);
   if (screenshot) OfferScreenshot(screenshot[1]);
-}
-
-function SendWarnings() {
-  if (warnings.unsent.length) console.error(warnings.unsent.join('\n'));
-  warnings.unsent = [];
 }
 
 // --- The settings ------------------------------------------------------------
@@ -308,7 +289,6 @@ function StartGame() {
   // nothing and leaves no file, so none is offered as this one's.
   if (FS.analyzePath(kRecording).exists) FS.unlink(kRecording);
   page.status.textContent = 'Start gry...';
-  Object.assign(warnings, {seen: 0, count: null});
   WriteSettingsFile();
   let args;
   try {
@@ -324,7 +304,6 @@ function StartGame() {
 
 // Called by main just before it returns: the next game starts once it has.
 function GameEnded(result) {
-  SendWarnings();
   page.status.textContent = 'Koniec gry (kod ' + result + ').';
   console.log('vorbexia: the game ended with ' + result);
   CaptureMouse(false);
