@@ -36,6 +36,7 @@
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
+#include "shell/key_codes.h"
 #include "world/world.h"
 
 namespace vorbexia {
@@ -132,7 +133,7 @@ bool StartGame(BenchGame& game) {
 void DrainEvents(BenchGame& game) {
   Event event;
   while (game.platform.PeekEvent(event)) {
-    if (event.code != EventCode::kQuit) GameWindowProc(game.window, game.state, event);
+    if (event.code != EventCode::kQuit) GameWindowProc(game.window, event);
   }
 }
 
@@ -319,8 +320,8 @@ int RunFigures() {
 int RunPaced() {
   BenchGame game(true);
   if (!StartGame(game)) return 1;
-  game.state.keys[kKeyUp] = 1;
-  game.state.keys[kKeyLeft] = 1;
+  game.window.keys[kKeyUp] = 1;
+  game.window.keys[kKeyLeft] = 1;
   std::vector<double> intervals;
   const Clock::time_point start = Clock::now();
   Clock::time_point last = start;
@@ -329,7 +330,7 @@ int RunPaced() {
     StepAndDraw(game);
     AllRobotsDestroyed(game.state);
     game.platform.SwapBuffers();
-    ApplyHeldKeys(game.state);
+    ApplyFrameKeys(game.state, HeldFrameKeys(game.window));
     const Clock::time_point now = Clock::now();
     intervals.push_back(MsBetween(last, now));
     last = now;

@@ -17,8 +17,8 @@
 
 #include "fuzz_checks.h"
 #include "shell/key_bindings.h"
+#include "shell/key_codes.h"
 #include "shell/settings.h"
-#include "world/game_state.h"
 
 namespace {
 

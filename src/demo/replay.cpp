@@ -22,7 +22,8 @@ void AppendInteger(std::string& line, int64_t value) {
 
 bool RunReplayFrame(GameState& state, Random& random, const FrameKeys& keys) {
   FrameView unseen;
-  return RunFrame(state, random, keys, unseen) == FrameEnd::kVictory;
+  // A demo holds no Esc: its last frame is where it ends.
+  return RunFrame(state, random, keys, unseen, false) == FrameEnd::kVictory;
 }
 
 std::string FormatStateLine(uint64_t frame, const GameState& state) {

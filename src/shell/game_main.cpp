@@ -36,10 +36,10 @@ void Record(GameSession& session, const FrameKeys& keys) {
 }
 
 // Tab shows or hides the HUD, once per key-down event as Space fires.
-void ToggleHud(GameState& state, GameSession& session) {
-  if (!state.keys[kKeyTab]) return;
+void ToggleHud(GameWindow& window, GameSession& session) {
+  if (!window.keys[kKeyTab]) return;
   session.hud = !session.hud;
-  state.keys[kKeyTab] = 0;
+  window.keys[kKeyTab] = 0;
 }
 
 // The picture just drawn, into the pictures folder; its name, or why not,
@@ -99,24 +99,22 @@ class WindowView final : public FrameView {
 // recorded and sounded.
 FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
                    GameSession& session, PlayState& play, Feedback& feedback) {
-  FrameKeys keys = session.replay ? (*session.replay)[session.frames]
-                                  : KeysToApply(state, window.active);
-  const FrameKeys held = keys;
+  FrameKeys keys = session.replay ? (*session.replay)[session.frames] : HeldFrameKeys(window);
+  // The mouse's turn is this frame's only; the keys held stay as they are.
   if (!session.replay && play.captured) TakeTurnStep(play.mouse, keys);
   ++session.frames;
   WindowView view(window, session, play);
-  const FrameEnd end = RunFrame(state, random, keys, view);
+  const bool quit = window.keys[kKeyEscape] != 0;
+  const FrameEnd end = RunFrame(state, random, keys, view, quit);
   if (end == FrameEnd::kEscape) {
     // A recording keeps the Esc frame's world step, so that a replay ends
     // in the same state.
     if (!keys.inactive) Record(session, FrameKeys{});
     return end;
   }
-  // The mouse's turn was this frame's only: the turn keys are as held.
-  if (keys.right != held.right) state.keys[kKeyRight] = 0;
-  if (keys.left != held.left) state.keys[kKeyLeft] = 0;
+  FrameKeysActed(window);
   Record(session, keys);
-  ToggleHud(state, session);
+  ToggleHud(window, session);
   PlayFrameSounds(state.events, end == FrameEnd::kVictory, feedback.footsteps,
                   feedback.sound);
   return end;
@@ -147,7 +145,7 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
   for (;;) {
     if (window.platform.PeekEvent(event)) {
       if (event.code == EventCode::kQuit) break;
-      FollowEvent(window, state, session, play, event);
+      FollowEvent(window, session, play, event);
       continue;
     }
     if (play.paused) {

@@ -86,9 +86,8 @@ bool EnterFullscreen(GameWindow& window, const WindowRequest& request) {
 // frame, which fires, quits or toggles once rather than losing the tap. A
 // frame that sees either key clears it or ends the game, so an entry still
 // set at its key-up always belongs to an unseen press.
-bool KeepsTap(const GameState& state, uint32_t key) {
-  return (key == kKeySpace || key == kKeyEscape || key == kKeyTab) &&
-         state.keys[key] != 0;
+bool KeepsTap(const GameWindow& window, uint32_t key) {
+  return (key == kKeySpace || key == kKeyEscape || key == kKeyTab) && window.keys[key] != 0;
 }
 
 }  // namespace
@@ -158,7 +157,7 @@ void DestroyGameWindow(GameWindow& window) {
   }
 }
 
-void GameWindowProc(GameWindow& window, GameState& state, const Event& event) {
+void GameWindowProc(GameWindow& window, const Event& event) {
   switch (event.code) {
     case EventCode::kActivate:
       // Only the minimised state counts: a window that merely loses the
@@ -169,11 +168,11 @@ void GameWindowProc(GameWindow& window, GameState& state, const Event& event) {
       window.platform.PostQuit();
       return;
     case EventCode::kKeyDown:
-      if (event.key < state.keys.size()) state.keys[event.key] = 1;
+      if (event.key < window.keys.size()) window.keys[event.key] = 1;
       return;
     case EventCode::kKeyUp:
-      if (event.key < state.keys.size() && !KeepsTap(state, event.key)) {
-        state.keys[event.key] = 0;
+      if (event.key < window.keys.size() && !KeepsTap(window, event.key)) {
+        window.keys[event.key] = 0;
       }
       return;
     case EventCode::kSize:
@@ -187,6 +186,19 @@ void GameWindowProc(GameWindow& window, GameState& state, const Event& event) {
       return;
   }
 }
+
+FrameKeys HeldFrameKeys(const GameWindow& window) {
+  FrameKeys keys;
+  keys.forward = window.keys[kKeyUp] != 0;
+  keys.backward = window.keys[kKeyDown] != 0;
+  keys.right = window.keys[kKeyRight] != 0;
+  keys.left = window.keys[kKeyLeft] != 0;
+  keys.fire = window.keys[kKeySpace] != 0;
+  keys.inactive = !window.active;
+  return keys;
+}
+
+void FrameKeysActed(GameWindow& window) { window.keys[kKeySpace] = 0; }
 
 void ResizeViewport(GameWindow& window, int width, int height) {
   // Size events can arrive before the context is current or after the

@@ -4,8 +4,9 @@
 #include <string>
 
 #include "render/renderer.h"
+#include "shell/key_codes.h"
 #include "shell/platform.h"
-#include "world/game_state.h"
+#include "world/frame.h"
 
 namespace vorbexia {
 
@@ -20,6 +21,9 @@ struct GameWindow {
   bool desktop = false;
   // Cleared while the window is minimised: the world then stands still.
   bool active = true;
+  // The game's keys held, the one place the shell keeps them; each frame's
+  // keys are built from it.
+  KeyTable keys{};
   bool has_display = false;
   bool has_window = false;
   bool has_drawable = false;
@@ -35,7 +39,14 @@ bool CreateGameWindow(GameWindow& window, const WindowRequest& request);
 void DestroyGameWindow(GameWindow& window);
 
 // The window's events: keys, the active flag, the viewport, close requests.
-void GameWindowProc(GameWindow& window, GameState& state, const Event& event);
+void GameWindowProc(GameWindow& window, const Event& event);
+
+// The frame's keys as the window holds them; fire only for a Space key-down
+// no frame has acted on yet. A minimised window's frame is inactive.
+FrameKeys HeldFrameKeys(const GameWindow& window);
+
+// A frame's keys have acted: Space fired once for its key-down.
+void FrameKeysActed(GameWindow& window);
 
 // Viewport and projection for a client area of width x height pixels. In
 // desktop full screen the 800 x 600 picture is scaled to the largest that

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "world/game_state.h"
+#include "shell/key_codes.h"
 
 namespace vorbexia {
 namespace {

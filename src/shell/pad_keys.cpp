@@ -1,6 +1,6 @@
 #include "shell/pad_keys.h"
 
-#include "world/game_state.h"
+#include "shell/key_codes.h"
 
 namespace vorbexia {
 

@@ -34,8 +34,7 @@ bool TakeShellKey(GameWindow& window, const GameSession& session, PlayState& pla
   return bound.action.has_value();
 }
 
-void FollowKey(GameWindow& window, GameState& state, GameSession& session, PlayState& play,
-               const Event& event) {
+void FollowKey(GameWindow& window, GameSession& session, PlayState& play, const Event& event) {
   const bool down = event.code == EventCode::kKeyDown;
   // Of the keys pressed with Alt held, the game takes Alt+Enter only, once
   // a press however long the key repeats.
@@ -47,7 +46,7 @@ void FollowKey(GameWindow& window, GameState& state, GameSession& session, PlayS
   }
   const BoundEvent bound = BindKeyEvent(session.settings.bindings, play.bound, event);
   if (TakeShellKey(window, session, play, bound, down)) return;
-  if (bound.table_event) GameWindowProc(window, state, *bound.table_event);
+  if (bound.table_event) GameWindowProc(window, *bound.table_event);
 }
 
 }  // namespace
@@ -61,23 +60,22 @@ void UpdateCapture(GameWindow& window, const GameSession& session, PlayState& pl
   play.mouse.owed = 0.0;
 }
 
-void FollowEvent(GameWindow& window, GameState& state, GameSession& session, PlayState& play,
-                 const Event& event) {
+void FollowEvent(GameWindow& window, GameSession& session, PlayState& play, const Event& event) {
   switch (event.code) {
     case EventCode::kKeyDown:
     case EventCode::kKeyUp:
-      FollowKey(window, state, session, play, event);
+      FollowKey(window, session, play, event);
       return;
     case EventCode::kMouseMove:
       if (play.captured) AddMouseMotion(play.mouse, event.dx);
       return;
     case EventCode::kActivate:
-      GameWindowProc(window, state, event);
+      GameWindowProc(window, event);
       play.focused = event.focus;
       UpdateCapture(window, session, play);
       return;
     default:
-      GameWindowProc(window, state, event);
+      GameWindowProc(window, event);
       return;
   }
 }

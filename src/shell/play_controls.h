@@ -27,8 +27,7 @@ struct PlayState {
 };
 
 // Follows one event of the window (never the quit event).
-void FollowEvent(GameWindow& window, GameState& state, GameSession& session, PlayState& play,
-                 const Event& event);
+void FollowEvent(GameWindow& window, GameSession& session, PlayState& play, const Event& event);
 
 // Captures the mouse exactly while it turns the view: mouse turning is on,
 // no demo plays, and the game has the focus and runs.

@@ -1,33 +1,17 @@
 #include "world/frame.h"
 
-#include "world/key_actions.h"
+#include "world/player.h"
 #include "world/robots.h"
 #include "world/shot.h"
 
 namespace vorbexia {
 
-void SetFrameKeys(GameState& state, const FrameKeys& keys) {
-  state.keys[kKeyUp] = keys.forward;
-  state.keys[kKeyDown] = keys.backward;
-  state.keys[kKeyRight] = keys.right;
-  state.keys[kKeyLeft] = keys.left;
-  state.keys[kKeySpace] = keys.fire;
-}
-
-FrameKeys KeysToApply(const GameState& state, bool stepped) {
-  FrameKeys keys;
-  keys.forward = state.keys[kKeyUp] != 0;
-  keys.backward = state.keys[kKeyDown] != 0;
-  keys.right = state.keys[kKeyRight] != 0;
-  keys.left = state.keys[kKeyLeft] != 0;
-  keys.fire = state.keys[kKeySpace] != 0;
-  keys.inactive = !stepped;
-  return keys;
-}
-
 void ApplyFrameKeys(GameState& state, const FrameKeys& keys) {
-  SetFrameKeys(state, keys);
-  ApplyHeldKeys(state);
+  if (keys.forward) MoveForward(state);
+  if (keys.backward) MoveBackward(state);
+  if (keys.right) TurnRight(state);
+  if (keys.left) TurnLeft(state);
+  if (keys.fire) FireShot(state);
 }
 
 // The shot moves first, so it meets the robots where they stood at the end of
@@ -38,13 +22,13 @@ void AdvanceWorld(GameState& state, Random& random) {
 }
 
 FrameEnd RunFrame(GameState& state, Random& random, const FrameKeys& keys,
-                  FrameView& view) {
+                  FrameView& view, bool quit) {
   state.events = WorldEvents{};
   if (!keys.inactive) {
     AdvanceWorld(state, random);
     view.Draw(state);
   }
-  if (state.keys[kKeyEscape]) return FrameEnd::kEscape;
+  if (quit) return FrameEnd::kEscape;
   const bool victory = AllRobotsDestroyed(state);
   view.Show();
   // The winning frame is shown and its keys act before the game ends.

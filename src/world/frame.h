@@ -1,7 +1,8 @@
 // One frame of the game in its fixed order, the same for the game loop,
 // demo playback and the headless simulator: the world steps, the frame is
 // drawn, Esc is tested, the victory test, the frame is shown, then the keys
-// act.
+// act. The frame's keys are the world's only input: which keyboard, pad or
+// mouse held them is the shell's business.
 #pragma once
 
 #include <vector>
@@ -11,7 +12,8 @@
 
 namespace vorbexia {
 
-// The keys acting in one frame.
+// The keys acting in one frame. Fire is a press, not a hold: it is set in a
+// frame only for a Space key-down that no earlier frame has acted on.
 struct FrameKeys {
   bool forward = false;   // U
   bool backward = false;  // D
@@ -27,15 +29,8 @@ struct FrameKeys {
 
 using KeyScript = std::vector<FrameKeys>;
 
-// Puts a frame's keys into the key table, over whatever was held there.
-void SetFrameKeys(GameState& state, const FrameKeys& keys);
-
-// The keys the table holds for the key actions, as a demo records them;
-// `stepped`: the world steps in this frame.
-FrameKeys KeysToApply(const GameState& state, bool stepped);
-
-// The keys act through the key table, in the fixed order of ApplyHeldKeys:
-// forward, backward, right, left, then fire.
+// Each key acts on its own, in this fixed order: forward, backward, right,
+// left, then fire (so a shot leaves along the heading turned this frame).
 void ApplyFrameKeys(GameState& state, const FrameKeys& keys);
 
 // One step of the world: the shot, then robots 0 to 4.
@@ -52,15 +47,16 @@ class FrameView {
 
 enum class FrameEnd {
   kGoOn,
-  kEscape,   // Esc was held: the frame was drawn but not shown, no key acted
+  kEscape,   // the player quit: the frame was drawn but not shown, no key acted
   kVictory,  // every robot is down: the frame was shown and its keys acted
 };
 
 // One frame. The world steps and the frame is drawn unless `keys.inactive`
 // (a minimised window: the robots and the shot stand still, the keys still
-// act); the frame is always shown, also when nothing was drawn. The world's
-// events of the frame are in state.events afterwards.
+// act); the frame is always shown, also when nothing was drawn. `quit`: Esc
+// was held, as the shell saw it; it is tested after the draw and never
+// recorded. The world's events of the frame are in state.events afterwards.
 FrameEnd RunFrame(GameState& state, Random& random, const FrameKeys& keys,
-                  FrameView& view);
+                  FrameView& view, bool quit);
 
 }  // namespace vorbexia

@@ -55,18 +55,6 @@ struct FloorRect {
   float z_max = 0.0f;
 };
 
-// 1 while the key with that virtual-key code is held, 0 otherwise.
-using KeyTable = std::array<uint8_t, 256>;
-
-// Virtual-key codes the game reads.
-constexpr int kKeyTab = 9;  // shows or hides the HUD
-constexpr int kKeyEscape = 27;
-constexpr int kKeySpace = 32;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-
 constexpr int kRobotCount = 5;
 constexpr int kWallCount = 22;
 
@@ -74,7 +62,6 @@ struct GameState {
   PlayerState player;
   std::array<RobotState, kRobotCount> robots{};
   ShotState shot;
-  KeyTable keys{};
   FloorRect floor;
   std::array<WallSegment, kWallCount> walls{};
   // Filled by the world in each frame; the shell clears it before the frame.

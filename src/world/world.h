@@ -5,7 +5,6 @@
 #include "world/collision.h"
 #include "world/frame.h"
 #include "world/game_state.h"
-#include "world/key_actions.h"
 #include "world/level.h"
 #include "world/player.h"
 #include "world/random.h"

@@ -14,7 +14,6 @@ class GameWindowTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform;
   ScriptedRenderer renderer{platform};
-  GameState state;
   GameWindow window{platform, renderer};
 
   bool Create(bool fullscreen) {
@@ -219,7 +218,7 @@ TEST_F(GameWindowTest, ReleasedContextLeavesLaterSizeEventsHarmless) {
   ASSERT_TRUE(Create(false));
   DestroyGameWindow(window);
   renderer.viewports.clear();
-  GameWindowProc(window, state, Event{EventCode::kSize, 0, 640, 480});
+  GameWindowProc(window, Event{EventCode::kSize, 0, 640, 480});
   EXPECT_TRUE(renderer.viewports.empty());
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/game_window.h"
+#include "shell/key_codes.h"
 #include "support/scripted_platform.h"
 
 namespace vorbexia {
@@ -11,15 +12,14 @@ class WindowProcTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform;
   ScriptedRenderer renderer{platform};
-  GameState state;
   GameWindow window{platform, renderer};
 
-  void Send(EventCode code, uint32_t key = 0) { GameWindowProc(window, state, Event{code, key}); }
+  void Send(EventCode code, uint32_t key = 0) { GameWindowProc(window, Event{code, key}); }
   void Activate(bool minimised) {
-    GameWindowProc(window, state, Event{EventCode::kActivate, 0, 0, 0, minimised});
+    GameWindowProc(window, Event{EventCode::kActivate, 0, 0, 0, minimised});
   }
   void Size(int width, int height) {
-    GameWindowProc(window, state, Event{EventCode::kSize, 0, width, height});
+    GameWindowProc(window, Event{EventCode::kSize, 0, width, height});
   }
 };
 
@@ -33,24 +33,24 @@ TEST_F(WindowProcTest, ActivationFollowsOnlyTheMinimisedState) {
 
 TEST_F(WindowProcTest, KeysSetAndClearTheirEntries) {
   Send(EventCode::kKeyDown, kKeyUp);
-  EXPECT_EQ(state.keys[kKeyUp], 1);
+  EXPECT_EQ(window.keys[kKeyUp], 1);
   Send(EventCode::kKeyDown, kKeyUp);  // a repeat sets it again
-  EXPECT_EQ(state.keys[kKeyUp], 1);
+  EXPECT_EQ(window.keys[kKeyUp], 1);
   Send(EventCode::kKeyDown, 255);
-  EXPECT_EQ(state.keys[255], 1);
+  EXPECT_EQ(window.keys[255], 1);
   Send(EventCode::kKeyUp, kKeyUp);
-  EXPECT_EQ(state.keys[kKeyUp], 0);
+  EXPECT_EQ(window.keys[kKeyUp], 0);
   // Deactivation does not release held keys.
   Activate(true);
-  EXPECT_EQ(state.keys[255], 1);
+  EXPECT_EQ(window.keys[255], 1);
 }
 
 TEST_F(WindowProcTest, KeyCodesOutsideTheTableAreIgnored) {
-  const GameState before = state;
+  const KeyTable before = window.keys;
   Send(EventCode::kKeyDown, 256);
   Send(EventCode::kKeyDown, 0xFFFFFFFFu);
   Send(EventCode::kKeyUp, 1000);
-  EXPECT_EQ(state.keys, before.keys);
+  EXPECT_EQ(window.keys, before);
 }
 
 TEST_F(WindowProcTest, CloseOnlyPostsTheQuitEvent) {

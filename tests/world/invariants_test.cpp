@@ -96,7 +96,7 @@ TEST(Invariants, HoldOverAHundredThousandRandomFrames) {
   for (int frame = 1; frame <= kTotalFrames; ++frame) {
     const bool was_flying = state.shot.active;
     FrameView unseen;
-    const bool victory = RunFrame(state, random, keys.NextKeys(), unseen) == FrameEnd::kVictory;
+    const bool victory = RunFrame(state, random, keys.NextKeys(), unseen, false) == FrameEnd::kVictory;
     if (was_flying && !state.shot.active) ++shots_ended;
     flight = state.shot.active ? flight + 1 : 0;
     ASSERT_LE(flight, kLongestFlight) << "frame " << frame;

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "world/game_state.h"
+#include "shell/key_codes.h"
 
 namespace vorbexia {
 namespace {
