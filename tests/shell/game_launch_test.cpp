@@ -45,50 +45,35 @@ TEST_F(Prepare, HelpOrVersionThatCannotBeWrittenFails) {
   EXPECT_EQ(err.str().find("vorbexia: cannot write the usage"), 0u) << err.str();
 }
 
-// The sequence every entry point runs, on a system that notes what it makes.
-struct Game : Prepare {
-  std::vector<std::string> made;
-  struct Closing final : ScriptedPlatform {
-    std::vector<std::string>& made;
-    explicit Closing(std::vector<std::string>& into) : made(into) {}
-    ~Closing() override { made.push_back("platform closed"); }
-  };
-  ScriptedPlatform* platform = nullptr;
-  int Run(std::vector<std::string_view> args) {
-    const PlatformKit kit{
-        .time_seed = 7, .folders = {settings, ""}, .out = out, .err = err,
-        .make_platform = [this](bool paced, bool unattended) -> std::unique_ptr<Platform> {
-          made.push_back(std::string(paced ? "paced" : "unpaced") +
-                         (unattended ? " unattended" : "") + " platform");
-          auto made_platform = std::make_unique<Closing>(made);
-          platform = made_platform.get();
-          return made_platform;
-        },
-        .make_renderer = [this](ReaderBox) -> std::unique_ptr<Renderer> {
-          made.push_back("renderer");
-          return std::make_unique<ScriptedRenderer>(*platform);
-        },
-        .open_sound = [this](int volume) -> std::unique_ptr<SoundOutput> {
-          made.push_back("sound " + std::to_string(volume));
-          return nullptr;
-        },
-        .ended_before_game = [this] { made.push_back("ended before a game"); },
-        .game_ended = [this] { made.push_back("game ended"); },
-    };
-    return RunGame(args, kit);
-  }
+// A platform that notes its closing, for the order of the launch's last steps.
+struct Closing final : ScriptedPlatform {
+  std::vector<std::string>& made;
+  explicit Closing(std::vector<std::string>& into) : made(into) {}
+  ~Closing() override { made.push_back("platform closed"); }
 };
 
-TEST_F(Game, ARefusalMakesNoPlatform) {
-  EXPECT_EQ(Run({"--bogus"}), 2);
-  EXPECT_EQ(made, (std::vector<std::string>{"ended before a game"}));
-}
-
-TEST_F(Game, ATimedemoRunsUnattendedAndSilentAndEndsBeforeItsPlatformCloses) {
-  std::ofstream(folder.File("game.demo")) << "vorbexia-demo 1\nseed 3\n";
-  EXPECT_EQ(Run({"--timedemo", folder.File("game.demo"), "--volume", "40"}), 0) << err.str();
-  EXPECT_EQ(made, (std::vector<std::string>{"unpaced unattended platform", "renderer",
-                                            "game ended", "platform closed"}));
+TEST_F(Prepare, ATimedemoRunsUnattendedAndSilentAndEndsBeforeItsPlatformCloses) {
+  const std::string demo = folder.File("game.demo");
+  std::ofstream(demo) << "vorbexia-demo 1\nseed 3\n";
+  std::vector<std::string> made;
+  Closing* platform = nullptr;
+  const PlatformKit kit{
+      .time_seed = 7, .folders = {settings, ""}, .out = out, .err = err,
+      .make_platform = [&](bool paced, bool unattended) -> std::unique_ptr<Platform> {
+        made.push_back(paced || !unattended ? "attended platform" : "unattended platform");
+        return std::unique_ptr<Platform>(platform = new Closing(made));
+      },
+      .make_renderer = [&](ReaderBox) -> std::unique_ptr<Renderer> {
+        return std::make_unique<ScriptedRenderer>(*platform);
+      },
+      .open_sound = [&](int) -> std::unique_ptr<SoundOutput> { ADD_FAILURE(); return nullptr; },
+      .ended_before_game = {},
+      .game_ended = [&] { made.push_back("game ended"); },
+  };
+  const std::vector<std::string_view> args{"--timedemo", demo};
+  EXPECT_EQ(RunGame(args, kit), 0) << err.str();
+  EXPECT_EQ(made, (std::vector<std::string>{"unattended platform", "game ended",
+                                            "platform closed"}));
   EXPECT_EQ(out.str().find("timedemo: 0 frames"), 0u) << out.str();
 }
 
