@@ -194,7 +194,8 @@ int RunGame(std::span<const std::string_view> args, const PlatformKit& kit) {
       kit.make_platform(RunsPaced(launch), launch.session.silent);
   const std::unique_ptr<Renderer> renderer = kit.make_renderer(
       [&platform](const char* text) { ShowReaderBox(*platform, text); });
-  // After the platform, so that it closes first (on Linux, before SDL ends).
+  // Opened after the platform, so that the sound closes first (on Linux,
+  // before SDL ends).
   std::unique_ptr<SoundOutput> sound;
   if (PlaysSound(launch)) sound = kit.open_sound(SoundVolume(launch));
   launch.session.sound = sound.get();

@@ -69,7 +69,7 @@ struct PlatformKit {
   // shown, each goes to the standard error as a line instead.
   std::function<std::unique_ptr<Platform>(bool paced, bool unattended)> make_platform;
   std::function<std::unique_ptr<Renderer>(ReaderBox reader_box)> make_renderer;
-  // Null: no sound (no device), and the game plays on silently.
+  // May give null (no device): the game then plays on silently.
   std::function<std::unique_ptr<SoundOutput>(int volume)> open_sound;
   // Optional. Run where the program ends before any game (a refusal,
   // --help, --version), with the lines printed so far.
