@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
         return std::make_unique<GlRenderer>(std::move(reader_box));
       },
       .open_sound = [](int volume) { return OpenSdlSound(volume); },
+      .ended_before_game = {},
+      .game_ended = {},
   };
   return RunGame(args, kit);
 }

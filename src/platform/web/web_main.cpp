@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
         return std::make_unique<GlRenderer>(std::move(reader_box));
       },
       .open_sound = [](int volume) { return OpenWebSound(volume); },
+      .ended_before_game = {},
+      .game_ended = {},
   };
   // Once the game and everything it opened are gone.
   const int result = RunGame(args, kit);
