@@ -183,4 +183,26 @@ int RunLaunch(Launch& launch, GameState& state, Platform& platform,
   return ReportTimedemo(launch, state, platform.QuitSignal(), out, err);
 }
 
+int RunGame(std::span<const std::string_view> args, const PlatformKit& kit) {
+  Launch launch;
+  if (const auto code = PrepareLaunch(args, kit.time_seed, kit.folders, launch,
+                                      kit.out, kit.err)) {
+    if (kit.ended_before_game) kit.ended_before_game();
+    return *code;
+  }
+  const std::unique_ptr<Platform> platform =
+      kit.make_platform(RunsPaced(launch), launch.session.silent);
+  const std::unique_ptr<Renderer> renderer = kit.make_renderer(
+      [&platform](const char* text) { ShowReaderBox(*platform, text); });
+  // Opened after the platform, so that the sound closes first (on Linux,
+  // before SDL ends).
+  std::unique_ptr<SoundOutput> sound;
+  if (PlaysSound(launch)) sound = kit.open_sound(SoundVolume(launch));
+  launch.session.sound = sound.get();
+  GameState state;
+  const int result = RunLaunch(launch, state, *platform, *renderer, kit.out, kit.err);
+  if (kit.game_ended) kit.game_ended();
+  return result;
+}
+
 }  // namespace vorbexia

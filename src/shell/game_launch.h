@@ -2,6 +2,7 @@
 // before and after the platform exists, the same on every platform.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -10,6 +11,7 @@
 
 #include "demo/demo_file.h"
 #include "demo/demo_recorder.h"
+#include "image/dib_reader.h"
 #include "shell/command_line.h"
 #include "shell/game_main.h"
 #include "shell/user_folders.h"
@@ -54,5 +56,33 @@ bool PlaysSound(const Launch& launch);
 // signal) or its figures cannot be written, one line on `err` says so.
 int RunLaunch(Launch& launch, GameState& state, Platform& platform,
               Renderer& renderer, std::ostream& out, std::ostream& err);
+
+// What only the system knows, for RunGame: the time, the player's folders,
+// the text streams, and how its platform, renderer and sound are made.
+struct PlatformKit {
+  uint32_t time_seed;  // the seed where neither --seed nor a demo gives one
+  UserFolders folders;
+  std::ostream& out;
+  std::ostream& err;
+  // Made once the command line holds a game; the system's quit handling is
+  // set up here too, before its window. unattended (a timedemo): no box is
+  // shown, each goes to the standard error as a line instead.
+  std::function<std::unique_ptr<Platform>(bool paced, bool unattended)> make_platform;
+  std::function<std::unique_ptr<Renderer>(ReaderBox reader_box)> make_renderer;
+  // May give null (no device): the game then plays on silently.
+  std::function<std::unique_ptr<SoundOutput>(int volume)> open_sound;
+  // Optional. Run where the program ends before any game (a refusal,
+  // --help, --version), with the lines printed so far.
+  std::function<void()> ended_before_game;
+  // Optional. Run as the game has wound down, before the sound, the
+  // renderer and the platform close.
+  std::function<void()> game_ended;
+};
+
+// The whole launch, the same on every system: PrepareLaunch, then the
+// platform, the renderer (its boxes shown on the platform) and the sound, in
+// that order and closed in the reverse order, then RunLaunch. Returns the
+// program's exit code.
+int RunGame(std::span<const std::string_view> args, const PlatformKit& kit);
 
 }  // namespace vorbexia

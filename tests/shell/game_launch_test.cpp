@@ -7,6 +7,7 @@
 
 #include "image/temp_directory.h"
 #include "shell/game_launch.h"
+#include "support/scripted_platform.h"
 
 namespace vorbexia {
 namespace {
@@ -42,6 +43,38 @@ TEST_F(Prepare, HelpOrVersionThatCannotBeWrittenFails) {
   EXPECT_EQ(Run(help, {"--help"}), 1);
   EXPECT_EQ(Run(version, {"--version"}), 1);
   EXPECT_EQ(err.str().find("vorbexia: cannot write the usage"), 0u) << err.str();
+}
+
+// A platform that notes its closing, for the order of the launch's last steps.
+struct Closing final : ScriptedPlatform {
+  std::vector<std::string>& made;
+  explicit Closing(std::vector<std::string>& into) : made(into) {}
+  ~Closing() override { made.push_back("platform closed"); }
+};
+
+TEST_F(Prepare, ATimedemoRunsUnattendedAndSilentAndEndsBeforeItsPlatformCloses) {
+  const std::string demo = folder.File("game.demo");
+  std::ofstream(demo) << "vorbexia-demo 1\nseed 3\n";
+  std::vector<std::string> made;
+  Closing* platform = nullptr;
+  const PlatformKit kit{
+      .time_seed = 7, .folders = {settings, ""}, .out = out, .err = err,
+      .make_platform = [&](bool paced, bool unattended) -> std::unique_ptr<Platform> {
+        made.push_back(paced || !unattended ? "attended platform" : "unattended platform");
+        return std::unique_ptr<Platform>(platform = new Closing(made));
+      },
+      .make_renderer = [&](ReaderBox) -> std::unique_ptr<Renderer> {
+        return std::make_unique<ScriptedRenderer>(*platform);
+      },
+      .open_sound = [&](int) -> std::unique_ptr<SoundOutput> { ADD_FAILURE(); return nullptr; },
+      .ended_before_game = {},
+      .game_ended = [&] { made.push_back("game ended"); },
+  };
+  const std::vector<std::string_view> args{"--timedemo", demo};
+  EXPECT_EQ(RunGame(args, kit), 0) << err.str();
+  EXPECT_EQ(made, (std::vector<std::string>{"unattended platform", "game ended",
+                                            "platform closed"}));
+  EXPECT_EQ(out.str().find("timedemo: 0 frames"), 0u) << out.str();
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "platform/sdl/xdg_folders.h"
 #include "render/gl_renderer.h"
 #include "shell/game_launch.h"
-#include "shell/game_window.h"
 
 int main(int argc, char** argv) {
   using namespace vorbexia;
@@ -26,22 +25,23 @@ int main(int argc, char** argv) {
   // write, reported as such, rather than a game killed mid-frame.
   std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  Launch launch;
-  if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
-                                      FindUserFolders(), launch, std::cout, std::cerr)) {
-    return *code;
-  }
-  InstallQuitSignalHandlers();
-  SdlPlatform platform(RunsPaced(launch));
-  // A timedemo runs unattended: whatever would be a box goes to stderr.
-  if (launch.session.silent) platform.SendBoxesToStderr();
-  GlRenderer renderer([&platform](const char* text) {
-    ShowReaderBox(platform, text);
-  });
-  // After the platform, so that it closes before SDL ends.
-  std::unique_ptr<SoundOutput> sound;
-  if (PlaysSound(launch)) sound = OpenSdlSound(SoundVolume(launch));
-  launch.session.sound = sound.get();
-  GameState state;
-  return RunLaunch(launch, state, platform, renderer, std::cout, std::cerr);
+  const PlatformKit kit{
+      .time_seed = static_cast<uint32_t>(std::time(nullptr)),
+      .folders = FindUserFolders(),
+      .out = std::cout,
+      .err = std::cerr,
+      .make_platform = [](bool paced, bool unattended) -> std::unique_ptr<Platform> {
+        InstallQuitSignalHandlers();
+        auto platform = std::make_unique<SdlPlatform>(paced);
+        if (unattended) platform->SendBoxesToStderr();
+        return platform;
+      },
+      .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
+        return std::make_unique<GlRenderer>(std::move(reader_box));
+      },
+      .open_sound = [](int volume) { return OpenSdlSound(volume); },
+      .ended_before_game = {},
+      .game_ended = {},
+  };
+  return RunGame(args, kit);
 }

@@ -14,37 +14,34 @@
 #include "platform/web/web_sound.h"
 #include "render/gl_renderer.h"
 #include "shell/game_launch.h"
-#include "shell/game_window.h"
 
 EM_JS(void, TellPageGameEnded, (int result), {
   if (Module.vorbexiaGameEnded) Module.vorbexiaGameEnded(result);
 });
 
-namespace {
-
-int RunGame(int argc, char** argv) {
+int main(int argc, char** argv) {
   using namespace vorbexia;
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  Launch launch;
-  if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
-                                      FindUserFolders(), launch, std::cout, std::cerr)) {
-    return *code;
-  }
-  WebPlatform platform(RunsPaced(launch));
-  // A timedemo runs unattended: whatever would be a box goes to the console.
-  if (launch.session.silent) platform.SendBoxesToStderr();
-  GlRenderer renderer([&platform](const char* text) { ShowReaderBox(platform, text); });
-  std::unique_ptr<SoundOutput> sound;
-  if (PlaysSound(launch)) sound = OpenWebSound(SoundVolume(launch));
-  launch.session.sound = sound.get();
-  GameState state;
-  return RunLaunch(launch, state, platform, renderer, std::cout, std::cerr);
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  const int result = RunGame(argc, argv);
+  const PlatformKit kit{
+      .time_seed = static_cast<uint32_t>(std::time(nullptr)),
+      .folders = FindUserFolders(),
+      .out = std::cout,
+      .err = std::cerr,
+      .make_platform = [](bool paced, bool unattended) -> std::unique_ptr<Platform> {
+        auto platform = std::make_unique<WebPlatform>(paced);
+        // Unattended, whatever would be a box goes to the console.
+        if (unattended) platform->SendBoxesToStderr();
+        return platform;
+      },
+      .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
+        return std::make_unique<GlRenderer>(std::move(reader_box));
+      },
+      .open_sound = [](int volume) { return OpenWebSound(volume); },
+      .ended_before_game = {},
+      .game_ended = {},
+  };
+  // Once the game and everything it opened are gone.
+  const int result = RunGame(args, kit);
   std::cout << std::flush;
   std::cerr << std::flush;
   TellPageGameEnded(result);

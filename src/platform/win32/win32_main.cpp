@@ -46,32 +46,27 @@ void ShowUnseenText(const std::string& out, const std::string& err) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TextOutlets outlets;
-  std::ostream& out = outlets.out();
   std::ostream& err = outlets.err();
-
   const std::vector<std::string> words = Utf8Arguments(GetCommandLineW());
   const std::vector<std::string_view> args(words.begin(), words.end());
-  Launch launch;
-  if (const auto code = PrepareLaunch(args, static_cast<uint32_t>(std::time(nullptr)),
-                                      FindUserFolders(), launch, out, err)) {
-    ShowUnseenText(outlets.unseen_out(), outlets.unseen_err());
-    return *code;
-  }
-  InstallConsoleQuitHandler();
-  // A timedemo runs unattended: whatever would be a box goes to stderr.
-  const std::unique_ptr<Platform> platform =
-      MakeWin32Platform(RunsPaced(launch), launch.session.silent ? &err : nullptr);
-  GlRenderer renderer([&platform](const char* text) {
-    ShowReaderBox(*platform, text);
-  });
-  // After the platform, so that it closes first, as on Linux.
-  std::unique_ptr<SoundOutput> sound;
-  if (PlaysSound(launch)) sound = OpenWin32Sound(SoundVolume(launch));
-  launch.session.sound = sound.get();
-  GameState state;
-  // What the run itself prints has no box of its own: a lost recording
-  // shows its box anyway, and a timedemo shows none.
-  const int result = RunLaunch(launch, state, *platform, renderer, out, err);
-  NoteGameEnded();
-  return result;
+  const PlatformKit kit{
+      .time_seed = static_cast<uint32_t>(std::time(nullptr)),
+      .folders = FindUserFolders(),
+      .out = outlets.out(),
+      .err = err,
+      .make_platform = [&err](bool paced, bool unattended) {
+        InstallConsoleQuitHandler();
+        return MakeWin32Platform(paced, unattended ? &err : nullptr);
+      },
+      .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
+        return std::make_unique<GlRenderer>(std::move(reader_box));
+      },
+      .open_sound = [](int volume) { return OpenWin32Sound(volume); },
+      // What the run itself prints has no box of its own: a lost recording
+      // shows its box anyway, and a timedemo shows none.
+      .ended_before_game =
+          [&outlets] { ShowUnseenText(outlets.unseen_out(), outlets.unseen_err()); },
+      .game_ended = NoteGameEnded,
+  };
+  return RunGame(args, kit);
 }
