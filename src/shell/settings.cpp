@@ -278,6 +278,7 @@ constexpr Setting kSettings[] = {
     {{"screenshot", "F12", kKeyList, "save the frame as a bitmap"}, ApplyBinding, BindingInForce},
     {{"help", "F1", kKeyList, "show the keys"}, ApplyBinding, BindingInForce},
 };
+// The six above and the actions.
 static_assert(std::size(kSettings) == 6 + kActionCount, "every action is a setting");
 
 const Setting* SettingNamed(std::string_view name) {
@@ -353,9 +354,10 @@ std::string SettingsHelpText() {
     width = std::max(width, setting.about.name.size() + 3 + setting.about.default_text.size());
   }
   std::string text;
-  for (const auto& [name, default_text, values, help] : SettingsHelp()) {
+  for (const Setting& setting : kSettings) {
+    const auto& [name, default_text, values, help] = setting.about;
     std::string line = "  " + std::string(name) + " = " + std::string(default_text);
-    line.resize(width + 4, ' ');
+    line.resize(width + 4, ' ');  // the values in one column
     text += line + std::string(values) + ": " + std::string(help) + "\n";
   }
   return text;
