@@ -2,6 +2,7 @@
 
 #include "demo/demo_file.h"
 #include "demo/key_script.h"
+#include "shell/settings.h"
 
 #ifndef VORBEXIA_VERSION
 #define VORBEXIA_VERSION "1.0"
@@ -152,8 +153,11 @@ std::string UsageText(const std::string& settings_file) {
          "\n"
          "In play: arrows walk and turn, Space fires, Tab shows the HUD, P pauses,\n"
          "F1 shows the keys, F12 takes a screenshot, Alt+Enter toggles full\n"
-         "screen, Esc quits. Keys, mouse turning, the start mode and the volume\n"
-         "are set in " + where;
+         "screen, Esc quits.\n"
+         "\n"
+         "The settings, lines `name = value` (below with their defaults, values\n"
+         "and use), are set in " + where +
+         SettingsHelpText();
 }
 
 std::string VersionText() { return "vorbexia " VORBEXIA_VERSION "\n"; }

@@ -118,16 +118,6 @@ bool ParseKeys(std::string_view value, std::vector<uint32_t>& keys, std::string_
   return !keys.empty();
 }
 
-// The settings other than the key bindings.
-constexpr std::string_view kSettingNames[] = {"start",  "keys", "mouse", "mouse_sensitivity",
-                                              "volume", "hud"};
-
-bool IsSetting(std::string_view key) {
-  return std::find(std::begin(kSettingNames), std::end(kSettingNames), key) !=
-             std::end(kSettingNames) ||
-         ActionNamed(key).has_value();
-}
-
 // The settings being read, with which of W, A, S and D (by kWasd's order)
 // `keys = wasd` put beside the arrows and no line has named since: those
 // are what `keys = arrows` takes away again.
@@ -147,31 +137,48 @@ std::vector<ActionKey> WasdInForce(const Reading& reading) {
   return in_force;
 }
 
-// What a setting is after the lines read so far, for the warnings.
-std::string ValueInForce(std::string_view key, const Reading& reading) {
-  const Settings& settings = reading.settings;
-  if (key == "start") return std::string(kStartNames[static_cast<size_t>(settings.start)]);
-  if (key == "mouse") return settings.mouse ? "on" : "off";
-  if (key == "hud") return settings.hud ? "on" : "off";
-  if (key == "mouse_sensitivity") return SensitivityText(settings.mouse_sensitivity);
-  if (key == "volume") return std::to_string(settings.volume);
-  if (key == "keys") {
-    const std::vector<ActionKey> wasd = WasdInForce(reading);
-    if (wasd.empty()) return "arrows";
-    if (wasd.size() == std::size(kWasd)) return "wasd";
-    std::string keys = "arrows and";
-    for (const ActionKey& key_in_force : wasd) keys += " " + KeyName(key_in_force.key);
-    return keys;
-  }
-  const std::string keys = KeyNames(settings.bindings, *ActionNamed(key));
-  return keys.empty() ? "no key" : keys;
-}
-
 enum class Outcome { kUsed, kUsedWithNote, kRefused };
 
 std::string BadValue(std::string_view key, std::string_view value) {
   if (value.empty()) return "no value for " + std::string(key);
   return "bad value '" + Shown(value) + "' for " + std::string(key);
+}
+
+// A value that one of the parsers took, or refused as a bad value.
+Outcome Parsed(bool used, std::string_view key, std::string_view value, std::string& message) {
+  if (used) return Outcome::kUsed;
+  message = BadValue(key, value);
+  return Outcome::kRefused;
+}
+
+std::string SwitchText(bool on) { return on ? "on" : "off"; }
+
+Outcome ApplyKeys(std::string_view key, std::string_view value, Reading& reading,
+                  std::string& message) {
+  KeyBindings& bindings = reading.settings.bindings;
+  if (value == "wasd") {
+    AddWasd(bindings);
+    reading.wasd.fill(true);
+    return Outcome::kUsed;
+  }
+  if (value == "arrows") {
+    // Only what `keys = wasd` put there goes: a W bound by name stays.
+    for (const auto& [action, wasd_key] : WasdInForce(reading)) {
+      std::erase(bindings.keys[static_cast<size_t>(action)], wasd_key);
+    }
+    reading.wasd.fill(false);
+    return Outcome::kUsed;
+  }
+  return Parsed(false, key, value, message);
+}
+
+std::string KeysInForce(std::string_view, const Reading& reading) {
+  const std::vector<ActionKey> wasd = WasdInForce(reading);
+  if (wasd.empty()) return "arrows";
+  if (wasd.size() == std::size(kWasd)) return "wasd";
+  std::string keys = "arrows and";
+  for (const ActionKey& key_in_force : wasd) keys += " " + KeyName(key_in_force.key);
+  return keys;
 }
 
 // One binding line. Escape always quits, whatever the file says: with the
@@ -203,34 +210,82 @@ Outcome ApplyBinding(std::string_view key, std::string_view value, Reading& read
   return Outcome::kUsedWithNote;
 }
 
-// One `key = value` line into the settings. A line refused changes nothing;
-// `message` then says why, or what the line came to when used with a note.
-Outcome ApplySetting(std::string_view key, std::string_view value, Reading& reading,
-                     std::string& message) {
-  if (ActionNamed(key)) return ApplyBinding(key, value, reading, message);
-  Settings& settings = reading.settings;
-  bool used = false;
-  if (key == "start") used = ParseStart(value, settings.start);
-  if (key == "mouse") used = ParseSwitch(value, settings.mouse);
-  if (key == "hud") used = ParseSwitch(value, settings.hud);
-  if (key == "volume") used = ParseVolume(value, settings.volume);
-  if (key == "mouse_sensitivity") used = ParseSensitivity(value, settings.mouse_sensitivity);
-  if (key == "keys" && value == "wasd") {
-    AddWasd(settings.bindings);
-    reading.wasd.fill(true);
-    used = true;
+std::string BindingInForce(std::string_view key, const Reading& reading) {
+  const std::string keys = KeyNames(reading.settings.bindings, *ActionNamed(key));
+  return keys.empty() ? "no key" : keys;
+}
+
+// One setting: what the help says of it, how a `key = value` line sets it
+// (a line refused changes nothing; `message` then says why, or what the
+// line came to when used with a note), and what it is after the lines read
+// so far, for the warnings.
+struct Setting {
+  SettingHelp about;
+  Outcome (*apply)(std::string_view key, std::string_view value, Reading& reading,
+                   std::string& message);
+  std::string (*in_force)(std::string_view key, const Reading& reading);
+};
+
+constexpr std::string_view kKeyList = "key names";
+
+// Every setting the file knows, in the order the help lists them. A
+// default here is the value in force before any line, as the warnings show
+// it; the tests hold the two, and the manual page, to each other.
+constexpr Setting kSettings[] = {
+    {{"start", "ask", "ask | window | fullscreen | desktop", "how to start"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseStart(value, reading.settings.start), key, value, message);
+     },
+     [](std::string_view, const Reading& reading) {
+       return std::string(kStartNames[static_cast<size_t>(reading.settings.start)]);
+     }},
+    {{"keys", "arrows", "arrows | wasd", "wasd adds W A S D to the arrows"},
+     ApplyKeys, KeysInForce},
+    {{"mouse", "off", "off | on", "turning with the mouse"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseSwitch(value, reading.settings.mouse), key, value, message);
+     },
+     [](std::string_view, const Reading& reading) { return SwitchText(reading.settings.mouse); }},
+    {{"mouse_sensitivity", "0.15", "0.01 to 3", "degrees of turn per pixel of motion"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseSensitivity(value, reading.settings.mouse_sensitivity), key, value,
+                     message);
+     },
+     [](std::string_view, const Reading& reading) {
+       return SensitivityText(reading.settings.mouse_sensitivity);
+     }},
+    {{"volume", "100", "0 to 100", "percent of the full loudness"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseVolume(value, reading.settings.volume), key, value, message);
+     },
+     [](std::string_view, const Reading& reading) {
+       return std::to_string(reading.settings.volume);
+     }},
+    {{"hud", "off", "off | on", "the HUD shown from the start"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseSwitch(value, reading.settings.hud), key, value, message);
+     },
+     [](std::string_view, const Reading& reading) { return SwitchText(reading.settings.hud); }},
+    // The actions, each bound to one or more keys that no other keeps.
+    {{"walk", "Up", kKeyList, "walk forward"}, ApplyBinding, BindingInForce},
+    {{"back", "Down", kKeyList, "walk backward"}, ApplyBinding, BindingInForce},
+    {{"turn_left", "Left", kKeyList, "turn left"}, ApplyBinding, BindingInForce},
+    {{"turn_right", "Right", kKeyList, "turn right"}, ApplyBinding, BindingInForce},
+    {{"fire", "Space", kKeyList, "fire"}, ApplyBinding, BindingInForce},
+    {{"quit", "Escape", kKeyList, "quit (Escape always does)"}, ApplyBinding, BindingInForce},
+    {{"toggle_hud", "Tab", kKeyList, "show or hide the HUD"}, ApplyBinding, BindingInForce},
+    {{"pause", "P Pause", kKeyList, "pause and go on"}, ApplyBinding, BindingInForce},
+    {{"screenshot", "F12", kKeyList, "save the frame as a bitmap"}, ApplyBinding, BindingInForce},
+    {{"help", "F1", kKeyList, "show the keys"}, ApplyBinding, BindingInForce},
+};
+// The six above and the actions.
+static_assert(std::size(kSettings) == 6 + kActionCount, "every action is a setting");
+
+const Setting* SettingNamed(std::string_view name) {
+  for (const Setting& setting : kSettings) {
+    if (setting.about.name == name) return &setting;
   }
-  if (key == "keys" && value == "arrows") {
-    // Only what `keys = wasd` put there goes: a W bound by name stays.
-    for (const auto& [action, wasd_key] : WasdInForce(reading)) {
-      std::erase(settings.bindings.keys[static_cast<size_t>(action)], wasd_key);
-    }
-    reading.wasd.fill(false);
-    used = true;
-  }
-  if (used) return Outcome::kUsed;
-  message = BadValue(key, value);
-  return Outcome::kRefused;
+  return nullptr;
 }
 
 // The actions with no key in `bindings`.
@@ -287,6 +342,27 @@ std::string Utf8FromUtf16(std::string_view bytes, bool big_endian) {
 
 }  // namespace
 
+std::vector<SettingHelp> SettingsHelp() {
+  std::vector<SettingHelp> help;
+  for (const Setting& setting : kSettings) help.push_back(setting.about);
+  return help;
+}
+
+std::string SettingsHelpText() {
+  size_t width = 0;
+  for (const Setting& setting : kSettings) {
+    width = std::max(width, setting.about.name.size() + 3 + setting.about.default_text.size());
+  }
+  std::string text;
+  for (const Setting& setting : kSettings) {
+    const auto& [name, default_text, values, help] = setting.about;
+    std::string line = "  " + std::string(name) + " = " + std::string(default_text);
+    line.resize(width + 4, ' ');  // the values in one column
+    text += line + std::string(values) + ": " + std::string(help) + "\n";
+  }
+  return text;
+}
+
 Settings ParseSettings(std::string_view text, const std::string& file,
                        std::vector<std::string>& warnings) {
   // Windows' Notepad starts its UTF-8 with a byte-order mark, and writes
@@ -329,16 +405,17 @@ Settings ParseSettings(std::string_view text, const std::string& file,
       warn("no setting before '='; ignored");
       continue;
     }
-    if (!IsSetting(key)) {
+    const Setting* setting = SettingNamed(key);
+    if (!setting) {
       warn("unknown setting '" + Shown(key) + "'; ignored");
       continue;
     }
     const std::array<bool, kActionCount> keyless = Keyless(reading.settings.bindings);
     std::string message;
-    const Outcome outcome = ApplySetting(key, value, reading, message);
+    const Outcome outcome = setting->apply(key, value, reading, message);
     // A refused line changes nothing: the earlier lines' value stands.
     if (outcome == Outcome::kRefused) {
-      warn(message + "; keeping " + ValueInForce(key, reading));
+      warn(message + "; keeping " + setting->in_force(key, reading));
       continue;
     }
     if (outcome == Outcome::kUsedWithNote) warn(message);

@@ -3,14 +3,9 @@
 // and changes nothing: what the lines before it set stands; the game plays
 // on. A UTF-8 byte-order mark is skipped, UTF-16 with one is read.
 //
-//   start = ask | window | fullscreen | desktop
-//   keys = arrows | wasd
-//   walk = Up W            (any action: one or more key names; Escape
-//                           always quits and serves nothing else)
-//   mouse = off | on
-//   mouse_sensitivity = 0.15   (degrees of turn per pixel of motion)
-//   volume = 100           (0 to 100)
-//   hud = off | on
+// The settings, their defaults, values and help are one table in
+// settings.cpp; `vorbexia --help` prints it (SettingsHelpText) and the
+// manual page's SETTINGS section is held to it by a test.
 #pragma once
 
 #include <string>
@@ -40,6 +35,20 @@ struct Settings {
   int volume = 100;  // percent
   bool hud = false;  // the HUD shown from the start
 };
+
+// One setting as the help shows it.
+struct SettingHelp {
+  std::string_view name;          // "volume"
+  std::string_view default_text;  // "100": the default as a line would set it
+  std::string_view values;        // "0 to 100": what the setting takes
+  std::string_view help;          // "percent of the full loudness"
+};
+
+// Every setting the file knows, in the order the help lists them.
+std::vector<SettingHelp> SettingsHelp();
+// The settings for `vorbexia --help`, a line each:
+// "  volume = 100      0 to 100: percent of the full loudness".
+std::string SettingsHelpText();
 
 // Reads the settings from `text`; `file` names it in the warnings, one line
 // each ("FILE:LINE: ..."), at most 20 and a count of the rest.
