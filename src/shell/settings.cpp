@@ -288,6 +288,18 @@ const Setting* SettingNamed(std::string_view name) {
   return nullptr;
 }
 
+// The action each key serves, by virtual-key code; -1 for none.
+std::array<int, 256> KeyOwners(const KeyBindings& bindings) {
+  std::array<int, 256> owners;
+  owners.fill(-1);
+  for (int a = 0; a < kActionCount; ++a) {
+    for (const uint32_t key : bindings.keys[a]) {
+      if (key < owners.size()) owners[key] = a;
+    }
+  }
+  return owners;
+}
+
 // The actions with no key in `bindings`.
 std::array<bool, kActionCount> Keyless(const KeyBindings& bindings) {
   std::array<bool, kActionCount> keyless{};
@@ -411,6 +423,7 @@ Settings ParseSettings(std::string_view text, const std::string& file,
       continue;
     }
     const std::array<bool, kActionCount> keyless = Keyless(reading.settings.bindings);
+    const std::array<int, 256> owners = KeyOwners(reading.settings.bindings);
     std::string message;
     const Outcome outcome = setting->apply(key, value, reading, message);
     // A refused line changes nothing: the earlier lines' value stands.
@@ -419,6 +432,16 @@ Settings ParseSettings(std::string_view text, const std::string& file,
       continue;
     }
     if (outcome == Outcome::kUsedWithNote) warn(message);
+    // A key serves one action: a line that gives it to another takes it
+    // from the first, which the player should hear of.
+    const std::array<int, 256> now_owners = KeyOwners(reading.settings.bindings);
+    for (size_t k = 0; k < owners.size(); ++k) {
+      if (owners[k] >= 0 && now_owners[k] >= 0 && owners[k] != now_owners[k]) {
+        warn(KeyName(static_cast<uint32_t>(k)) + " now does " +
+             std::string(ActionName(static_cast<Action>(now_owners[k]))) + ", no longer " +
+             std::string(ActionName(static_cast<Action>(owners[k]))));
+      }
+    }
     const std::array<bool, kActionCount> now_keyless = Keyless(reading.settings.bindings);
     for (int a = 0; a < kActionCount; ++a) {
       if (now_keyless[a] && !keyless[a]) {

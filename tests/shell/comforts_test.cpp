@@ -40,6 +40,7 @@ TEST(SettingsFile, JunkLinesWarnWithTheirNumbersAndKeepWhatStands) {
                    "v.conf:8: not a 'key = value' line: 'just words'; ignored",
                    "v.conf:9: bad value '0,5' for mouse_sensitivity; keeping 0.15",
                    "v.conf:10: bad value 'Ctrl F13' for fire (no key 'F13'); keeping Space",
+                   "v.conf:12: P now does fire, no longer pause",
                    "v.conf:13: bad value 'Bogus' for pause (no key 'Bogus'); keeping Pause"}));
   EXPECT_EQ(settings.start, StartMode::kWindow);
   EXPECT_EQ(settings.volume, 40);  // line 4's, not the default
@@ -51,7 +52,10 @@ TEST(SettingsFile, JunkLinesWarnWithTheirNumbersAndKeepWhatStands) {
 TEST(SettingsFile, AKeyServesOneActionAndNamesAreExact) {
   Settings settings;
   EXPECT_EQ(Warned("keys = wasd\nfire = d F10 D\nhelp = F10 d\n", settings),
-            Lines{"v.conf:3: fire is left without a key"});
+            (Lines{"v.conf:2: D now does fire, no longer turn_right",
+                   "v.conf:3: D now does help, no longer fire",
+                   "v.conf:3: F10 now does help, no longer fire",
+                   "v.conf:3: fire is left without a key"}));
   EXPECT_EQ(Keys(settings, Action::kHelp), "F10 D");
   EXPECT_EQ(Keys(settings, Action::kTurnRight), "Right");
   EXPECT_EQ(KeyNamed("f12"), 123u);
@@ -71,7 +75,8 @@ TEST(SettingsFile, EscapeAlwaysQuits) {
 
 TEST(SettingsFile, ArrowsTakeAwayOnlyTheKeysWasdGave) {
   Settings settings;
-  EXPECT_EQ(Warned("keys = wasd\nfire = W\nkeys = arrows\n", settings), Lines{});
+  EXPECT_EQ(Warned("keys = wasd\nfire = W\nkeys = arrows\n", settings),
+            Lines{"v.conf:2: W now does fire, no longer walk"});
   EXPECT_EQ(Keys(settings, Action::kFire), "W");
   EXPECT_EQ(Keys(settings, Action::kTurnLeft), "Left");
   EXPECT_EQ(Warned("keys = wasd\nkeys = qwerty\n", settings),
