@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/key_codes.h"
 #include "demo/demo_file.h"
 #include "image/dib_reader.h"
 #include "image/dib_writer.h"
@@ -36,7 +37,6 @@
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
-#include "shell/key_codes.h"
 #include "world/world.h"
 
 namespace vorbexia {

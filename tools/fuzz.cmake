@@ -15,7 +15,7 @@ endfunction()
 vorbexia_fuzz_target(dib_reader)
 target_link_libraries(fuzz_dib_reader PRIVATE vorbexia_image)
 vorbexia_fuzz_target(settings)
-target_link_libraries(fuzz_settings PRIVATE vorbexia_shell)
+target_link_libraries(fuzz_settings PRIVATE vorbexia_controls)
 vorbexia_fuzz_target(demo)
 target_link_libraries(fuzz_demo PRIVATE vorbexia_demo)
 vorbexia_fuzz_target(command_line)
@@ -23,6 +23,6 @@ target_link_libraries(fuzz_command_line PRIVATE vorbexia_shell)
 vorbexia_fuzz_target(sim_options)
 target_link_libraries(fuzz_sim_options PRIVATE vorbexia_sim_options)
 # The SDL layer's library needs SDL; its user-dirs.dirs reader needs only
-# what the shell's libraries hold.
+# the file reader.
 vorbexia_fuzz_target(user_dirs ${PROJECT_SOURCE_DIR}/src/platform/sdl/xdg_folders.cpp)
-target_link_libraries(fuzz_user_dirs PRIVATE vorbexia_shell)
+target_link_libraries(fuzz_user_dirs PRIVATE vorbexia_files)

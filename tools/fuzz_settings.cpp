@@ -15,10 +15,10 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/key_bindings.h"
+#include "controls/key_codes.h"
+#include "controls/settings.h"
 #include "fuzz_checks.h"
-#include "shell/key_bindings.h"
-#include "shell/key_codes.h"
-#include "shell/settings.h"
 
 namespace {
 

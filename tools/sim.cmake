@@ -2,7 +2,7 @@
 # Its command line is a library of its own, for its unit tests.
 add_library(vorbexia_sim_options STATIC ${CMAKE_CURRENT_SOURCE_DIR}/sim_options.cpp)
 target_include_directories(vorbexia_sim_options PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vorbexia_sim_options PUBLIC vorbexia_demo)
+target_link_libraries(vorbexia_sim_options PUBLIC vorbexia_demo vorbexia_files)
 add_executable(vorbexia-sim ${CMAKE_CURRENT_SOURCE_DIR}/vorbexia_sim.cpp)
 target_link_libraries(vorbexia-sim PRIVATE vorbexia_sim_options)
 

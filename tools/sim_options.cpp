@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "demo/key_script.h"
+#include "files/message_text.h"
 
 namespace vorbexia {
 namespace {

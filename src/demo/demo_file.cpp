@@ -2,7 +2,8 @@
 
 #include <charconv>
 
-#include "demo/input_file.h"
+#include "files/input_file.h"
+#include "files/message_text.h"
 
 namespace vorbexia {
 namespace {
@@ -58,15 +59,6 @@ bool ReadDemoFile(const std::string& path, Demo& demo, std::string& error) {
   if (ReadDemo(file.stream(), demo, error)) return true;
   error = "demo '" + EscapeForMessage(path) + "': " + error;
   return false;
-}
-
-std::filesystem::path PathFromUtf8(std::string_view name) {
-  return std::filesystem::path(std::u8string(name.begin(), name.end()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path& path) {
-  const std::u8string name = path.u8string();
-  return std::string(name.begin(), name.end());
 }
 
 std::string DemoHeader(uint32_t seed) {

@@ -38,11 +38,6 @@ bool ReadDemo(std::istream& in, Demo& demo, std::string& error);
 // Opens and reads the file at `path`; `error` names the file.
 bool ReadDemoFile(const std::string& path, Demo& demo, std::string& error);
 
-// A file's name in UTF-8 as a path, and back: on Windows a plain string
-// would be taken in the ANSI code page, which lacks most names.
-std::filesystem::path PathFromUtf8(std::string_view name);
-std::string Utf8FromPath(const std::filesystem::path& path);
-
 // The two header lines, each with its LF.
 std::string DemoHeader(uint32_t seed);
 

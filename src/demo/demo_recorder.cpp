@@ -16,6 +16,8 @@
 #include <system_error>
 
 #include "demo/demo_file.h"
+#include "files/message_text.h"
+#include "files/utf8_path.h"
 
 namespace vorbexia {
 namespace {

@@ -49,8 +49,4 @@ enum class LineRead { kLine, kEnd, kTooLong, kReadError };
 // directory, EIO) is kReadError with the reason in `error`.
 LineRead ReadBoundedLine(std::istream& in, std::string& line, std::string& error);
 
-// The text with its control characters and the bytes that are not UTF-8
-// shown as \xHH, fit for one line of an error message.
-std::string EscapeForMessage(std::string_view text);
-
 }  // namespace vorbexia

@@ -1,8 +1,9 @@
 #include "shell/command_line.h"
 
+#include "controls/settings.h"
 #include "demo/demo_file.h"
 #include "demo/key_script.h"
-#include "shell/settings.h"
+#include "files/message_text.h"
 
 #ifndef VORBEXIA_VERSION
 #define VORBEXIA_VERSION "1.0"

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "demo/replay.h"
+#include "files/message_text.h"
+#include "files/utf8_path.h"
 #include "shell/game_window.h"
 
 namespace vorbexia {

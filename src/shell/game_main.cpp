@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "demo/replay.h"
+#include "files/message_text.h"
 #include "shell/game_window.h"
 #include "shell/play_controls.h"
 #include "shell/screenshot.h"

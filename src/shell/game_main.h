@@ -6,10 +6,10 @@
 #include <ostream>
 #include <string>
 
+#include "controls/settings.h"
 #include "demo/demo_recorder.h"
 #include "render/renderer.h"
 #include "shell/platform.h"
-#include "shell/settings.h"
 #include "shell/sound_output.h"
 #include "world/frame.h"
 #include "world/game_state.h"

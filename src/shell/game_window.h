@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "controls/key_codes.h"
 #include "render/renderer.h"
-#include "shell/key_codes.h"
 #include "shell/platform.h"
 #include "world/frame.h"
 

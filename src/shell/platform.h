@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/event.h"
+
 namespace vorbexia {
 
 // Whose child a box is: the game's own boxes have no owner; the bitmap
@@ -50,35 +52,6 @@ struct WindowRequest {
   int height = 0;  // pixels
   int bits = 0;    // colour bits per pixel
   bool fullscreen = false;
-};
-
-enum class EventCode : uint32_t {
-  kActivate,  // the window was activated or deactivated; `minimised`, `focus`
-  kClose,     // the window is asked to close
-  kKeyDown,   // `key`: the virtual-key code
-  kKeyUp,     // `key`
-  kSize,      // the client area is `width` x `height` pixels
-  kQuit,      // the quit event posted by PostQuit
-  kMouseMove, // relative motion `dx`, `dy` pixels while the mouse is captured
-  kDesktopLeft,  // desktop full screen was left from outside the game (the
-                 // browser's own Esc or F11)
-};
-
-struct Event {
-  EventCode code = EventCode::kQuit;
-  uint32_t key = 0;
-  int width = 0;
-  int height = 0;
-  bool minimised = false;
-  bool focus = false;  // kActivate: the window has the keyboard focus
-  // A key pressed with Alt held (a system key: the game takes only
-  // Alt+Enter of those).
-  bool alt = false;
-  // The key comes from a game pad: it is already one of the game's own keys
-  // and is never looked up in the key bindings.
-  bool pad = false;
-  int dx = 0;  // kMouseMove: pixels to the right
-  int dy = 0;  // kMouseMove: pixels down
 };
 
 class Platform {

@@ -1,6 +1,6 @@
 #include "shell/play_controls.h"
 
-#include "shell/help_text.h"
+#include "controls/help_text.h"
 
 namespace vorbexia {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/key_bindings.h"
+#include "controls/mouse_turn.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
-#include "shell/key_bindings.h"
-#include "shell/mouse_turn.h"
 
 namespace vorbexia {
 

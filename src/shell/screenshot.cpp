@@ -12,6 +12,8 @@
 
 #include "demo/demo_file.h"
 #include "demo/key_script.h"
+#include "files/message_text.h"
+#include "files/utf8_path.h"
 #include "image/dib_writer.h"
 
 #ifdef _WIN32

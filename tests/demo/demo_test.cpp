@@ -4,10 +4,10 @@
 
 #include <sstream>
 
+#include "controls/key_codes.h"
 #include "demo/replay.h"
 #include "shell/command_line.h"
 #include "shell/game_launch.h"
-#include "shell/key_codes.h"
 #include "support/scripted_platform.h"
 
 namespace vorbexia {

@@ -10,11 +10,11 @@
 #include <functional>
 #include <string>
 
+#include "controls/key_codes.h"
 #include "platform/sdl/sdl_platform.h"
 #include "render/gl_renderer.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
-#include "shell/key_codes.h"
 #include "support/keep_gl_driver.h"
 #include "support/scripted_platform.h"
 #include "world/world.h"

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/key_bindings.h"
+#include "controls/key_codes.h"
+#include "controls/settings.h"
 #include "shell/command_line.h"
 #include "shell/game_main.h"
-#include "shell/key_bindings.h"
-#include "shell/key_codes.h"
-#include "shell/settings.h"
 #include "support/scripted_platform.h"
 
 namespace vorbexia {

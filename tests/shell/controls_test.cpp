@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/key_bindings.h"
+#include "controls/settings.h"
 #include "image/temp_directory.h"
 #include "shell/game_main.h"
-#include "shell/key_bindings.h"
-#include "shell/settings.h"
 #include "support/scripted_platform.h"
 
 namespace vorbexia {

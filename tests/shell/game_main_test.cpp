@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "controls/key_codes.h"
 #include "image/temp_directory.h"
 #include "shell/game_main.h"
-#include "shell/key_codes.h"
 #include "support/scripted_platform.h"
 
 namespace vorbexia {

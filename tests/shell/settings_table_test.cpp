@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "controls/key_bindings.h"
+#include "controls/settings.h"
 #include "shell/command_line.h"
-#include "shell/key_bindings.h"
-#include "shell/settings.h"
 
 namespace vorbexia {
 namespace {

@@ -1,8 +1,8 @@
 // The window procedure and the viewport.
 #include <gtest/gtest.h>
 
+#include "controls/key_codes.h"
 #include "shell/game_window.h"
-#include "shell/key_codes.h"
 #include "support/scripted_platform.h"
 
 namespace vorbexia {

@@ -76,6 +76,11 @@ vorbexia_windows_test_binary(shell_tests shell vorbexia_scripted)
 if(EXISTS ${tests_dir}/demo)
   vorbexia_windows_test_binary(demo_tests demo vorbexia_demo vorbexia_scripted)
 endif()
+# The player's files: the reader, UTF-8 names, bytes shown in messages.
+vorbexia_windows_test_binary(files_tests files vorbexia_files)
+# What every platform layer shares (tests/platform/common; the SDL layer's
+# own folder stays Linux-only).
+vorbexia_windows_test_binary(platform_common_tests platform/common vorbexia_platform_common)
 # The Win32 platform layer's own logic.
 vorbexia_windows_test_binary(win32_tests windows vorbexia_win32 vorbexia_image)
 

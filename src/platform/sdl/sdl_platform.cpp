@@ -6,13 +6,13 @@
 #include <thread>
 #include <vector>
 
+#include "platform/common/box_log.h"
+#include "platform/common/display_mode_choice.h"
+#include "platform/common/held_keys.h"
 #include "platform/sdl/glx_pixel_format.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/quit_signal.h"
 #include "platform/sdl/window_icon.h"
-#include "shell/box_log.h"
-#include "shell/display_mode_choice.h"
-#include "shell/held_keys.h"
 
 namespace vorbexia {
 namespace {

@@ -9,9 +9,9 @@
 
 #include <deque>
 
+#include "platform/common/frame_pacer.h"
+#include "platform/common/held_keys.h"
 #include "platform/sdl/sdl_gamepad.h"
-#include "shell/frame_pacer.h"
-#include "shell/held_keys.h"
 #include "shell/platform.h"
 
 namespace vorbexia {

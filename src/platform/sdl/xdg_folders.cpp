@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "demo/input_file.h"
+#include "files/input_file.h"
 
 namespace vorbexia {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "shell/key_codes.h"
+#include "controls/key_codes.h"
 
 namespace vorbexia {
 namespace {

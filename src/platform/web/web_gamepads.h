@@ -10,8 +10,8 @@
 #include <deque>
 #include <vector>
 
-#include "shell/key_sources.h"
-#include "shell/pad_keys.h"
+#include "platform/common/key_sources.h"
+#include "platform/common/pad_keys.h"
 #include "shell/platform.h"
 
 namespace vorbexia {

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "fixedgl/api.h"
+#include "platform/common/box_log.h"
 #include "platform/web/key_map.h"
-#include "shell/box_log.h"
 
 // The page (page/vorbexia-page.js) draws the boxes, makes the canvas and
 // asks for full screen; each call below waits for its answer while the

@@ -16,9 +16,9 @@
 #include <memory>
 
 #include "fixedgl/context.h"
+#include "platform/common/frame_pacer.h"
+#include "platform/common/held_keys.h"
 #include "platform/web/web_gamepads.h"
-#include "shell/frame_pacer.h"
-#include "shell/held_keys.h"
 #include "shell/platform.h"
 
 namespace vorbexia {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/key_sources.h"
+#include "platform/common/key_sources.h"
 
 // After the game's headers (see win32_platform.cpp).
 #include <windows.h>

@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/common/pad_keys.h"
 #include "platform/win32/win32_messages.h"
-#include "shell/pad_keys.h"
 
 // XInput's state record (xinput.h) and Windows' module handle (windows.h),
 // whose headers only the .cpp files include.

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <deque>
 
-#include "shell/held_keys.h"
-#include "shell/key_sources.h"
+#include "platform/common/held_keys.h"
+#include "platform/common/key_sources.h"
 #include "shell/platform.h"
 
 namespace vorbexia {

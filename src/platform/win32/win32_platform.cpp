@@ -2,13 +2,13 @@
 
 #include <vector>
 
+#include "platform/common/box_log.h"
+#include "platform/common/display_mode_choice.h"
+#include "platform/common/frame_pacer.h"
 #include "platform/win32/win32_console.h"
 #include "platform/win32/win32_gamepad.h"
 #include "platform/win32/win32_messages.h"
 #include "platform/win32/win32_quit_signal.h"
-#include "shell/box_log.h"
-#include "shell/display_mode_choice.h"
-#include "shell/frame_pacer.h"
 
 // After the game's own headers, so that windows.h's many macros (min, max,
 // the A/W names of its functions) cannot reach into them.

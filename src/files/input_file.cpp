@@ -1,4 +1,4 @@
-#include "demo/input_file.h"
+#include "files/input_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <ios>
 #include <system_error>
 
-#include "demo/demo_file.h"
+#include "files/utf8_path.h"
 
 namespace vorbexia {
 namespace {

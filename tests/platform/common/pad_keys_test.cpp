@@ -1,7 +1,7 @@
 // A pad's stick as the game's keys: its dead zone and hysteresis.
 #include <gtest/gtest.h>
 
-#include "shell/pad_keys.h"
+#include "platform/common/pad_keys.h"
 
 namespace vorbexia {
 namespace {

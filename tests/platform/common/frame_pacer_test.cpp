@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/frame_pacer.h"
+#include "platform/common/frame_pacer.h"
 
 namespace vorbexia {
 namespace {

@@ -1,4 +1,4 @@
-#include "demo/input_file.h"
+#include "files/input_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
-#include "shell/pad_keys.h"
+#include "platform/common/pad_keys.h"
 
-#include "shell/key_codes.h"
+#include "controls/key_codes.h"
 
 namespace vorbexia {
 

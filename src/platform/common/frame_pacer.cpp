@@ -1,4 +1,4 @@
-#include "shell/frame_pacer.h"
+#include "platform/common/frame_pacer.h"
 
 namespace vorbexia {
 namespace {

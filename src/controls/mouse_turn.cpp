@@ -1,4 +1,4 @@
-#include "shell/mouse_turn.h"
+#include "controls/mouse_turn.h"
 
 #include <algorithm>
 

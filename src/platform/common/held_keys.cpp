@@ -1,4 +1,4 @@
-#include "shell/held_keys.h"
+#include "platform/common/held_keys.h"
 
 namespace vorbexia {
 

@@ -1,4 +1,4 @@
-#include "shell/box_log.h"
+#include "platform/common/box_log.h"
 
 #include <cstdio>
 #include <cstdlib>

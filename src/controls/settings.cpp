@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "controls/settings.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,9 @@
 #include <iomanip>
 #include <sstream>
 
-#include "demo/input_file.h"
 #include "demo/key_script.h"
+#include "files/input_file.h"
+#include "files/message_text.h"
 
 namespace vorbexia {
 namespace {

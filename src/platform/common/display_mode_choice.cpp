@@ -1,4 +1,4 @@
-#include "shell/display_mode_choice.h"
+#include "platform/common/display_mode_choice.h"
 
 namespace vorbexia {
 namespace {

@@ -1,9 +1,9 @@
-#include "shell/key_bindings.h"
+#include "controls/key_bindings.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "shell/key_codes.h"
+#include "controls/key_codes.h"
 
 namespace vorbexia {
 namespace {

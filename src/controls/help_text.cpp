@@ -1,4 +1,4 @@
-#include "shell/help_text.h"
+#include "controls/help_text.h"
 
 namespace vorbexia {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform.h"
+#include "controls/event.h"
 
 namespace vorbexia {
 

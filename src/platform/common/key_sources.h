@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/platform.h"
+#include "controls/event.h"
 
 namespace vorbexia {
 

@@ -1,4 +1,4 @@
-#include "shell/key_sources.h"
+#include "platform/common/key_sources.h"
 
 #include <algorithm>
 

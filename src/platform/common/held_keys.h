@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/platform.h"
+#include "controls/event.h"
 
 namespace vorbexia {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/display_mode_choice.h"
+#include "platform/common/display_mode_choice.h"
 
 namespace vorbexia {
 namespace {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/key_bindings.h"
+#include "controls/key_bindings.h"
 
 namespace vorbexia {
 

@@ -1,0 +1,39 @@
+// What a platform layer hands the game from its window system: the keys,
+// the mouse's motion and the window's own changes, one event at a time. The
+// key bindings read them as the player's controls; the loop reads the rest.
+#pragma once
+
+#include <cstdint>
+
+namespace vorbexia {
+
+enum class EventCode : uint32_t {
+  kActivate,  // the window was activated or deactivated; `minimised`, `focus`
+  kClose,     // the window is asked to close
+  kKeyDown,   // `key`: the virtual-key code
+  kKeyUp,     // `key`
+  kSize,      // the client area is `width` x `height` pixels
+  kQuit,      // the quit event posted by PostQuit
+  kMouseMove, // relative motion `dx`, `dy` pixels while the mouse is captured
+  kDesktopLeft,  // desktop full screen was left from outside the game (the
+                 // browser's own Esc or F11)
+};
+
+struct Event {
+  EventCode code = EventCode::kQuit;
+  uint32_t key = 0;
+  int width = 0;
+  int height = 0;
+  bool minimised = false;
+  bool focus = false;  // kActivate: the window has the keyboard focus
+  // A key pressed with Alt held (a system key: the game takes only
+  // Alt+Enter of those).
+  bool alt = false;
+  // The key comes from a game pad: it is already one of the game's own keys
+  // and is never looked up in the key bindings.
+  bool pad = false;
+  int dx = 0;  // kMouseMove: pixels to the right
+  int dy = 0;  // kMouseMove: pixels down
+};
+
+}  // namespace vorbexia
