@@ -178,7 +178,8 @@ std::string KeysInForce(std::string_view, const Reading& reading) {
   if (wasd.empty()) return "arrows";
   if (wasd.size() == std::size(kWasd)) return "wasd";
   std::string keys = "arrows and";
-  for (const ActionKey& key_in_force : wasd) keys += " " + KeyName(key_in_force.key);
+  // Appended rather than " " + name, which GCC 12 warns about wrongly.
+  for (const ActionKey& key_in_force : wasd) keys.append(" ").append(KeyName(key_in_force.key));
   return keys;
 }
 

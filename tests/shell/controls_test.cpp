@@ -110,7 +110,8 @@ class ScriptedGame {
       size_t run = 1;
       while (i + run < tokens.size() && tokens[i + run] == tokens[i]) ++run;
       if (!seen.empty()) seen += ' ';
-      seen += tokens[i] + (run > 1 ? "x" + std::to_string(run) : "");
+      seen += tokens[i];
+      if (run > 1) seen.append("x").append(std::to_string(run));  // GCC 12 warns wrongly on "x" + text
       i += run;
     }
     return seen;
