@@ -156,6 +156,19 @@ answer_box() {
   fail "the box \"$1\" did not take $2"
 }
 
+# expect_reader_box_then_initgl: the reader's "Error" box over the game's
+# window, then, with the window gone, the InitGL box; both answered, and the
+# game ends with exit code 0.
+expect_reader_box_then_initgl() {
+  wait_window "Error" 20 >/dev/null
+  [ -n "$(window_id Vorbexia)" ] || fail "the reader's box came without the game window"
+  answer_box "Error" Return
+  wait_window "ERROR" 20 >/dev/null
+  [ -z "$(window_id Vorbexia)" ] || fail "the game window is still there at the InitGL box"
+  answer_box "ERROR" Return
+  expect_exit_code 0 20
+}
+
 # game_key keydown|keyup KEY: keyboard input to the game window.
 game_key() {
   local id

@@ -17,13 +17,7 @@ open(sys.argv[1], "wb").write(head + info + pixels)
 PY
 
 start_and_answer 1024x768x24 "$GAME" Escape
-wait_window "Error" 20 >/dev/null
-[ -n "$(window_id Vorbexia)" ] || fail "the reader's box came without the game window"
-answer_box "Error" Return
-wait_window "ERROR" 20 >/dev/null
-[ -z "$(window_id Vorbexia)" ] || fail "the game window is still there at the InitGL box"
-answer_box "ERROR" Return
-expect_exit_code 0 20
+expect_reader_box_then_initgl
 pattern='^Error: Image textures/brick\.bmp too large for the graphics: 200000 x 1 pixels, at most ([0-9]+) x \1\.$'
 boxes=$(grep -v '^Wybor trybu:' "$VORBEXIA_BOX_LOG")
 [ "$(wc -l <<<"$boxes")" = 2 ] || fail "boxes: $boxes"
