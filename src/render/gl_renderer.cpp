@@ -68,4 +68,8 @@ bool GlRenderer::ReadFrame(RgbImage& image) {
   return false;
 }
 
+std::unique_ptr<Renderer> MakeGlRenderer(ReaderBox reader_box) {
+  return std::make_unique<GlRenderer>(std::move(reader_box));
+}
+
 }  // namespace vorbexia

@@ -1,6 +1,7 @@
 // The rendering the game runs on: fixed-function OpenGL 1.1 and GLU.
 #pragma once
 
+#include <memory>
 #include <utility>
 
 #include "image/dib_reader.h"
@@ -36,5 +37,8 @@ class GlRenderer final : public Renderer {
   ReaderBox reader_box_;
   GlResources resources_;
 };
+
+// The renderer every platform's launch makes.
+std::unique_ptr<Renderer> MakeGlRenderer(ReaderBox reader_box);
 
 }  // namespace vorbexia

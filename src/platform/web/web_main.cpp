@@ -33,9 +33,7 @@ int main(int argc, char** argv) {
         if (unattended) platform->SendBoxesToStderr();
         return platform;
       },
-      .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
-        return std::make_unique<GlRenderer>(std::move(reader_box));
-      },
+      .make_renderer = MakeGlRenderer,
       .open_sound = [](int volume) { return OpenWebSound(volume); },
       .ended_before_game = {},
       .game_ended = {},

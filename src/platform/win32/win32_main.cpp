@@ -58,9 +58,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         InstallConsoleQuitHandler();
         return MakeWin32Platform(paced, unattended ? &err : nullptr);
       },
-      .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
-        return std::make_unique<GlRenderer>(std::move(reader_box));
-      },
+      .make_renderer = MakeGlRenderer,
       .open_sound = [](int volume) { return OpenWin32Sound(volume); },
       // What the run itself prints has no box of its own: a lost recording
       // shows its box anyway, and a timedemo shows none.
