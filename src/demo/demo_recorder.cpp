@@ -8,7 +8,6 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include <system_error>
 
 #include "demo/demo_file.h"
+#include "files/file_descriptor.h"
 #include "files/message_text.h"
 #include "files/utf8_path.h"
 
@@ -41,26 +41,13 @@ std::string Resolved(const std::string& path) {
 }
 
 #ifdef _WIN32
-int CreateNew(const std::string& path) {
-  return _wopen(PathFromUtf8(path).c_str(),
-                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                _S_IREAD | _S_IWRITE);
-}
 int OpenInPlace(const std::string& path) {
   return _wopen(PathFromUtf8(path).c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
-}
-long WriteSome(int file, const char* bytes, size_t size) {
-  return _write(file, bytes, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
 }
 bool CutTo(int file, uint64_t bytes) {
   return _chsize_s(file, static_cast<long long>(bytes)) == 0;
 }
-int CloseFile(int file) { return _close(file); }
 #else
-// A new file only: never through a link, never over a file already there.
-int CreateNew(const std::string& path) {
-  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-}
 // A device or a pipe. O_NONBLOCK: a FIFO with no reader fails at once
 // (ENXIO) instead of holding the game up until one comes; writes then block
 // as usual.
@@ -69,9 +56,7 @@ int OpenInPlace(const std::string& path) {
   if (file >= 0) fcntl(file, F_SETFL, fcntl(file, F_GETFL) & ~O_NONBLOCK);
   return file;
 }
-long WriteSome(int file, const char* bytes, size_t size) { return write(file, bytes, size); }
 bool CutTo(int file, uint64_t bytes) { return ftruncate(file, static_cast<off_t>(bytes)) == 0; }
-int CloseFile(int file) { return close(file); }
 #endif
 
 }  // namespace
@@ -93,22 +78,12 @@ class DemoRecorder::File final : public std::streambuf {
   bool Close() {
     const int descriptor = descriptor_;
     descriptor_ = -1;
-    return descriptor < 0 || CloseFile(descriptor) == 0;
+    return descriptor < 0 || CloseFile(descriptor);
   }
 
  protected:
   std::streamsize xsputn(const char* bytes, std::streamsize size) override {
-    std::streamsize done = 0;
-    while (done < size) {
-      const long written = WriteSome(descriptor_, bytes + done, static_cast<size_t>(size - done));
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) {
-        if (written == 0) errno = EIO;
-        break;
-      }
-      done += written;
-    }
-    return done;
+    return WriteAll(descriptor_, bytes, static_cast<size_t>(size)) ? size : 0;
   }
   int_type overflow(int_type byte) override {
     if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
@@ -143,7 +118,7 @@ std::unique_ptr<DemoRecorder> DemoRecorder::Create(const std::string& path,
   // A device or a pipe cannot be replaced: it is written in place.
   const bool in_place = fs::exists(status) && !fs::is_regular_file(status);
   const std::string written = in_place ? target : target + ".part";
-  const int descriptor = in_place ? OpenInPlace(written) : CreateNew(written);
+  const int descriptor = in_place ? OpenInPlace(written) : CreateNewFile(PathFromUtf8(written));
   if (descriptor < 0) {
     const int reason = errno;
     if (reason == EEXIST) {

@@ -14,6 +14,7 @@
 #include <ios>
 #include <system_error>
 
+#include "files/file_descriptor.h"
 #include "files/utf8_path.h"
 
 namespace vorbexia {
@@ -34,7 +35,6 @@ int StatusOf(int file, FileStatus& status) { return _fstat64(file, &status); }
 long ReadSome(int file, char* into, size_t size) {
   return _read(file, into, static_cast<unsigned>(size));
 }
-int CloseFile(int file) { return _close(file); }
 constexpr unsigned kKindMask = _S_IFMT;
 constexpr unsigned kRegular = _S_IFREG;
 constexpr unsigned kFolder = _S_IFDIR;
@@ -46,7 +46,6 @@ int OpenForReading(const std::string& path) {
 }
 int StatusOf(int file, FileStatus& status) { return fstat(file, &status); }
 long ReadSome(int file, char* into, size_t size) { return read(file, into, size); }
-int CloseFile(int file) { return close(file); }
 constexpr unsigned kKindMask = S_IFMT;
 constexpr unsigned kRegular = S_IFREG;
 constexpr unsigned kFolder = S_IFDIR;

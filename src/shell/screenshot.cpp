@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,15 +9,12 @@
 #include <system_error>
 #include <vector>
 
-#include "demo/demo_file.h"
-#include "demo/key_script.h"
+#include "files/file_descriptor.h"
 #include "files/message_text.h"
 #include "files/utf8_path.h"
 #include "image/dib_writer.h"
 
 #ifdef _WIN32
-#include <io.h>
-#include <sys/stat.h>
 // Last, for MoveFileExW, so that its macros reach none of the headers above.
 #include <windows.h>
 #else
@@ -37,41 +33,14 @@ constexpr int kMaxAttempts = 999;
 // A path fit for one line of a message.
 std::string Shown(const fs::path& path) { return EscapeForMessage(Utf8FromPath(path)); }
 
-// The file descriptor of a new file of that name, or -1 with errno set
-// (EEXIST: the name is taken).
-int CreateExclusive(const fs::path& path) {
-#ifdef _WIN32
-  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                _S_IREAD | _S_IWRITE);
-#else
-  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-#endif
-}
-
 // Writes all bytes and closes the file; false with errno set when either
 // fails.
 bool WriteAndClose(int fd, const std::vector<uint8_t>& bytes) {
-  size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size()) {
-#ifdef _WIN32
-    const int chunk = _write(fd, bytes.data() + done,
-                             static_cast<unsigned>(std::min<size_t>(bytes.size() - done, 1u << 30)));
-#else
-    const ssize_t chunk = write(fd, bytes.data() + done, bytes.size() - done);
-    if (chunk < 0 && errno == EINTR) continue;
-#endif
-    ok = chunk > 0;
-    if (ok) done += static_cast<size_t>(chunk);
-  }
+  const bool written = WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const int saved = errno;
-#ifdef _WIN32
-  const bool closed = _close(fd) == 0;
-#else
-  const bool closed = close(fd) == 0;
-#endif
-  if (!ok) errno = saved;
-  return ok && closed;
+  const bool closed = CloseFile(fd);
+  if (!written) errno = saved;
+  return written && closed;
 }
 
 // Gives the whole picture at `written` the name `name`, which must not be
@@ -152,7 +121,7 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
   int fd = -1;
   for (int attempt = 1; attempt <= kMaxAttempts && fd < 0; ++attempt) {
     written = directory / PathFromUtf8(Numbered(attempt) + ".part");
-    fd = CreateExclusive(written);
+    fd = CreateNewFile(written);
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
