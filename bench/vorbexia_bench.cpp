@@ -132,7 +132,7 @@ bool StartGame(BenchGame& game) {
 // Hands pending window events to the window procedure, as the loop does.
 void DrainEvents(BenchGame& game) {
   Event event;
-  while (game.platform.PeekEvent(event)) {
+  while (game.platform.NextEvent(event)) {
     if (event.code != EventCode::kQuit) GameWindowProc(game.window, event);
   }
 }
@@ -320,8 +320,8 @@ int RunFigures() {
 int RunPaced() {
   BenchGame game(true);
   if (!StartGame(game)) return 1;
-  game.window.keys[kKeyUp] = 1;
-  game.window.keys[kKeyLeft] = 1;
+  // Walking and turning left all the way.
+  const FrameKeys held{.forward = true, .left = true};
   std::vector<double> intervals;
   const Clock::time_point start = Clock::now();
   Clock::time_point last = start;
@@ -330,7 +330,7 @@ int RunPaced() {
     StepAndDraw(game);
     AllRobotsDestroyed(game.state);
     game.platform.SwapBuffers();
-    ApplyFrameKeys(game.state, HeldFrameKeys(game.window));
+    ApplyFrameKeys(game.state, held);
     const Clock::time_point now = Clock::now();
     intervals.push_back(MsBetween(last, now));
     last = now;

@@ -3,8 +3,8 @@
 // holds the result to what the game relies on: one readable line per
 // warning, values within their ranges, each key serving one action, Escape
 // always quitting, and key names that read back as themselves. The same
-// bytes then drive the bindings as key events, after which letting every
-// key go must leave no game key held.
+// bytes then drive the input state with key and pad events, after which
+// letting everything go must leave nothing held.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/input_state.h"
 #include "controls/key_bindings.h"
 #include "controls/key_codes.h"
 #include "controls/settings.h"
@@ -24,15 +25,6 @@ namespace {
 
 using vorbexia::Action;
 using vorbexia::fuzz::Require;
-
-constexpr uint32_t kTableKeys[] = {vorbexia::kKeyUp,    vorbexia::kKeyDown,
-                                   vorbexia::kKeyLeft,  vorbexia::kKeyRight,
-                                   vorbexia::kKeySpace, vorbexia::kKeyEscape,
-                                   vorbexia::kKeyTab};
-
-bool IsTableKey(uint32_t key) {
-  return std::find(std::begin(kTableKeys), std::end(kTableKeys), key) != std::end(kTableKeys);
-}
 
 void CheckValues(const vorbexia::Settings& settings) {
   Require(settings.volume >= 0 && settings.volume <= 100, "volume within 0 to 100");
@@ -84,40 +76,43 @@ void CheckKeyNames(std::string_view text) {
   }
 }
 
-// Key events from the input's bytes in pairs (key, how): bit 0 of `how`
-// presses or lets go, bit 1 makes it a pad's game key. The game keys the
-// events come to are tracked, then every key still held is let go.
-void CheckKeyEvents(const vorbexia::KeyBindings& bindings, const uint8_t* data, size_t size) {
-  vorbexia::BoundKeys held;
-  std::array<bool, 256> table_down{};
-  const auto send = [&](uint32_t key, bool down, bool pad) {
-    const vorbexia::Event event{
-        .code = down ? vorbexia::EventCode::kKeyDown : vorbexia::EventCode::kKeyUp,
-        .key = key,
-        .pad = pad};
-    const vorbexia::BoundEvent bound = vorbexia::BindKeyEvent(bindings, held, event);
-    if (bound.table_event) {
-      Require(IsTableKey(bound.table_event->key), "only game keys reach the key table");
-      Require(bound.table_event->code == event.code, "a press stays a press");
-      table_down[bound.table_event->key] = down;
-    }
-    if (bound.action) {
-      Require(down && !pad && vorbexia::TableKey(*bound.action) == 0,
-              "the shell's actions come from key presses only");
-    }
+// Events from the input's bytes in pairs (key, how): bit 0 of `how`
+// presses or lets go, bit 1 makes it a pad's action (`key` names the action
+// and the pad) instead of a key. Every frame's command is taken as it goes;
+// then everything still held is let go, and nothing may stay held.
+void CheckInputEvents(const vorbexia::KeyBindings& bindings, const uint8_t* data, size_t size) {
+  using vorbexia::Event;
+  using vorbexia::EventCode;
+  vorbexia::InputState input;
+  const auto post = [&](const Event& event) {
+    const vorbexia::Posted posted = vorbexia::PostInput(input, bindings, event);
+    Require(!posted.action || event.code == EventCode::kKeyDown ||
+                event.code == EventCode::kActionDown,
+            "only a press does an action");
   };
   const size_t pairs = std::min<size_t>(size / 2, 512);
   for (size_t i = 0; i < pairs; ++i) {
     const uint8_t key = data[2 * i], how = data[2 * i + 1];
-    const bool pad = (how & 2) != 0;
-    send(pad ? kTableKeys[key % std::size(kTableKeys)] : key, (how & 1) != 0, pad);
+    const bool down = (how & 1) != 0;
+    if ((how & 2) != 0) {
+      post(Event{.code = down ? EventCode::kActionDown : EventCode::kActionUp,
+                 .action = static_cast<Action>(key % vorbexia::kActionCount),
+                 .source = 1 + key % 3});
+    } else {
+      post(Event{.code = down ? EventCode::kKeyDown : EventCode::kKeyUp, .key = key});
+    }
+    if ((how & 4) != 0) vorbexia::TakeFrameCommand(input, bindings, true);
   }
-  for (uint32_t key = 0; key < 256; ++key) {
-    if (held.keyboard[key]) send(key, false, false);
-    if (held.pad[key]) send(key, false, true);
+  for (uint32_t key = 0; key < 256; ++key) post(Event{.code = EventCode::kKeyUp, .key = key});
+  for (int a = 0; a < vorbexia::kActionCount; ++a) {
+    for (int source = 1; source <= 3; ++source) {
+      post(Event{.code = EventCode::kActionUp, .action = static_cast<Action>(a), .source = source});
+    }
   }
-  Require(std::none_of(table_down.begin(), table_down.end(), [](bool down) { return down; }),
-          "no game key stays held once every key is let go");
+  vorbexia::TakeFrameCommand(input, bindings, true);
+  const vorbexia::FrameCommand idle = vorbexia::TakeFrameCommand(input, bindings, true);
+  Require(idle.keys == vorbexia::FrameKeys{} && !idle.quit,
+          "nothing stays held once every key and pad is let go");
 }
 
 }  // namespace
@@ -134,6 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckValues(settings);
   CheckBindings(settings.bindings);
   CheckKeyNames(text);
-  CheckKeyEvents(settings.bindings, data, size);
+  CheckInputEvents(settings.bindings, data, size);
   return 0;
 }

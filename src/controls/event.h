@@ -1,17 +1,27 @@
 // What a platform layer hands the game from its window system: the keys,
-// the mouse's motion and the window's own changes, one event at a time. The
-// key bindings read them as the player's controls; the loop reads the rest.
+// the pads' controls, the mouse's motion and the window's own changes, one
+// event at a time. The input state reads them as the player's controls; the
+// loop reads the rest.
 #pragma once
 
 #include <cstdint>
 
+#include "controls/action.h"
+
 namespace vorbexia {
+
+// Who holds a control: the pads are sources 1 to kMaxSource (the keyboard's
+// keys go through the key bindings and are held by key).
+constexpr int kMaxSource = 63;
 
 enum class EventCode : uint32_t {
   kActivate,  // the window was activated or deactivated; `minimised`, `focus`
   kClose,     // the window is asked to close
-  kKeyDown,   // `key`: the virtual-key code
+  kKeyDown,   // `key`: the virtual-key code, looked up in the key bindings
   kKeyUp,     // `key`
+  kActionDown,  // a control that is no key (a pad's button or stick): its
+                // `action` pressed, by `source`
+  kActionUp,    // `action` let go by `source`
   kSize,      // the client area is `width` x `height` pixels
   kQuit,      // the quit event posted by PostQuit
   kMouseMove, // relative motion `dx`, `dy` pixels while the mouse is captured
@@ -29,9 +39,9 @@ struct Event {
   // A key pressed with Alt held (a system key: the game takes only
   // Alt+Enter of those).
   bool alt = false;
-  // The key comes from a game pad: it is already one of the game's own keys
-  // and is never looked up in the key bindings.
-  bool pad = false;
+  // kActionDown, kActionUp: what the control does, and who holds it.
+  Action action = Action::kWalk;
+  int source = 0;
   int dx = 0;  // kMouseMove: pixels to the right
   int dy = 0;  // kMouseMove: pixels down
 };

@@ -35,20 +35,6 @@ bool SameName(std::string_view a, std::string_view b) {
          });
 }
 
-bool HeldByKeyboard(const KeyBindings& bindings, const BoundKeys& held, uint32_t table_key) {
-  for (int a = 0; a < kActionCount; ++a) {
-    if (TableKey(static_cast<Action>(a)) != table_key) continue;
-    for (uint32_t key : bindings.keys[a]) {
-      if (key < held.keyboard.size() && held.keyboard[key]) return true;
-    }
-  }
-  return false;
-}
-
-Event TableEvent(EventCode code, uint32_t key) {
-  return Event{.code = code, .key = key};
-}
-
 }  // namespace
 
 std::string_view ActionName(Action action) {
@@ -62,31 +48,21 @@ std::optional<Action> ActionNamed(std::string_view name) {
   return std::nullopt;
 }
 
-uint32_t TableKey(Action action) {
-  switch (action) {
-    case Action::kWalk: return kKeyUp;
-    case Action::kBack: return kKeyDown;
-    case Action::kTurnLeft: return kKeyLeft;
-    case Action::kTurnRight: return kKeyRight;
-    case Action::kFire: return kKeySpace;
-    case Action::kQuit: return kKeyEscape;
-    case Action::kToggleHud: return kKeyTab;
-    case Action::kPause:
-    case Action::kScreenshot:
-    case Action::kHelp: break;
-  }
-  return 0;
-}
-
 KeyBindings DefaultBindings() {
   KeyBindings bindings;
-  for (int a = 0; a < kActionCount; ++a) {
-    const uint32_t table_key = TableKey(static_cast<Action>(a));
-    if (table_key != 0) bindings.keys[a] = {table_key};
-  }
-  bindings.keys[static_cast<size_t>(Action::kPause)] = {'P', 19};
-  bindings.keys[static_cast<size_t>(Action::kScreenshot)] = {kF12};
-  bindings.keys[static_cast<size_t>(Action::kHelp)] = {kF1};
+  const auto bind = [&](Action action, std::vector<uint32_t> keys) {
+    bindings.keys[static_cast<size_t>(action)] = std::move(keys);
+  };
+  bind(Action::kWalk, {kKeyUp});
+  bind(Action::kBack, {kKeyDown});
+  bind(Action::kTurnLeft, {kKeyLeft});
+  bind(Action::kTurnRight, {kKeyRight});
+  bind(Action::kFire, {kKeySpace});
+  bind(Action::kQuit, {kKeyEscape});
+  bind(Action::kToggleHud, {kKeyTab});
+  bind(Action::kPause, {'P', 19});
+  bind(Action::kScreenshot, {kF12});
+  bind(Action::kHelp, {kF1});
   return bindings;
 }
 
@@ -158,34 +134,6 @@ std::string KeyNames(const KeyBindings& bindings, Action action) {
     names += KeyName(key);
   }
   return names;
-}
-
-BoundEvent BindKeyEvent(const KeyBindings& bindings, BoundKeys& held, const Event& event) {
-  BoundEvent bound;
-  if (event.key >= held.keyboard.size()) return bound;
-  const bool down = event.code == EventCode::kKeyDown;
-  if (event.pad) {
-    held.pad[event.key] = down;
-    if (down || !HeldByKeyboard(bindings, held, event.key)) {
-      bound.table_event = TableEvent(event.code, event.key);
-    }
-    return bound;
-  }
-  const std::optional<Action> action = ActionOfKey(bindings, event.key);
-  const bool was_held = held.keyboard[event.key];
-  held.keyboard[event.key] = down;
-  if (!action) return bound;
-  const uint32_t table_key = TableKey(*action);
-  if (table_key == 0) {
-    if (down && !was_held) bound.action = action;
-    return bound;
-  }
-  // Every key-down goes on, repeats too; a key-up only when no other key
-  // bound to the same game key, nor a pad, still holds it.
-  if (down || (!held.pad[table_key] && !HeldByKeyboard(bindings, held, table_key))) {
-    bound.table_event = TableEvent(event.code, table_key);
-  }
-  return bound;
 }
 
 }  // namespace vorbexia

@@ -36,13 +36,6 @@ void Record(GameSession& session, const FrameKeys& keys) {
   if (session.recorder) session.recorder->RecordFrame(keys);
 }
 
-// Tab shows or hides the HUD, once per key-down event as Space fires.
-void ToggleHud(GameWindow& window, GameSession& session) {
-  if (!window.keys[kKeyTab]) return;
-  session.hud = !session.hud;
-  window.keys[kKeyTab] = 0;
-}
-
 // The picture just drawn, into the pictures folder; its name, or why not,
 // on the notes stream. A failure is also the player's box.
 void TakeScreenshot(GameWindow& window, const GameSession& session) {
@@ -95,27 +88,25 @@ class WindowView final : public FrameView {
   bool drawn_ = false;
 };
 
-// One frame of the game on the window, with the keyboard's keys (and the
-// mouse's turn) or, in a replay, the demo's (Esc still quits); then what it
-// recorded and sounded.
+// One frame of the game on the window, with the player's command or, in a
+// replay, the demo's keys (Esc still quits); then what it recorded and
+// sounded.
 FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
                    GameSession& session, PlayState& play, Feedback& feedback) {
-  FrameKeys keys = session.replay ? (*session.replay)[session.frames] : HeldFrameKeys(window);
-  // The mouse's turn is this frame's only; the keys held stay as they are.
-  if (!session.replay && play.captured) TakeTurnStep(play.mouse, keys);
+  FrameCommand command =
+      TakeFrameCommand(play.input, session.settings.bindings, window.active);
+  if (session.replay) command.keys = (*session.replay)[session.frames];
+  const FrameKeys& keys = command.keys;
   ++session.frames;
   WindowView view(window, session, play);
-  const bool quit = window.keys[kKeyEscape] != 0;
-  const FrameEnd end = RunFrame(state, random, keys, view, quit);
+  const FrameEnd end = RunFrame(state, random, keys, view, command.quit);
   if (end == FrameEnd::kEscape) {
     // A recording keeps the Esc frame's world step, so that a replay ends
     // in the same state.
     if (!keys.inactive) Record(session, FrameKeys{});
     return end;
   }
-  FrameKeysActed(window);
   Record(session, keys);
-  ToggleHud(window, session);
   PlayFrameSounds(state.events, end == FrameEnd::kVictory, feedback.footsteps,
                   feedback.sound);
   return end;
@@ -140,11 +131,11 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
   SilentSound silent;
   Feedback feedback{session.sound ? *session.sound : silent, FootstepClock{}};
   PlayState play;
-  play.mouse.sensitivity = session.settings.mouse_sensitivity;
+  play.input.mouse.sensitivity = session.settings.mouse_sensitivity;
   UpdateCapture(window, session, play);
   Event event;
   for (;;) {
-    if (window.platform.PeekEvent(event)) {
+    if (window.platform.NextEvent(event)) {
       if (event.code == EventCode::kQuit) break;
       FollowEvent(window, session, play, event);
       continue;
@@ -156,7 +147,7 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
     if (DemoOver(session)) break;
     if (PlayFrame(window, state, random, session, play, feedback) != FrameEnd::kGoOn) break;
   }
-  if (play.captured) window.platform.CaptureMouse(false);
+  if (play.input.turning) window.platform.CaptureMouse(false);
 }
 
 void TimeMainLoop(GameWindow& window, GameState& state, Random& random,

@@ -81,15 +81,6 @@ bool EnterFullscreen(GameWindow& window, const WindowRequest& request) {
   return false;
 }
 
-// A Space, Esc or Tab let go before any frame saw it (pressed and released
-// between two frames, common at low frame rates) stays set for the next
-// frame, which fires, quits or toggles once rather than losing the tap. A
-// frame that sees either key clears it or ends the game, so an entry still
-// set at its key-up always belongs to an unseen press.
-bool KeepsTap(const GameWindow& window, uint32_t key) {
-  return (key == kKeySpace || key == kKeyEscape || key == kKeyTab) && window.keys[key] != 0;
-}
-
 }  // namespace
 
 BoxAnswer ShowGameBox(Platform& platform, const std::string& text,
@@ -167,38 +158,16 @@ void GameWindowProc(GameWindow& window, const Event& event) {
     case EventCode::kClose:
       window.platform.PostQuit();
       return;
-    case EventCode::kKeyDown:
-      if (event.key < window.keys.size()) window.keys[event.key] = 1;
-      return;
-    case EventCode::kKeyUp:
-      if (event.key < window.keys.size() && !KeepsTap(window, event.key)) {
-        window.keys[event.key] = 0;
-      }
-      return;
     case EventCode::kSize:
       ResizeViewport(window, event.width, event.height);
       return;
     case EventCode::kDesktopLeft:
       window.desktop = false;
       return;
-    case EventCode::kQuit:
-    case EventCode::kMouseMove:
+    default:
       return;
   }
 }
-
-FrameKeys HeldFrameKeys(const GameWindow& window) {
-  FrameKeys keys;
-  keys.forward = window.keys[kKeyUp] != 0;
-  keys.backward = window.keys[kKeyDown] != 0;
-  keys.right = window.keys[kKeyRight] != 0;
-  keys.left = window.keys[kKeyLeft] != 0;
-  keys.fire = window.keys[kKeySpace] != 0;
-  keys.inactive = !window.active;
-  return keys;
-}
-
-void FrameKeysActed(GameWindow& window) { window.keys[kKeySpace] = 0; }
 
 void ResizeViewport(GameWindow& window, int width, int height) {
   // Size events can arrive before the context is current or after the

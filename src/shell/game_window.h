@@ -3,10 +3,8 @@
 
 #include <string>
 
-#include "controls/key_codes.h"
 #include "render/renderer.h"
 #include "shell/platform.h"
-#include "world/frame.h"
 
 namespace vorbexia {
 
@@ -21,9 +19,6 @@ struct GameWindow {
   bool desktop = false;
   // Cleared while the window is minimised: the world then stands still.
   bool active = true;
-  // The game's keys held, the one place the shell keeps them; each frame's
-  // keys are built from it.
-  KeyTable keys{};
   bool has_display = false;
   bool has_window = false;
   bool has_drawable = false;
@@ -38,22 +33,14 @@ bool CreateGameWindow(GameWindow& window, const WindowRequest& request);
 // display, reporting each failed release in its own box and going on.
 void DestroyGameWindow(GameWindow& window);
 
-// The window's events: keys, the active flag, the viewport, close requests.
+// The window's own events: the active flag, the viewport, close requests.
+// The player's keys and controls go to the input state instead.
 void GameWindowProc(GameWindow& window, const Event& event);
-
-// The frame's keys as the window holds them; fire only for a Space key-down
-// no frame has acted on yet. A minimised window's frame is inactive.
-FrameKeys HeldFrameKeys(const GameWindow& window);
-
-// A frame's keys have acted: Space fired once for its key-down.
-void FrameKeysActed(GameWindow& window);
 
 // Viewport and projection for a client area of width x height pixels. In
 // desktop full screen the 800 x 600 picture is scaled to the largest that
 // fits, centred, with black bars beside or above and below it.
 void ResizeViewport(GameWindow& window, int width, int height);
-
-constexpr uint32_t kKeyReturn = 13;
 
 // Alt+Enter: desktop full screen on or off. The display-mode switch of the
 // mode question stays as it is.

@@ -6,10 +6,12 @@
 // The shell owns the order in which the window is built and torn down, and
 // the box that tells the player which step failed. A platform takes the
 // steps its window system has and says which those are; the shell skips
-// the others.
+// the others. The shell owns the event queue's order too: a platform only
+// translates its window system's events and posts them.
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "controls/event.h"
@@ -98,17 +100,32 @@ class Platform {
   // motion arrives as kMouseMove events.
   virtual void CaptureMouse(bool on) { (void)on; }
 
-  // The event queue: never blocks; false when no event is pending.
-  virtual bool PeekEvent(Event& event) = 0;
-  // Posts the quit event, taken by PeekEvent after the events already queued.
-  virtual void PostQuit() = 0;
+  // The next event, never waiting; false when none is pending. The order is
+  // the same on every window system: the quit event once a quit signal has
+  // come; then the events posted, oldest first (the window system's own are
+  // translated and posted when none is left); the quit event of PostQuit
+  // last, after every event already there.
+  bool NextEvent(Event& event);
+  // Posts the quit event.
+  void PostQuit() { quit_posted_ = true; }
   // The signal by which the player or the system asked the game to end from
   // outside the window (interrupt, terminate, hang-up), 0 while none has.
-  // Once set, no further box is shown and PeekEvent reports the quit event.
+  // Once set, no further box is shown and NextEvent reports the quit event.
   virtual int QuitSignal() { return 0; }
 
   // Shows the back buffer.
   virtual void SwapBuffers() = 0;
+
+ protected:
+  // An event of the window system's, translated, for NextEvent.
+  void Post(const Event& event) { posted_.push_back(event); }
+  // Translates the window system's pending events and posts them, stopping
+  // once one is posted or none is pending; never waits.
+  virtual void PumpEvents() = 0;
+
+ private:
+  std::deque<Event> posted_;
+  bool quit_posted_ = false;
 };
 
 }  // namespace vorbexia

@@ -1,29 +1,27 @@
-// What the player does while a game runs, beside the world's own keys: the
-// keys as bound, mouse turning, pause and help (the world stands still),
-// screenshots and Alt+Enter. The loop hands every event here.
+// What the player does while a game runs: every event of the player's goes
+// into the input state, and what it asks of the shell happens here: pause
+// and help (the world stands still), screenshots, the HUD, Alt+Enter, and
+// the mouse captured exactly while it turns the view. The loop hands every
+// event here.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "controls/key_bindings.h"
-#include "controls/mouse_turn.h"
+#include "controls/input_state.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
 
 namespace vorbexia {
 
-// The shell's side of a game in progress: the keys as bound, the mouse, and
-// the pause and the help, during which the world stands still.
+// The shell's side of a game in progress: the input, and the pause and the
+// help, during which the world stands still.
 struct PlayState {
-  BoundKeys bound;
-  MouseTurn mouse;
+  InputState input;
   bool paused = false;
   bool help = false;        // the keys shown over the picture (also paused)
   bool screenshot = false;  // wanted from the next frame shown
   bool focused = true;      // the window has the keyboard focus
-  bool captured = false;    // the mouse is captured for turning
-  bool alt_enter_held = false;
 };
 
 // Follows one event of the window (never the quit event).

@@ -35,7 +35,11 @@ struct Game {
   }
 };
 
-Event Minimised(bool minimised) { return Event{EventCode::kActivate, 0, 0, 0, minimised}; }
+// Minimised with the keyboard still on the window (SDL tells of the focus
+// apart): the keys held stay held and still move the player.
+Event Minimised(bool minimised) {
+  return Event{.code = EventCode::kActivate, .minimised = minimised, .focus = true};
+}
 
 Demo ReadBack(const std::string& text) {
   std::istringstream in(text);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/input_state.h"
 #include "controls/key_bindings.h"
 #include "controls/key_codes.h"
 #include "controls/settings.h"
@@ -135,33 +136,51 @@ TEST(SettingsFile, TheHelpNamesTheFileOrHowToGiveOne) {
             std::string::npos);
 }
 
-Event Key(EventCode code, uint32_t key, bool pad = false) {
-  return Event{.code = code, .key = key, .pad = pad};
+Event Key(EventCode code, uint32_t key) { return Event{.code = code, .key = key}; }
+Event Down(uint32_t key) { return Key(EventCode::kKeyDown, key); }
+Event Up(uint32_t key) { return Key(EventCode::kKeyUp, key); }
+Event PadDown(int source, Action action = Action::kWalk) {
+  return Event{.code = EventCode::kActionDown, .action = action, .source = source};
+}
+Event PadUp(int source, Action action = Action::kWalk) {
+  return Event{.code = EventCode::kActionUp, .action = action, .source = source};
 }
 
-// The table events a run of key events comes to, as "+38 -38".
-std::string Table(const KeyBindings& bindings, BoundKeys& held, std::vector<Event> events) {
+// Whether walking is held after each event, as "1" or "0".
+std::string Walks(InputState& input, const KeyBindings& bindings, std::vector<Event> events) {
   std::string out;
   for (const Event& event : events) {
-    const BoundEvent bound = BindKeyEvent(bindings, held, event);
-    if (!bound.table_event) continue;
-    if (!out.empty()) out += ' ';
-    out += bound.table_event->code == EventCode::kKeyDown ? '+' : '-';
-    out += std::to_string(bound.table_event->key);
+    PostInput(input, bindings, event);
+    out += Held(input, bindings, Action::kWalk) ? '1' : '0';
   }
   return out;
 }
 
-TEST(KeyBindings, AGameKeyIsLetGoWithTheLastKeyOrPadHoldingIt) {
+TEST(InputState, AnActionIsLetGoWithTheLastKeyOrPadHoldingIt) {
   KeyBindings bindings = DefaultBindings();
   AddWasd(bindings);
-  BoundKeys held;
-  EXPECT_EQ(Table(bindings, held,
-                  {Key(EventCode::kKeyDown, 'W'), Key(EventCode::kKeyDown, kKeyUp),
-                   Key(EventCode::kKeyUp, 'W'), Key(EventCode::kKeyDown, kKeyUp, true),
-                   Key(EventCode::kKeyUp, kKeyUp), Key(EventCode::kKeyUp, kKeyUp, true),
-                   Key(EventCode::kKeyDown, 'Q'), Key(EventCode::kKeyUp, 'Q')}),
-            "+38 +38 +38 -38");
+  InputState input;
+  EXPECT_EQ(Walks(input, bindings,
+                  {Down('W'), Down(kKeyUp), Up('W'), PadDown(1), PadDown(2), Up(kKeyUp),
+                   PadUp(1), PadUp(2), Down('Q'), Up('Q'), Down(256), Down(0xFFFFFFFFu),
+                   PadDown(0), PadDown(kMaxSource + 1)}),
+            "11111110000000");
+}
+
+TEST(InputState, LosingTheFocusLetsGoOfAllButATapAndAPadMustPressAnew) {
+  const KeyBindings bindings = DefaultBindings();
+  InputState input;
+  for (const Event& event : {Down(kKeyUp), PadDown(1, Action::kTurnLeft), Down(kKeySpace),
+                             Event{.code = EventCode::kActivate}}) {
+    PostInput(input, bindings, event);
+  }
+  FrameCommand command = TakeFrameCommand(input, bindings, true);
+  EXPECT_EQ(command.keys, (FrameKeys{.fire = true}));
+  // The pad still holds its stick: nothing until it lets go and presses again.
+  PostInput(input, bindings, PadUp(1, Action::kTurnLeft));
+  PostInput(input, bindings, PadDown(1, Action::kTurnLeft));
+  command = TakeFrameCommand(input, bindings, false);
+  EXPECT_EQ(command.keys, (FrameKeys{.left = true, .inactive = true}));
 }
 
 class ComfortsTest : public ::testing::Test {

@@ -23,13 +23,9 @@ uint32_t Named(const char* name) { return KeyNamed(name).value(); }
 Event Down(const char* key) { return Event{.code = EventCode::kKeyDown, .key = Named(key)}; }
 Event Up(const char* key) { return Event{.code = EventCode::kKeyUp, .key = Named(key)}; }
 Batch Tap(const char* key) { return {Down(key), Up(key)}; }
-// A pad sends the game's own key: its walk is the keyboard's Up.
-Event PadDown(const char* key) {
-  return Event{.code = EventCode::kKeyDown, .key = Named(key), .pad = true};
-}
-Event PadUp(const char* key) {
-  return Event{.code = EventCode::kKeyUp, .key = Named(key), .pad = true};
-}
+// The first pad's walk: an action, held by the pad's own source.
+Event PadDown() { return Event{.code = EventCode::kActionDown, .action = Action::kWalk, .source = 1}; }
+Event PadUp() { return Event{.code = EventCode::kActionUp, .action = Action::kWalk, .source = 1}; }
 Event Mouse(int dx) { return Event{.code = EventCode::kMouseMove, .dx = dx}; }
 
 // A renderer whose frames can be read back, so that screenshots are taken.
@@ -155,8 +151,8 @@ TEST(Controls, AHeldPauseKeyPausesOnceAndTheNextPressResumes) {
 }
 
 TEST(Controls, AWalkHeldByPadAndKeyboardLastsUntilBothLetGo) {
-  EXPECT_EQ(Played({{Down("Up")}, {PadDown("Up")}, {PadUp("Up")}, {Up("Up")}}), "Ux3 .");
-  EXPECT_EQ(Played({{PadDown("Up")}, {Down("Up")}, {Up("Up")}, {PadUp("Up")}}), "Ux3 .");
+  EXPECT_EQ(Played({{Down("Up")}, {PadDown()}, {PadUp()}, {Up("Up")}}), "Ux3 .");
+  EXPECT_EQ(Played({{PadDown()}, {Down("Up")}, {Up("Up")}, {PadUp()}}), "Ux3 .");
 }
 
 TEST(Controls, AMouseFlickTurnsAtMostAQuarterAndKeepsTheRestOfAStep) {

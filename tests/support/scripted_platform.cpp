@@ -58,23 +58,9 @@ bool ScriptedPlatform::EnterFullscreen(int width, int height, int bits) {
               "x" + std::to_string(bits));
 }
 
-bool ScriptedPlatform::PeekEvent(Event& event) {
-  if (!events.empty()) {
-    event = events.front();
-    events.pop_front();
-    return true;
-  }
-  if (quit_posted_) {
-    quit_posted_ = false;
-    event = Event{EventCode::kQuit};
-    return true;
-  }
-  return false;
-}
-
-void ScriptedPlatform::PostQuit() {
-  log.push_back("PostQuit");
-  quit_posted_ = true;
+void ScriptedPlatform::PumpEvents() {
+  for (const Event& event : events) Post(event);
+  events.clear();
 }
 
 void ScriptedPlatform::SwapBuffers() {

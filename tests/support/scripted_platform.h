@@ -23,7 +23,7 @@ class ScriptedPlatform : public Platform {
   std::set<WindowStep> missing;         // steps this window system lacks
   std::deque<BoxAnswer> answers;        // answers to boxes; No/OK when empty
   std::vector<Box> boxes;               // every box shown
-  std::deque<Event> events;             // pending events
+  std::deque<Event> events;             // pending events, posted when asked for
   int swaps = 0;
   // Runs after each swap, with the number of swaps so far.
   std::function<void(int swap)> on_swap;
@@ -49,8 +49,6 @@ class ScriptedPlatform : public Platform {
   void CaptureMouse(bool on) override {
     log.push_back(on ? "CaptureMouse on" : "CaptureMouse off");
   }
-  bool PeekEvent(Event& event) override;
-  void PostQuit() override;
   void SwapBuffers() override;
   int QuitSignal() override { return quit_signal; }
 
@@ -63,9 +61,11 @@ class ScriptedPlatform : public Platform {
     events.push_back(Event{EventCode::kActivate, 0, 0, 0, minimised});
   }
 
+ protected:
+  void PumpEvents() override;
+
  private:
   bool Step(const std::string& name);
-  bool quit_posted_ = false;
 };
 
 // A renderer that logs into the platform's log.

@@ -25,7 +25,7 @@ TEST(Win32QuitSignal, CtrlCEndsTheGameWithoutAnotherBox) {
   const std::unique_ptr<Platform> platform = MakeWin32Platform(false);
   EXPECT_EQ(platform->QuitSignal(), SIGINT);
   Event event;
-  ASSERT_TRUE(platform->PeekEvent(event));
+  ASSERT_TRUE(platform->NextEvent(event));
   EXPECT_EQ(event.code, EventCode::kQuit);
   const Box question{"Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE", "Wybor trybu",
                      BoxButtons::kYesNo, BoxIcon::kQuestion, BoxOwner::kNone};

@@ -1,12 +1,13 @@
-// A game pad as the game's keys. A pad plays through the very same key
-// events as the keyboard, so that the loop, the demos and the rules see
-// nothing new: the d-pad and the left stick walk and
-// turn as the arrow keys, the south button and the right trigger fire as
-// Space, Start and Back quit as Esc.
+// A game pad as the game's actions: the d-pad and the left stick walk and
+// turn as the arrow keys do, the south button and the right trigger fire as
+// Space does, Start and Back quit as Esc does. A pad posts its changes into
+// the one input state as the keyboard's keys go there, so that the frame's
+// command, the demos and the rules see nothing new.
 #pragma once
 
-#include <cstdint>
 #include <vector>
+
+#include "controls/event.h"
 
 namespace vorbexia {
 
@@ -30,7 +31,13 @@ struct PadState {
   bool start = false, back = false;
 };
 
-// The virtual-key codes the pad holds, lowest first.
-std::vector<uint32_t> PadHeldKeys(const PadState& pad);
+// The actions the pad holds, in the actions' order.
+std::vector<Action> PadHeldActions(const PadState& pad);
+
+// The events by which pad `source` goes from `before` to `after`: what it
+// let go of, then what it pressed. A pad that holds on sends nothing, so
+// that what the window let go of (it lost the focus) acts again only once
+// pressed anew.
+std::vector<Event> PadChanges(int source, const PadState& before, const PadState& after);
 
 }  // namespace vorbexia

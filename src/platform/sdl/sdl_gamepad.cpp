@@ -41,7 +41,6 @@ void SdlGamepads::Start() {
 void SdlGamepads::Stop() {
   for (Pad& pad : pads_) SDL_GameControllerClose(pad.controller);
   pads_.clear();
-  ForgetHolders(sources_);
   if (started_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   started_ = false;
 }
@@ -55,7 +54,7 @@ SdlGamepads::Pad* SdlGamepads::Find(SDL_JoystickID id) {
 
 // The lowest pad source no open pad uses, or 0 when all are taken.
 int SdlGamepads::FreeSource() const {
-  for (int source = kKeyboardSource + 1; source <= kMaxKeySource; ++source) {
+  for (int source = 1; source <= kMaxSource; ++source) {
     bool used = false;
     for (const Pad& pad : pads_) used = used || pad.source == source;
     if (!used) return source;
@@ -73,25 +72,20 @@ void SdlGamepads::Open(int device_index) {
 }
 
 // A pad pulled out lets go of every key it held.
-void SdlGamepads::Close(SDL_JoystickID id, std::deque<Event>& events) {
+void SdlGamepads::Close(SDL_JoystickID id, std::vector<Event>& events) {
   Pad* pad = Find(id);
   if (!pad) return;
-  for (const Event& release : HoldOnly(sources_, pad->source, {})) {
-    events.push_back(release);
-  }
+  Follow(pad->source, pad->state, PadState{}, events);
   SDL_GameControllerClose(pad->controller);
   pads_.erase(pads_.begin() + (pad - pads_.data()));
 }
 
-void SdlGamepads::Follow(Pad& pad, std::deque<Event>& events) {
-  for (const Event& change :
-       HoldOnly(sources_, pad.source, PadHeldKeys(pad.state))) {
-    events.push_back(change);
-  }
+void SdlGamepads::Follow(int source, const PadState& before, const PadState& after,
+                         std::vector<Event>& events) {
+  for (const Event& change : PadChanges(source, before, after)) events.push_back(change);
 }
 
-bool SdlGamepads::TakeEvent(const SDL_Event& sdl_event,
-                            std::deque<Event>& events) {
+bool SdlGamepads::TakeEvent(const SDL_Event& sdl_event, std::vector<Event>& events) {
   switch (sdl_event.type) {
     case SDL_CONTROLLERDEVICEADDED:
       Open(sdl_event.cdevice.which);
@@ -102,25 +96,22 @@ bool SdlGamepads::TakeEvent(const SDL_Event& sdl_event,
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
       if (Pad* pad = Find(sdl_event.cbutton.which)) {
+        const PadState before = pad->state;
         SetButton(pad->state, sdl_event.cbutton.button,
                   sdl_event.type == SDL_CONTROLLERBUTTONDOWN);
-        Follow(*pad, events);
+        Follow(pad->source, before, pad->state, events);
       }
       return true;
     case SDL_CONTROLLERAXISMOTION:
       if (Pad* pad = Find(sdl_event.caxis.which)) {
+        const PadState before = pad->state;
         SetAxis(pad->state, sdl_event.caxis.axis, sdl_event.caxis.value);
-        Follow(*pad, events);
+        Follow(pad->source, before, pad->state, events);
       }
       return true;
     default:
       return false;
   }
-}
-
-void SdlGamepads::ForgetHeldKeys() {
-  for (Pad& pad : pads_) pad.state = PadState{};
-  ForgetHolders(sources_);
 }
 
 }  // namespace vorbexia

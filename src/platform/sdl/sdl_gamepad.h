@@ -1,15 +1,13 @@
 // Game pads through SDL's game-controller support: each pad's buttons and
-// sticks become the key events the keyboard sends (pad_keys.h), shared with
-// the keyboard by who holds each key (key_sources.h). Pads plugged in or
-// pulled out during play are opened and closed as they come and go.
+// sticks become the game's actions (pad_keys.h), each pad a source of its
+// own. Pads plugged in or pulled out during play are opened and closed as
+// they come and go.
 #pragma once
 
 #include <SDL.h>
 
-#include <deque>
 #include <vector>
 
-#include "platform/common/key_sources.h"
 #include "platform/common/pad_keys.h"
 #include "shell/platform.h"
 
@@ -24,14 +22,9 @@ class SdlGamepads {
   // Closes every pad and stops the support.
   void Stop();
 
-  // Takes the pads' own SDL events, adding the key events they make to
+  // Takes the pads' own SDL events, adding the events they make to
   // `events`; false for any other event.
-  bool TakeEvent(const SDL_Event& sdl_event, std::deque<Event>& events);
-
-
-  // The window has let every key go (it lost the focus): what the pads hold
-  // now counts as let go, and acts again only once pressed anew.
-  void ForgetHeldKeys();
+  bool TakeEvent(const SDL_Event& sdl_event, std::vector<Event>& events);
 
  private:
   struct Pad {
@@ -42,14 +35,15 @@ class SdlGamepads {
   };
 
   void Open(int device_index);
-  void Close(SDL_JoystickID id, std::deque<Event>& events);
+  void Close(SDL_JoystickID id, std::vector<Event>& events);
   Pad* Find(SDL_JoystickID id);
   int FreeSource() const;
-  void Follow(Pad& pad, std::deque<Event>& events);
+  // The events of a pad's change from `before` to `after`.
+  static void Follow(int source, const PadState& before, const PadState& after,
+                     std::vector<Event>& events);
 
   bool started_ = false;
   std::vector<Pad> pads_;
-  KeySources sources_;
 };
 
 }  // namespace vorbexia

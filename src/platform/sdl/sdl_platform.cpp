@@ -8,7 +8,6 @@
 
 #include "platform/common/box_log.h"
 #include "platform/common/display_mode_choice.h"
-#include "platform/common/held_keys.h"
 #include "platform/sdl/glx_pixel_format.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/quit_signal.h"
@@ -439,14 +438,10 @@ bool SdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& window_event, Even
       return true;
     case SDL_WINDOWEVENT_FOCUS_LOST:
       SDL_EnableScreenSaver();
-      // Keys held now are let go: their releases would go to another
-      // window and the game would walk on by itself. The game never
-      // released them.
-      for (const Event& release : ReleaseHeldKeys(held_keys_)) {
-        pending_.push_back(release);
-      }
-      gamepads_.ForgetHeldKeys();
+      // Lost, whatever the window's flags say by now: the keys held are to
+      // be let go, as their releases go to another window.
       event = ActivateEvent();
+      event.focus = false;
       return true;
     case SDL_WINDOWEVENT_RESTORED:
       event = ActivateEvent();
@@ -459,41 +454,22 @@ bool SdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& window_event, Even
   }
 }
 
-bool SdlPlatform::PeekEvent(Event& event) {
-  if (QuitSignalled()) {
-    event = Event{.code = EventCode::kQuit};
-    return true;
-  }
-  if (TakePending(event)) return true;
+void SdlPlatform::PumpEvents() {
   SDL_Event sdl_event;
-  while (SDL_PollEvent(&sdl_event)) {
-    if (gamepads_.TakeEvent(sdl_event, pending_)) {
-      if (TakePending(event)) return true;
-      continue;
-    }
-    if (TranslateEvent(sdl_event, event)) {
-      NoteKeyEvent(held_keys_, event);
-      return true;
+  std::vector<Event> pad_events;
+  Event event;
+  bool posted = false;
+  while (!posted && SDL_PollEvent(&sdl_event)) {
+    if (gamepads_.TakeEvent(sdl_event, pad_events)) {
+      for (const Event& pad_event : pad_events) Post(pad_event);
+      posted = !pad_events.empty();
+      pad_events.clear();
+    } else if (TranslateEvent(sdl_event, event)) {
+      Post(event);
+      posted = true;
     }
   }
-  if (quit_posted_) {
-    quit_posted_ = false;
-    event = Event{.code = EventCode::kQuit};
-    return true;
-  }
-  return false;
 }
-
-// The events made here: the releases on focus loss and the pads' keys.
-bool SdlPlatform::TakePending(Event& event) {
-  if (pending_.empty()) return false;
-  event = pending_.front();
-  pending_.pop_front();
-  NoteKeyEvent(held_keys_, event);
-  return true;
-}
-
-void SdlPlatform::PostQuit() { quit_posted_ = true; }
 
 int SdlPlatform::QuitSignal() { return QuitSignalled(); }
 

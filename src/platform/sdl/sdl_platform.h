@@ -7,10 +7,7 @@
 
 #include <SDL.h>
 
-#include <deque>
-
 #include "platform/common/frame_pacer.h"
-#include "platform/common/held_keys.h"
 #include "platform/sdl/sdl_gamepad.h"
 #include "shell/platform.h"
 
@@ -36,14 +33,16 @@ class SdlPlatform final : public Platform {
   bool SetDesktopFullscreen(bool on) override;
   void CaptureMouse(bool on) override;
 
-  bool PeekEvent(Event& event) override;
-  void PostQuit() override;
   int QuitSignal() override;
 
   void SwapBuffers() override;
 
   SDL_Window* window() const { return window_; }
 
+ protected:
+  void PumpEvents() override;
+
+ public:
   // From now on no box is shown: its caption and text go to standard error
   // and it gets its refusal, as where there is no display.
   void SendBoxesToStderr() { boxes_ = false; }
@@ -63,7 +62,6 @@ class SdlPlatform final : public Platform {
   bool SwitchDisplayMode(int width, int height, int bits);
   bool TranslateEvent(const SDL_Event& sdl_event, Event& event);
   bool TranslateWindowEvent(const SDL_WindowEvent& window_event, Event& event);
-  bool TakePending(Event& event);
   Event ActivateEvent() const;
   Event SizeEvent() const;
   void ChoosePacing();
@@ -73,13 +71,10 @@ class SdlPlatform final : public Platform {
   bool paced_;
   bool boxes_ = true;
   bool video_ = false;
-  bool quit_posted_ = false;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   FramePacer pacer_;
-  HeldKeys held_keys_;
   SdlGamepads gamepads_;
-  std::deque<Event> pending_;  // made here, taken before SDL's own events
 };
 
 }  // namespace vorbexia

@@ -17,10 +17,6 @@ int AxisValue(float value) {
   return static_cast<int>(std::clamp(value, -1.0f, 1.0f) * 32767.0f);
 }
 
-bool Contains(const std::vector<uint32_t>& keys, uint32_t key) {
-  return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
 StandardPad ReadPad(int index) {
   StandardPad pad;
   EmscriptenGamepadEvent status{};
@@ -59,7 +55,7 @@ PadState PadStateOf(const StandardPad& sample, const PadState& before) {
   return pad;
 }
 
-void WebGamepads::Sample(std::deque<Event>& events) {
+void WebGamepads::Sample(std::vector<Event>& events) {
   if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return;
   const int count = std::min(emscripten_get_num_gamepads(), kPads);
   for (int index = 0; index < kPads; ++index) {
@@ -67,26 +63,11 @@ void WebGamepads::Sample(std::deque<Event>& events) {
   }
 }
 
-void WebGamepads::Follow(int index, const StandardPad& sample, std::deque<Event>& events) {
-  Pad& pad = pads_[index];
-  pad.state = PadStateOf(sample, pad.state);
-  pad.held = PadHeldKeys(pad.state);
-  // A muted key counts again once the pad has let it go.
-  std::erase_if(pad.muted, [&](uint32_t key) { return !Contains(pad.held, key); });
-  std::vector<uint32_t> acting;
-  for (uint32_t key : pad.held) {
-    if (!Contains(pad.muted, key)) acting.push_back(key);
-  }
-  for (const Event& change : HoldOnly(sources_, index + 1, acting)) events.push_back(change);
-}
-
-bool WebGamepads::PassKeyboardKey(const Event& event) {
-  return PassSourceKey(sources_, kKeyboardSource, event);
-}
-
-void WebGamepads::ForgetHeldKeys() {
-  for (Pad& pad : pads_) pad.muted = pad.held;
-  ForgetHolders(sources_);
+void WebGamepads::Follow(int index, const StandardPad& sample, std::vector<Event>& events) {
+  PadState& pad = pads_[index];
+  const PadState before = pad;
+  pad = PadStateOf(sample, before);
+  for (const Event& change : PadChanges(index + 1, before, pad)) events.push_back(change);
 }
 
 }  // namespace vorbexia

@@ -1,16 +1,13 @@
 // Game pads through the browser's Gamepad API: pads in the standard layout
-// (which the browser gives every pad it knows) become the key events the
-// keyboard sends (pad_keys.h), shared with the keyboard by who holds each
-// key (key_sources.h). The browser reports no pad events of its own, so
-// the pads are sampled at every animation frame; pads plugged in or pulled
-// out are found there.
+// (which the browser gives every pad it knows) become the game's actions
+// (pad_keys.h), each pad a source of its own. The browser reports no pad
+// events of its own, so the pads are sampled at every animation frame; pads
+// plugged in or pulled out are found there.
 #pragma once
 
 #include <array>
-#include <deque>
 #include <vector>
 
-#include "platform/common/key_sources.h"
 #include "platform/common/pad_keys.h"
 #include "shell/platform.h"
 
@@ -31,29 +28,16 @@ PadState PadStateOf(const StandardPad& sample, const PadState& before);
 
 class WebGamepads {
  public:
-  // Takes a sample of every pad and adds the key events of what changed.
-  void Sample(std::deque<Event>& events);
-
-  // Follows a key event from the keyboard; true when it goes on to the window.
-  bool PassKeyboardKey(const Event& event);
-
-  // The window has let every key go (it lost the focus): what the pads hold
-  // now acts again only once let go and pressed anew.
-  void ForgetHeldKeys();
+  // Takes a sample of every pad and adds the events of what changed.
+  void Sample(std::vector<Event>& events);
 
  private:
-  struct Pad {
-    PadState state;
-    std::vector<uint32_t> held;   // the keys the pad holds
-    std::vector<uint32_t> muted;  // held at the focus loss, not yet let go
-  };
-  static constexpr int kPads = kMaxKeySource;  // pad i is key source i + 1
+  static constexpr int kPads = 32;  // pad i is source i + 1
 
-  // One pad's sample: the key events of what changed for pad `index`.
-  void Follow(int index, const StandardPad& sample, std::deque<Event>& events);
+  // One pad's sample: the events of what changed for pad `index`.
+  void Follow(int index, const StandardPad& sample, std::vector<Event>& events);
 
-  std::array<Pad, kPads> pads_{};
-  KeySources sources_;
+  std::array<PadState, kPads> pads_{};
 };
 
 }  // namespace vorbexia

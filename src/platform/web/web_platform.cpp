@@ -233,18 +233,16 @@ EM_BOOL WebPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, void* s
   auto& platform = *static_cast<WebPlatform*>(self);
   Event event;
   if (!TranslateKey(type, *key, event)) return EM_FALSE;
-  // A key a pad still holds is not let go with the keyboard's release.
-  if (platform.gamepads_.PassKeyboardKey(event)) platform.pending_.push_back(event);
+  platform.Post(event);
   return GameTakesKey(static_cast<int>(event.key), key->altKey) ? EM_TRUE : EM_FALSE;
 }
 
-// Keys held when the canvas loses the focus are let go: their releases
-// would go elsewhere and the game would walk on by itself.
+// The canvas losing the focus lets go of the keys held: their releases
+// would go elsewhere.
 EM_BOOL WebPlatform::OnFocus(int type, const EmscriptenFocusEvent*, void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
   platform.focused_ = type == EMSCRIPTEN_EVENT_FOCUS;
-  if (!platform.focused_) platform.LoseFocus();
-  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_,
+  platform.Post(Event{.code = EventCode::kActivate, .minimised = platform.hidden_,
                                     .focus = platform.focused_});
   return EM_FALSE;
 }
@@ -254,7 +252,7 @@ EM_BOOL WebPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* ch
                                   void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
   platform.hidden_ = change->hidden != 0;
-  platform.pending_.push_back(Event{.code = EventCode::kActivate, .minimised = platform.hidden_,
+  platform.Post(Event{.code = EventCode::kActivate, .minimised = platform.hidden_,
                                     .focus = platform.focused_ && !platform.hidden_});
   return EM_FALSE;
 }
@@ -264,7 +262,7 @@ EM_BOOL WebPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* ch
 EM_BOOL WebPlatform::OnMouseMove(int, const EmscriptenMouseEvent* mouse, void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
   if (!platform.capture_ || !platform.locked_) return EM_FALSE;
-  platform.pending_.push_back(Event{.code = EventCode::kMouseMove,
+  platform.Post(Event{.code = EventCode::kMouseMove,
                                     .dx = static_cast<int>(mouse->movementX),
                                     .dy = static_cast<int>(mouse->movementY)});
   return EM_TRUE;
@@ -279,9 +277,10 @@ EM_BOOL WebPlatform::OnPointerLock(int, const EmscriptenPointerlockChangeEvent* 
   return EM_FALSE;
 }
 
-void WebPlatform::LoseFocus() {
-  for (const Event& release : ReleaseHeldKeys(held_keys_)) pending_.push_back(release);
-  gamepads_.ForgetHeldKeys();
+void WebPlatform::SamplePads() {
+  std::vector<Event> events;
+  gamepads_.Sample(events);
+  for (const Event& event : events) Post(event);
 }
 
 // The browser refuses full screen without a fresh gesture of the player's
@@ -303,33 +302,14 @@ void WebPlatform::CaptureMouse(bool on) {
   CapturePageMouse(on ? 1 : 0);
 }
 
-bool WebPlatform::PeekEvent(Event& event) {
-  if (QuitSignal()) {
-    event = Event{.code = EventCode::kQuit};
-    return true;
-  }
-  // The browser leaves full screen at its own Esc or F11 and tells the page
-  // only; the game hears of it so that the next Alt+Enter enters again.
+// The browser leaves full screen at its own Esc or F11 and tells the page
+// only; the game hears of it so that the next Alt+Enter enters again.
+void WebPlatform::PumpEvents() {
   if (desktop_ && !PageIsFullscreen()) {
     desktop_ = false;
-    event = Event{.code = EventCode::kDesktopLeft};
-    return true;
+    Post(Event{.code = EventCode::kDesktopLeft});
   }
-  if (!pending_.empty()) {
-    event = pending_.front();
-    pending_.pop_front();
-    NoteKeyEvent(held_keys_, event);
-    return true;
-  }
-  if (quit_posted_) {
-    quit_posted_ = false;
-    event = Event{.code = EventCode::kQuit};
-    return true;
-  }
-  return false;
 }
-
-void WebPlatform::PostQuit() { quit_posted_ = true; }
 
 int WebPlatform::QuitSignal() { return PageEndsGame() ? SIGTERM : 0; }
 
@@ -348,7 +328,7 @@ void WebPlatform::WaitForFramesDue() {
     due = FramesDueAtRefresh(pacer_, static_cast<uint64_t>(now_ms * 1e6));
   }
   frames_owed_ = due > 0 ? due - 1 : 0;
-  gamepads_.Sample(pending_);
+  SamplePads();
 }
 
 void WebPlatform::SwapBuffers() {
@@ -358,7 +338,7 @@ void WebPlatform::SwapBuffers() {
     WaitForFramesDue();
   } else {
     YieldToBrowser();
-    gamepads_.Sample(pending_);
+    SamplePads();
   }
 }
 

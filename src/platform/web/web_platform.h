@@ -12,12 +12,10 @@
 
 #include <emscripten/html5.h>
 
-#include <deque>
 #include <memory>
 
 #include "fixedgl/context.h"
 #include "platform/common/frame_pacer.h"
-#include "platform/common/held_keys.h"
 #include "platform/web/web_gamepads.h"
 #include "shell/platform.h"
 
@@ -53,8 +51,6 @@ class WebPlatform final : public Platform {
   // next click or key press on the canvas, for as long as capture is wanted.
   void CaptureMouse(bool on) override;
 
-  bool PeekEvent(Event& event) override;
-  void PostQuit() override;
   // SIGTERM once the page has asked the game to end (to start it anew with
   // other pictures); 0 before.
   int QuitSignal() override;
@@ -64,6 +60,11 @@ class WebPlatform final : public Platform {
   // From now on no box is shown: its caption and text go to the console
   // and it gets its refusal (a timedemo runs unattended).
   void SendBoxesToStderr() { boxes_ = false; }
+
+ protected:
+  // The browser's events are posted as its callbacks come; here only what
+  // the page does not report itself: full screen left by the browser.
+  void PumpEvents() override;
 
  private:
   static EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* key, void* self);
@@ -81,13 +82,12 @@ class WebPlatform final : public Platform {
   bool DetachContext();
   bool DeleteContext();
   void Listen(bool on);
-  void LoseFocus();
+  void SamplePads();
   void WaitForFramesDue();
 
   bool paced_;
   bool boxes_ = true;
   bool canvas_ = false;
-  bool quit_posted_ = false;
   bool hidden_ = false;  // the page is not shown (another tab, minimised)
   bool focused_ = false;  // the canvas has the keyboard focus
   bool capture_ = false;  // the game wants the mouse's motion
@@ -98,9 +98,7 @@ class WebPlatform final : public Platform {
   int width_ = 0, height_ = 0;  // the canvas's drawing buffer, pixels
   FramePacer pacer_;
   int frames_owed_ = 0;  // frames due at the last animation frame, not yet run
-  HeldKeys held_keys_;
   WebGamepads gamepads_;
-  std::deque<Event> pending_;  // the browser's events, in their order
 };
 
 }  // namespace vorbexia

@@ -1,9 +1,6 @@
 #include "platform/win32/win32_gamepad.h"
 
-#include <algorithm>
 #include <vector>
-
-#include "platform/common/key_sources.h"
 
 // After the game's headers (see win32_platform.cpp).
 #include <windows.h>
@@ -12,9 +9,8 @@
 namespace vorbexia {
 namespace {
 
-// Slot 0 plays as source 1, and so on (source 0 is the keyboard's, which the
-// shell merges with the pads' itself).
-int SourceOf(int slot) { return kKeyboardSource + 1 + slot; }
+// Slot 0 plays as source 1, and so on.
+int SourceOf(int slot) { return 1 + slot; }
 
 PadReading ReadingOf(const XINPUT_GAMEPAD& pad) {
   return PadReading{pad.wButtons, pad.bRightTrigger, pad.sThumbLX, pad.sThumbLY};
@@ -49,19 +45,6 @@ void Follow(PadState& pad, const PadReading& before, const PadReading& now) {
   }
 }
 
-bool HoldsNoKey(const KeySources& sources, int source) {
-  const uint32_t bit = 1u << source;
-  return std::none_of(sources.holders.begin(), sources.holders.end(),
-                      [bit](uint32_t holders) { return (holders & bit) != 0; });
-}
-
-// The window let go of every key (it lost the focus) while the pad held some.
-bool KeysForgotten(const KeySources& sources, int source, const PadState& pad) {
-  return !PadHeldKeys(pad).empty() && HoldsNoKey(sources, source);
-}
-
-// HoldOnly marks each as the pads': already one of the game's keys, never
-// looked up in the key bindings.
 void QueueAll(WindowMessages& messages, const std::vector<Event>& events) {
   for (const Event& event : events) QueueEvent(messages, event);
 }
@@ -101,18 +84,17 @@ void Win32Gamepads::PollSlot(WindowMessages& messages, int index, uint64_t now_m
     return;
   }
   slot.connected = true;
-  const int source = SourceOf(index);
-  if (KeysForgotten(messages.pad_sources, source, slot.state)) slot.state = PadState{};
+  const PadState before = slot.state;
   const PadReading now = ReadingOf(state.Gamepad);
   Follow(slot.state, slot.last, now);
   slot.last = now;
-  QueueAll(messages, HoldOnly(messages.pad_sources, source, PadHeldKeys(slot.state)));
+  QueueAll(messages, PadChanges(SourceOf(index), before, slot.state));
 }
 
 // The slot's pad, if it had one, lets go of every key it held.
 void Win32Gamepads::Unplug(WindowMessages& messages, int index, uint64_t now_ms) {
-  QueueAll(messages, HoldOnly(messages.pad_sources, SourceOf(index), {}));
   Slot& slot = slots_[size_t(index)];
+  QueueAll(messages, PadChanges(SourceOf(index), slot.state, PadState{}));
   slot = Slot{};
   slot.next_try_ms = now_ms + kRetryMs;
 }

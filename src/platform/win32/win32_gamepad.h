@@ -1,7 +1,6 @@
 // Game pads on Windows through XInput: each pad's buttons and sticks become
-// the game's key events (pad_keys.h), marked as the pads' and shared among
-// the pads by who holds each key (key_sources.h), exactly as the SDL layer
-// plays them; the shell merges them with the keyboard's.
+// the game's actions (pad_keys.h), each pad a source of its own, exactly as
+// the SDL layer plays them; the input state merges them with the keyboard's.
 // XInput reports states, not events: the four user slots are read as the
 // events are taken, and only what changed since the last reading acts.
 #pragma once
@@ -61,7 +60,7 @@ class Win32Gamepads {
 
   explicit Win32Gamepads(const XInput& xinput) : xinput_(xinput) {}
 
-  // Reads the pads at `now_ms` and queues the key events of what changed in
+  // Reads the pads at `now_ms` and queues the events of what changed in
   // `messages`. The pads play only while the window is the active one; a pad
   // pulled out lets go of every key it held.
   void Poll(WindowMessages& messages, uint64_t now_ms);

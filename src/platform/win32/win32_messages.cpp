@@ -5,16 +5,6 @@
 namespace vorbexia {
 namespace {
 
-// Keys held now are let go: their releases would go to another window and
-// the game would walk on by itself. The game never released them, nor did
-// the pads, which act again only once pressed anew.
-void LetGoOfHeldKeys(WindowMessages& messages) {
-  for (const Event& release : ReleaseHeldKeys(messages.held_keys)) {
-    messages.events.push_back(release);
-  }
-  ForgetHolders(messages.pad_sources);
-}
-
 // The session ends once Windows has asked, or at its end where it has not.
 void CloseForSessionEnd(WindowMessages& messages) {
   if (messages.session_ends) return;
@@ -95,12 +85,17 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
   switch (message) {
     case WM_ACTIVATE:
       messages.active = LOWORD(wparam) != WA_INACTIVE;
-      if (!messages.active) LetGoOfHeldKeys(messages);
+      messages.minimised = HIWORD(wparam) != 0;
       QueueEvent(messages, ActivateEvent(wparam));
       return true;
-    case WM_KILLFOCUS:
-      LetGoOfHeldKeys(messages);
+    // The keyboard gone elsewhere, also with the window still active: the
+    // keys held are let go, as their releases go to another window.
+    case WM_KILLFOCUS: {
+      Event lost{EventCode::kActivate};
+      lost.minimised = messages.minimised;
+      QueueEvent(messages, lost);
       return false;
+    }
     case WM_SYSCOMMAND:
       return RefusesSystemCommand(wparam);
     case WM_CLOSE:
@@ -137,7 +132,6 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
 }
 
 void QueueEvent(WindowMessages& messages, const Event& event) {
-  NoteKeyEvent(messages.held_keys, event);
   messages.events.push_back(event);
 }
 

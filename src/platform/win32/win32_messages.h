@@ -1,15 +1,12 @@
 // What the Win32 layer makes of Windows' messages: the window procedure's
 // events, queued for the main loop (which runs GameWindowProc on them), the
-// key-ups of held keys when the window loses the focus, the captured mouse's
-// motion, the close when Windows ends the session, and the types and answers
-// of MessageBoxA for the game's boxes.
+// focus lost, the captured mouse's motion, the close when Windows ends the
+// session, and the types and answers of MessageBoxA for the game's boxes.
 #pragma once
 
 #include <cstdint>
 #include <deque>
 
-#include "platform/common/held_keys.h"
-#include "platform/common/key_sources.h"
 #include "shell/platform.h"
 
 namespace vorbexia {
@@ -23,11 +20,10 @@ struct MouseCapture {
 };
 
 struct WindowMessages {
-  std::deque<Event> events;  // for PeekEvent, oldest first
-  HeldKeys held_keys;        // as queued, the keyboard's and the pads' apart
-  KeySources pad_sources;    // which pad holds each key: the pads share them
+  std::deque<Event> events;  // for the shell's queue, oldest first
   MouseCapture mouse;
   bool active = false;       // the window is the active one: the pads play
+  bool minimised = false;    // as the last activation said
   bool session_ends = false;  // Windows ends the session: the close is queued
 };
 
@@ -43,8 +39,7 @@ struct WindowMessages {
 bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wparam,
                        int64_t lparam);
 
-// Queues an event made outside the window procedure (a pad's keys, marked
-// `pad`).
+// Queues an event made outside the window procedure (a pad's controls).
 void QueueEvent(WindowMessages& messages, const Event& event);
 
 // MessageBoxA's type for a box: its buttons and its icon.

@@ -205,40 +205,34 @@ class Win32Platform final : public Platform {
     FollowCapture();
   }
 
-  // The window procedure only queues the game's events, and the loop hands
-  // them to GameWindowProc: the one shared window logic runs on the loop's
-  // side on every platform. Events that arrive inside a window operation
-  // (creation, showing, a message box) are thus handled a moment later, once
-  // the operation is over. Queued events come first; then the pads are read
-  // (their key events queued); then the thread's message queue is dispatched
-  // until an event turns up or it is empty.
-  bool PeekEvent(Event& event) override {
-    if (QuitSignal()) {
-      event = Event{EventCode::kQuit};
-      return true;
-    }
-    if (messages_.events.empty()) gamepads_.Poll(messages_, GetTickCount64());
-    MSG message;
-    while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        event = Event{EventCode::kQuit};
-        return true;
-      }
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    if (messages_.events.empty()) return false;
-    event = messages_.events.front();
-    messages_.events.pop_front();
-    return true;
-  }
-
-  void PostQuit() override { PostQuitMessage(0); }
   int QuitSignal() override { return ConsoleQuitSignal(); }
 
   void SwapBuffers() override {
     ::SwapBuffers(device_context_);
     if (paced_) WaitForFrameDeadline();
+  }
+
+ protected:
+  // The window procedure only queues the game's events, and the loop hands
+  // them to GameWindowProc: the one shared window logic runs on the loop's
+  // side on every platform. Events that arrive inside a window operation
+  // (creation, showing, a message box) are thus handled a moment later, once
+  // the operation is over. Queued events come first; then the pads are read
+  // (their events queued); then the thread's message queue is dispatched
+  // until an event turns up or it is empty.
+  void PumpEvents() override {
+    if (messages_.events.empty()) gamepads_.Poll(messages_, GetTickCount64());
+    MSG message;
+    while (messages_.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        PostQuit();
+        break;
+      }
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    for (const Event& event : messages_.events) Post(event);
+    messages_.events.clear();
   }
 
  private:

@@ -1,6 +1,8 @@
-// Game pads on SDL: a virtual pad's buttons and sticks arrive as the key
-// events of the arrow keys, Space and Esc.
+// Game pads on SDL: a virtual pad's buttons and sticks arrive as the
+// game's actions, held by the pad's own source.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/sdl/sdl_platform.h"
 
@@ -41,7 +43,7 @@ class SdlGamepadTest : public ::testing::Test {
     std::vector<Event> events;
     Event event;
     for (int idle = 0; idle < 3; ++idle) {
-      while (platform.PeekEvent(event)) {
+      while (platform.NextEvent(event)) {
         events.push_back(event);
         idle = 0;
       }
@@ -59,86 +61,78 @@ class SdlGamepadTest : public ::testing::Test {
   }
 };
 
-void ExpectKeys(const std::vector<Event>& events, EventCode code,
-                std::vector<uint32_t> keys) {
-  ASSERT_EQ(events.size(), keys.size());
-  for (size_t i = 0; i < keys.size(); ++i) {
+constexpr EventCode kDown = EventCode::kActionDown;
+constexpr EventCode kUp = EventCode::kActionUp;
+constexpr Action kWalk = Action::kWalk, kBack = Action::kBack, kLeft = Action::kTurnLeft,
+                 kRight = Action::kTurnRight, kFire = Action::kFire, kQuit = Action::kQuit;
+
+void ExpectActions(const std::vector<Event>& events, EventCode code,
+                   std::vector<Action> actions) {
+  ASSERT_EQ(events.size(), actions.size());
+  for (size_t i = 0; i < actions.size(); ++i) {
     EXPECT_EQ(events[i].code, code);
-    EXPECT_EQ(events[i].key, keys[i]);
+    EXPECT_EQ(events[i].action, actions[i]);
+    EXPECT_EQ(events[i].source, 1);
   }
 }
 
 TEST_F(SdlGamepadTest, DpadAndTheStickWalkAndTurnAsTheArrowKeys) {
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true), EventCode::kKeyDown, {38});
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_DPAD_UP, false), EventCode::kKeyUp, {38});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTX, -32768), EventCode::kKeyDown, {37});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTX, -12000), EventCode::kKeyDown, {});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTX, 0), EventCode::kKeyUp, {37});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true), kDown, {kWalk});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_DPAD_UP, false), kUp, {kWalk});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTX, -32768), kDown, {kLeft});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTX, -12000), kDown, {});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTX, 0), kUp, {kLeft});
   // The stick pushed away walks forward, pulled back walks back.
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTY, -32768), EventCode::kKeyDown, {38});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTY, 0), EventCode::kKeyUp, {38});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767), EventCode::kKeyDown, {40});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTY, -32768), kDown, {kWalk});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTY, 0), kUp, {kWalk});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767), kDown, {kBack});
 }
 
 TEST_F(SdlGamepadTest, SouthButtonAndTriggerFireOncePerPressStartAndBackQuit) {
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_A, true), EventCode::kKeyDown, {32});
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_A, false), EventCode::kKeyUp, {32});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), EventCode::kKeyDown, {32});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 20000), EventCode::kKeyDown, {});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_A, true), kDown, {kFire});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_A, false), kUp, {kFire});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), kDown, {kFire});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 20000), kDown, {});
   // SDL maps the trigger's raw -32768 to 32767 onto 0 to 32767: -10000 is
   // 11383, still above the let-go point, so pressing fully again is no shot;
   // -12000 is 10383, which lets go, and the next full press fires anew.
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -10000), EventCode::kKeyUp, {});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), EventCode::kKeyDown, {});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -12000), EventCode::kKeyUp, {32});
-  ExpectKeys(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), EventCode::kKeyDown, {32});
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_START, true), EventCode::kKeyDown, {27});
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_START, false), EventCode::kKeyUp, {27});
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_BACK, true), EventCode::kKeyDown, {27});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -10000), kUp, {});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), kDown, {});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -12000), kUp, {kFire});
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), kDown, {kFire});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_START, true), kDown, {kQuit});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_START, false), kUp, {kQuit});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_BACK, true), kDown, {kQuit});
 }
 
-TEST_F(SdlGamepadTest, APadPulledOutLetsGoOfItsKeys) {
+TEST_F(SdlGamepadTest, APadPulledOutLetsGoOfItsActions) {
   Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
   Button(SDL_CONTROLLER_BUTTON_A, true);
   SDL_JoystickClose(joystick);
   joystick = nullptr;
   SDL_JoystickDetachVirtual(device);
   device = -1;
-  ExpectKeys(Drain(), EventCode::kKeyUp, {32, 39});
+  // Whether SDL lets go of the buttons itself first decides the order.
+  std::vector<Event> releases = Drain();
+  std::sort(releases.begin(), releases.end(),
+            [](const Event& a, const Event& b) { return a.action < b.action; });
+  ExpectActions(releases, kUp, {kRight, kFire});
 }
 
-// The keyboard and the pads are merged by the shell's key bindings: here
-// every keyboard key passes, and the pads' keys say whose they are.
-TEST_F(SdlGamepadTest, KeyboardKeysPassAndThePadsKeysAreMarked) {
-  SDL_Event key{};
-  key.type = SDL_KEYDOWN;
-  key.key.keysym.sym = SDLK_UP;
-  SDL_PushEvent(&key);
-  const std::vector<Event> downs = Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
-  ExpectKeys(downs, EventCode::kKeyDown, {38, 38});
-  EXPECT_FALSE(downs[0].pad);
-  EXPECT_TRUE(downs[1].pad);
-  key.type = SDL_KEYUP;
-  SDL_PushEvent(&key);
-  ExpectKeys(Drain(), EventCode::kKeyUp, {38});
-  const std::vector<Event> ups = Button(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
-  ExpectKeys(ups, EventCode::kKeyUp, {38});
-  EXPECT_TRUE(ups[0].pad);
-}
-
-TEST_F(SdlGamepadTest, KeysThePadHoldsAreLetGoWhenTheFocusIsLost) {
+// A pad reports changes only: what it held when the window lost the focus
+// (which lets everything go) acts again only once let go and pressed anew.
+TEST_F(SdlGamepadTest, APadHeldThroughAFocusLossSendsNothingUntilItChanges) {
   Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
   SDL_Event focus{};
   focus.type = SDL_WINDOWEVENT;
   focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
   SDL_PushEvent(&focus);
   const std::vector<Event> events = Drain();
-  ASSERT_EQ(events.size(), 2u);
-  EXPECT_EQ(events[1].code, EventCode::kKeyUp);
-  EXPECT_EQ(events[1].key, 40u);
-  // Let go while the window had no focus: nothing more to release.
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false), EventCode::kKeyUp, {});
-  ExpectKeys(Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true), EventCode::kKeyDown, {40});
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].code, EventCode::kActivate);
+  EXPECT_FALSE(events[0].focus);
+  ExpectActions(Axis(SDL_CONTROLLER_AXIS_LEFTX, 32767), kDown, {kRight});
+  ExpectActions(Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false), kUp, {kBack});
 }
 
 }  // namespace
