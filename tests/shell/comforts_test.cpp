@@ -192,7 +192,11 @@ class ComfortsTest : public ::testing::Test {
 
   ComfortsTest() { session.fullscreen = false; }
 
-  void Run() { GameMain(state, platform, renderer, session); }
+  // A game the test's own Esc failed to end is closed after 1000 frames.
+  void Run() {
+    At(1000, [&] { platform.Push(EventCode::kClose); });
+    GameMain(state, platform, renderer, session);
+  }
   void At(int swap, std::function<void()> act) {
     auto previous = platform.on_swap;
     platform.on_swap = [=](int now) {

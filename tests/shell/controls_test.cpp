@@ -176,6 +176,13 @@ TEST(Controls, F1ShowsTheHelpAndAgainResumesTheGame) {
   EXPECT_EQ(Played({Tap("P"), Tap("F1"), Tap("F1"), {}}), "[PAUZA] [KLAWISZE] .x2");
 }
 
+TEST(Controls, ATapBetweenFramesActsOnceAndAFocusLostLetsGoOfEverythingHeld) {
+  EXPECT_EQ(Played({Tap("Space"), {}, {Down("Space")}, {}}), "S . S .");
+  EXPECT_EQ(Played({{Down("Up")}, Tap("Escape"), {}}), "U");  // the Esc frame is not shown
+  const Event lost{.code = EventCode::kActivate};
+  EXPECT_EQ(Played({{Down("Up"), PadDown()}, {lost}, {PadUp()}, {PadDown()}, {}}), "U .x2 Ux2");
+}
+
 TEST(Controls, TheMouseIsLetGoWhilePausedAndTurnsNothingThen) {
   EXPECT_EQ(Played({Tap("P"), {Mouse(100)}, Tap("F1"), Tap("F1"), {}}, true),
             "capture release [PAUZA]x2 [KLAWISZE] capture .x2 release");
