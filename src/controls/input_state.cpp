@@ -5,8 +5,6 @@
 namespace vorbexia {
 namespace {
 
-constexpr uint32_t kKeyReturn = 13;
-
 size_t Index(Action action) { return static_cast<size_t>(action); }
 
 // The shell's own actions act once a press; the game's act at every
@@ -36,6 +34,7 @@ Posted KeyDown(InputState& input, const KeyBindings& bindings, const Event& even
     }
     return posted;
   }
+  if (input.muted[event.key]) return {};
   const bool repeat = input.keys[event.key];
   input.keys[event.key] = true;
   const std::optional<Action> action = ActionOfKey(bindings, event.key);
@@ -65,7 +64,7 @@ Posted PostInput(InputState& input, const KeyBindings& bindings, const Event& ev
       return KeyDown(input, bindings, event);
     case EventCode::kKeyUp:
       if (event.key == kKeyReturn) input.alt_enter_held = false;
-      if (event.key < input.keys.size()) input.keys[event.key] = false;
+      if (event.key < input.keys.size()) input.keys[event.key] = input.muted[event.key] = false;
       return {};
     case EventCode::kActionDown:
     case EventCode::kActionUp:
@@ -77,6 +76,7 @@ Posted PostInput(InputState& input, const KeyBindings& bindings, const Event& ev
       // Presses not yet taken stay: a tap is a tap.
       if (!event.focus) {
         input.keys.fill(false);
+        input.muted.fill(false);
         input.holders.fill(0);
         input.alt_enter_held = false;
       }
@@ -94,7 +94,19 @@ bool Held(const InputState& input, const KeyBindings& bindings, Action action) {
   return false;
 }
 
-void ForgetPress(InputState& input, Action action) { input.pressed[Index(action)] = false; }
+void TakeBackPress(InputState& input, const KeyBindings& bindings, const Event& event) {
+  if (event.code == EventCode::kKeyDown && event.key < input.keys.size()) {
+    input.keys[event.key] = false;
+    input.muted[event.key] = true;
+    if (const std::optional<Action> action = ActionOfKey(bindings, event.key)) {
+      input.pressed[Index(*action)] = false;
+    }
+  }
+  if (event.code == EventCode::kActionDown && event.source >= 1 && event.source <= kMaxSource) {
+    input.holders[Index(event.action)] &= ~(uint64_t{1} << event.source);
+    input.pressed[Index(event.action)] = false;
+  }
+}
 
 FrameCommand TakeFrameCommand(InputState& input, const KeyBindings& bindings, bool active) {
   FrameCommand command;

@@ -19,6 +19,8 @@ struct InputState {
   // The keyboard's keys held, by virtual-key code; a key-down of a held key
   // is the keyboard's repeat.
   std::array<bool, 256> keys{};
+  // Keys whose press the shell took back, ignored until they are let go.
+  std::array<bool, 256> muted{};
   // The other sources holding each action, a bit per source.
   std::array<uint64_t, kActionCount> holders{};
   // Pressed since the last frame took its command: a tap that begins and
@@ -50,9 +52,10 @@ Posted PostInput(InputState& input, const KeyBindings& bindings, const Event& ev
 // Whether any key or source holds `action`.
 bool Held(const InputState& input, const KeyBindings& bindings, Action action);
 
-// The shell took the press of `action` for itself (it resumed the game): it
-// fires or quits nothing.
-void ForgetPress(InputState& input, Action action);
+// The shell took the press `event` made for itself (a move in the menu,
+// the press that resumed the game): it fires or quits nothing and holds
+// nothing, and a key acts again only once let go and pressed anew.
+void TakeBackPress(InputState& input, const KeyBindings& bindings, const Event& event);
 
 // One frame's command: the walks and turns held, the mouse's turn step,
 // fire for a press since the last frame, quit for Esc held or pressed since.

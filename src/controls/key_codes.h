@@ -8,6 +8,7 @@
 namespace vorbexia {
 
 constexpr int kKeyTab = 9;  // shows or hides the HUD
+constexpr int kKeyReturn = 13;  // chooses in the menu; with Alt, full screen
 constexpr int kKeyEscape = 27;
 constexpr int kKeySpace = 32;
 constexpr int kKeyLeft = 37;

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <filesystem>
 #include <iomanip>
 #include <sstream>
 
 #include "demo/key_script.h"
+#include "files/file_descriptor.h"
 #include "files/input_file.h"
 #include "files/message_text.h"
+#include "files/utf8_path.h"
 
 namespace vorbexia {
 namespace {
@@ -481,6 +486,114 @@ bool LoadSettings(const std::string& path, bool must_exist, Settings& settings,
   }
   warnings.push_back(failure + "; using the defaults");
   return true;
+}
+
+namespace {
+
+// Each setting's value as a line of the file writes it; `keys` has none of
+// its own (the actions' lines say it all).
+std::vector<std::pair<std::string_view, std::string>> ValueLines(const Settings& settings) {
+  Reading reading;
+  reading.settings = settings;
+  std::vector<std::pair<std::string_view, std::string>> lines;
+  for (const Setting& setting : kSettings) {
+    if (setting.about.name == "keys") continue;
+    lines.emplace_back(setting.about.name, setting.in_force(setting.about.name, reading));
+  }
+  return lines;
+}
+
+// `text` with the line that sets `name` last made to set `value` (its
+// comment kept), or the line added at the end.
+std::string WithSetting(std::string_view text, std::string_view name, const std::string& value) {
+  size_t last = std::string_view::npos, last_end = 0;
+  for (size_t at = 0; at < text.size();) {
+    const size_t end = std::min(text.find('\n', at), text.size());
+    const std::string_view line = text.substr(at, end - at);
+    std::string_view body = line.substr(0, line.find('#'));
+    if (body.ends_with('\r')) body.remove_suffix(1);
+    const size_t equals = body.find('=');
+    if (equals != std::string_view::npos && Trim(body.substr(0, equals)) == name) {
+      last = at;
+      last_end = at + body.size();
+    }
+    at = end + 1;
+  }
+  const std::string line = std::string(name) + " = " + value;
+  if (last == std::string_view::npos) {
+    std::string out(text);
+    if (!out.empty() && out.back() != '\n') out += '\n';
+    return out + line + '\n';
+  }
+  // A comment keeps its place after the value.
+  const bool comment = last_end < text.size() && text[last_end] == '#';
+  return std::string(text.substr(0, last)) + line + (comment ? " " : "") +
+         std::string(text.substr(last_end));
+}
+
+}  // namespace
+
+std::string UpdatedSettingsText(std::string_view text, const Settings& settings) {
+  // Written back as UTF-8, whatever the file was in.
+  std::string updated;
+  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+    updated = Utf8FromUtf16(text.substr(2), text[0] == '\xFE');
+  } else {
+    updated = std::string(text);
+  }
+  std::vector<std::string> ignored;
+  const auto wanted = ValueLines(settings);
+  const auto was = ValueLines(ParseSettings(updated, "", ignored));
+  for (size_t i = 0; i < wanted.size(); ++i) {
+    if (wanted[i].second != was[i].second) {
+      updated = WithSetting(updated, wanted[i].first, wanted[i].second);
+    }
+  }
+  // A later line (`keys = wasd`, another action's keys) can undo a line
+  // changed in place; every action's keys at the end are read last.
+  if (ValueLines(ParseSettings(updated, "", ignored)) != wanted) {
+    if (!updated.empty() && updated.back() != '\n') updated += '\n';
+    for (const auto& [name, value] : wanted) {
+      if (ActionNamed(name)) updated += std::string(name) + " = " + value + '\n';
+    }
+  }
+  return updated;
+}
+
+bool SaveSettings(const std::string& path, const Settings& settings, std::string& error) {
+  std::string text, why;
+  if (ReadSmallTextFile(path, kMaxSettingsBytes, text, why) == TextRead::kFailed) {
+    error = "cannot read '" + EscapeForMessage(path) + "': " + why;
+    return false;
+  }
+  const std::string updated = UpdatedSettingsText(text, settings);
+  // Written beside the file and renamed over it, so that a failure leaves
+  // the old file whole; a link is followed to the file it names.
+  std::error_code ignored;
+  std::filesystem::path file = PathFromUtf8(path);
+  if (std::filesystem::is_symlink(file, ignored)) {
+    const std::filesystem::path target = std::filesystem::canonical(file, ignored);
+    if (!target.empty()) file = target;
+  }
+  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
+  std::filesystem::path part = file;
+  part += ".part";
+  const int descriptor = CreateNewFile(part);
+  if (descriptor < 0) {
+    error = "cannot write '" + EscapeForMessage(Utf8FromPath(part)) + "': " + std::strerror(errno);
+    return false;
+  }
+  const bool written = WriteAll(descriptor, updated.data(), updated.size());
+  const int write_error = errno;
+  const bool closed = CloseFile(descriptor);
+  std::error_code renamed;
+  if (written && closed) std::filesystem::rename(part, file, renamed);
+  if (written && closed && !renamed) return true;
+  error = "cannot write '" + EscapeForMessage(path) + "': " +
+          (!written ? std::strerror(write_error) : !closed ? std::strerror(errno)
+                                                            : renamed.message());
+  std::filesystem::remove(part, ignored);
+  return false;
 }
 
 }  // namespace vorbexia

@@ -63,4 +63,16 @@ Settings ParseSettings(std::string_view text, const std::string& file,
 bool LoadSettings(const std::string& path, bool must_exist, Settings& settings,
                   std::vector<std::string>& warnings, std::string& error);
 
+// `text`, a settings file's, changed to give `settings`: a line whose value
+// changed is rewritten where it stands (its comment kept), a setting with
+// no line gets one at the end; comments and lines the game does not know
+// stay as they are.
+std::string UpdatedSettingsText(std::string_view text, const Settings& settings);
+
+// Writes `settings` into the settings file at `path` (made, with its folder,
+// where there is none): the new text goes beside it and is renamed over
+// it. False with `error` when it cannot be written; the old file is then
+// as it was.
+bool SaveSettings(const std::string& path, const Settings& settings, std::string& error);
+
 }  // namespace vorbexia

@@ -1,4 +1,4 @@
-// Text over a finished frame: "PAUZA" while the game is paused, the keys
+// Text over a finished frame: the menu while the game is paused, the keys
 // while the help is shown. A block font of 5 x 7 cells, each cell a square
 // of whole pixels, in the HUD's colours on a dark translucent panel in the
 // middle of the viewport. Lines are left-aligned within the panel.
@@ -15,7 +15,7 @@ constexpr int kGlyphColumns = 5;  // cells
 constexpr int kGlyphRows = 7;     // cells
 
 // The rows of a character's glyph, top row first; in a row, bit 4 is the
-// leftmost cell. Upper case A to Z, 0 to 9 and + - / . , : ( ) = ? ! have
+// leftmost cell. Upper case A to Z, 0 to 9 and + - / . , : ( ) = > ? ! have
 // glyphs; every other character (the space too) is blank.
 std::array<uint8_t, kGlyphRows> GlyphRows(char c);
 

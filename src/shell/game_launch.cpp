@@ -131,6 +131,11 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
   }
   for (const std::string& warning : warnings) err << "vorbexia: " << warning << '\n';
   err << std::flush;
+  if (!settings_file.empty()) {
+    session.save_settings = [settings_file](const Settings& changed, std::string& why) {
+      return SaveSettings(settings_file, changed, why);
+    };
+  }
   const Settings& settings = session.settings;
   launch.path_shown = EscapeForMessage(line.demo_path);
   session.seed = line.seed.value_or(time_seed);

@@ -140,7 +140,7 @@ void RunMainLoop(GameWindow& window, GameState& state, Random& random,
       FollowEvent(window, session, play, event);
       continue;
     }
-    if (play.paused) {
+    if (Paused(play)) {
       ShowPausedFrame(window, state, session, play);
       continue;
     }

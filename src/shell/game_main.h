@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -38,6 +39,9 @@ struct GameSession {
   // taken into the fields above and the sound output.
   Settings settings;
   std::string pictures;      // the screenshots' folder; empty: none taken
+  // Writes the settings changed in the menu where they were read from;
+  // none: they last for this game only.
+  std::function<bool(const Settings& settings, std::string& error)> save_settings;
   std::ostream* notes = nullptr;  // where a screenshot's name is written
 
   bool loop_ran = false;      // the window came up and the main loop ran

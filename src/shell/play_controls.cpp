@@ -5,39 +5,103 @@
 namespace vorbexia {
 namespace {
 
-void SetPaused(GameWindow& window, const GameSession& session, PlayState& play, bool paused,
-               bool help) {
-  play.paused = paused;
-  play.help = help;
+bool IsPress(const Event& event) {
+  return (event.code == EventCode::kKeyDown && !event.alt) ||
+         event.code == EventCode::kActionDown;
+}
+
+void ShowHelp(GameWindow& window, const GameSession& session, PlayState& play, bool on) {
+  play.help = on;
   UpdateCapture(window, session, play);
 }
 
-// What a press asks of the shell. F1 shows the help, also over the pause;
-// while paused, any other press resumes and does nothing else, but the
-// screenshot key's.
-void FollowPress(GameWindow& window, GameSession& session, PlayState& play, Action action) {
+// The menu closes and the game goes on; what the player changed in it is
+// saved (a failure is told, the game plays on with the changes).
+void CloseMenu(GameWindow& window, GameSession& session, PlayState& play) {
+  const bool changed = play.menu.changed;
+  play.menu = Menu{};
+  UpdateCapture(window, session, play);
+  if (!changed || !session.save_settings) return;
+  std::string error;
+  if (!session.save_settings(session.settings, error) && session.notes) {
+    *session.notes << "vorbexia: the settings were not saved: " << error << '\n' << std::flush;
+  }
+}
+
+// A change in the options takes effect at once.
+void ApplyOptions(GameSession& session, PlayState& play, const Settings& before) {
+  const Settings& now = session.settings;
+  if (now.volume != before.volume && session.sound) session.sound->SetVolume(now.volume);
+  if (now.hud != before.hud) session.hud = now.hud;
+  play.input.mouse.sensitivity = now.mouse_sensitivity;
+}
+
+// A press while the menu is up: it moves in the menu and does nothing in
+// the game. The screenshot key still takes a picture; the pause key closes
+// the menu, the help key shows the help over it; on the keys screen every
+// key but Esc is the new key.
+void FollowMenu(GameWindow& window, GameSession& session, PlayState& play, const Event& event,
+                const Posted& posted, bool repeat) {
+  TakeBackPress(play.input, session.settings.bindings, event);
+  Menu& menu = play.menu;
+  if (menu.screen == MenuScreen::kPressKey && event.code == EventCode::kKeyDown) {
+    // The key that chose the action, still held, is not the new key.
+    if (!repeat) BindInMenu(menu, session.settings, event.key);
+    return;
+  }
+  if (posted.action == Action::kScreenshot) {
+    play.screenshot = !session.pictures.empty();
+    return;
+  }
+  if (posted.action == Action::kPause) return CloseMenu(window, session, play);
+  if (posted.action == Action::kHelp) return ShowHelp(window, session, play, true);
+  const std::optional<MenuMove> move =
+      event.code == EventCode::kKeyDown ? MenuMoveOfKey(event.key, session.settings.bindings)
+      : posted.action ? MenuMoveOfAction(*posted.action)
+                      : std::nullopt;
+  if (!move) return;
+  const Settings before = session.settings;
+  switch (MoveInMenu(menu, session.settings, *move)) {
+    case MenuOutcome::kNone: break;
+    case MenuOutcome::kContinue: CloseMenu(window, session, play); break;
+    case MenuOutcome::kHelp: ShowHelp(window, session, play, true); break;
+    case MenuOutcome::kQuit:
+      CloseMenu(window, session, play);
+      window.platform.PostQuit();
+      break;
+  }
+  ApplyOptions(session, play, before);
+}
+
+// A press in play or over the help. F1 shows the help and hides it again
+// (back to the game); any other press over the help goes back a level, to
+// the menu or the game, but the screenshot key's. P opens the menu.
+void FollowPress(GameWindow& window, GameSession& session, PlayState& play, const Event& event,
+                 Action action) {
   if (action == Action::kScreenshot) {
     play.screenshot = !session.pictures.empty();
     return;
   }
-  if (action == Action::kHelp && !play.help) {
-    SetPaused(window, session, play, true, true);
-    return;
+  if (play.help) {
+    TakeBackPress(play.input, session.settings.bindings, event);
+    if (action == Action::kHelp) play.menu = Menu{};
+    return ShowHelp(window, session, play, false);
   }
-  if (play.paused) {
-    ForgetPress(play.input, action);
-    SetPaused(window, session, play, false, false);
-    return;
+  if (action == Action::kHelp) return ShowHelp(window, session, play, true);
+  if (action == Action::kPause) {
+    OpenMenu(play.menu);
+    UpdateCapture(window, session, play);
   }
-  if (action == Action::kPause) SetPaused(window, session, play, true, false);
   if (action == Action::kToggleHud) session.hud = !session.hud;
 }
 
 }  // namespace
 
+bool Paused(const PlayState& play) { return play.menu.open || play.help; }
+
 void UpdateCapture(GameWindow& window, const GameSession& session, PlayState& play) {
   const bool wanted =
-      session.settings.mouse && !session.replay && play.focused && window.active && !play.paused;
+      session.settings.mouse && !session.replay && play.focused && window.active && !Paused(play);
   if (wanted == play.input.turning) return;
   window.platform.CaptureMouse(wanted);
   play.input.turning = wanted;
@@ -45,9 +109,15 @@ void UpdateCapture(GameWindow& window, const GameSession& session, PlayState& pl
 }
 
 void FollowEvent(GameWindow& window, GameSession& session, PlayState& play, const Event& event) {
+  const bool repeat = event.code == EventCode::kKeyDown && event.key < play.input.keys.size() &&
+                      (play.input.keys[event.key] || play.input.muted[event.key]);
   const Posted posted = PostInput(play.input, session.settings.bindings, event);
   if (posted.full_screen) ToggleDesktopFullscreen(window);
-  if (posted.action) FollowPress(window, session, play, *posted.action);
+  if (play.menu.open && !play.help && IsPress(event)) {
+    FollowMenu(window, session, play, event, posted, repeat);
+  } else if (posted.action) {
+    FollowPress(window, session, play, event, *posted.action);
+  }
   switch (event.code) {
     case EventCode::kKeyDown:
     case EventCode::kKeyUp:
@@ -68,7 +138,7 @@ void FollowEvent(GameWindow& window, GameSession& session, PlayState& play, cons
 
 std::vector<std::string> OverlayLines(const GameSession& session, const PlayState& play) {
   if (play.help) return HelpLines(session.settings);
-  if (play.paused) return {"PAUZA"};
+  if (play.menu.open) return MenuLines(play.menu, session.settings);
   return {};
 }
 

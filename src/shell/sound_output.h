@@ -17,6 +17,8 @@ class SoundOutput {
   virtual bool Playing() = 0;
   // Lets the sounds play on for that many milliseconds before returning.
   virtual void Wait(int milliseconds) = 0;
+  // The loudness from now on, percent.
+  virtual void SetVolume(int percent) { (void)percent; }
 };
 
 class SilentSound final : public SoundOutput {

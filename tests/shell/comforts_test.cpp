@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "controls/input_state.h"
 #include "controls/key_bindings.h"
 #include "controls/key_codes.h"
 #include "controls/settings.h"
+#include "image/temp_directory.h"
 #include "shell/command_line.h"
 #include "shell/game_main.h"
 #include "support/scripted_platform.h"
@@ -134,6 +137,54 @@ TEST(SettingsFile, TheHelpNamesTheFileOrHowToGiveOne) {
   EXPECT_NE(UsageText("/h/v.conf").find("are set in /h/v.conf\n"), std::string::npos);
   EXPECT_NE(UsageText("").find("are set in a file given with --config FILE\n(without a home"),
             std::string::npos);
+}
+
+// Every action's keys, as the help would name them.
+std::string AllKeys(const Settings& settings) {
+  std::string all;
+  for (int a = 0; a < kActionCount; ++a) all += Keys(settings, static_cast<Action>(a)) + ";";
+  return all;
+}
+
+TEST(SettingsFile, TheMenusChangesAreWrittenInPlaceAndReadBackTheSame) {
+  Settings settings;
+  const std::string text = "# mine\r\nvolume = 40  # quiet\r\nwalk = Up\r\nkeys = wasd\r\ncolour = red";
+  Warned(text, settings);
+  settings.volume = 70;
+  settings.hud = true;
+  Bind(settings.bindings, Action::kWalk, {'X'});
+  const std::string updated = UpdatedSettingsText(text, settings);
+  // The walk line changed in place would be undone by `keys = wasd` after
+  // it: the actions' keys follow at the end.
+  EXPECT_TRUE(updated.starts_with("# mine\r\nvolume = 70 # quiet\r\nwalk = X\r\nkeys = wasd\r\n"
+                                  "colour = red\nhud = on\n"))
+      << updated;
+  Settings read;
+  Lines warnings = Warned(updated, read);
+  EXPECT_EQ(read.volume, 70);
+  EXPECT_TRUE(read.hud);
+  EXPECT_EQ(AllKeys(read), AllKeys(settings));
+}
+
+TEST(SettingsFile, SavingWritesBesideAndLeavesTheFileWholeWhenItCannot) {
+  test::TempDirectory folder;
+  const std::string path = folder.path() + "/sub/v.conf";
+  Settings settings;
+  settings.volume = 30;
+  std::string error;
+  ASSERT_TRUE(SaveSettings(path, settings, error)) << error;
+  const auto contents = [&] {
+    std::ifstream in(path);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+  };
+  EXPECT_EQ(contents(), "volume = 30\n");
+  std::ofstream(path + ".part") << "someone's";
+  settings.volume = 20;
+  EXPECT_FALSE(SaveSettings(path, settings, error));
+  EXPECT_NE(error.find("v.conf.part"), std::string::npos) << error;
+  EXPECT_EQ(contents(), "volume = 30\n");
 }
 
 Event Key(EventCode code, uint32_t key) { return Event{.code = code, .key = key}; }

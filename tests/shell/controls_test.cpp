@@ -166,8 +166,8 @@ TEST(Controls, AMouseFlickTurnsAtMostAQuarterAndKeepsTheRestOfAStep) {
 
 TEST(Controls, AWalkLetGoWhilePausedHasStoppedWhenTheGameResumes) {
   EXPECT_EQ(Played({{Down("Up")}, Tap("P"), {Up("Up")}, Tap("P"), {}}), "U [PAUZA]x2 .x2");
-  // The walk key itself resumes, and letting it go then stops the walk.
-  EXPECT_EQ(Played({{Down("Up")}, Tap("P"), {Down("Up")}, {Up("Up")}, {}}), "U [PAUZA] U .x2");
+  // Held through the menu, it walks on after it.
+  EXPECT_EQ(Played({{Down("Up")}, Tap("P"), Tap("P"), {}}), "U [PAUZA] Ux2");
 }
 
 TEST(Controls, F1ShowsTheHelpAndAgainResumesTheGame) {
@@ -181,6 +181,38 @@ TEST(Controls, ATapBetweenFramesActsOnceAndAFocusLostLetsGoOfEverythingHeld) {
   EXPECT_EQ(Played({{Down("Up")}, Tap("Escape"), {}}), "U");  // the Esc frame is not shown
   const Event lost{.code = EventCode::kActivate};
   EXPECT_EQ(Played({{Down("Up"), PadDown()}, {lost}, {PadUp()}, {PadDown()}, {}}), "U .x2 Ux2");
+}
+
+// The menu: the keys screen binds a new key at once; Esc goes back a level
+// and from the top continues, and only the menu's own item quits.
+TEST(Controls, TheMenuRebindsAKeyAndEscNeverQuitsInIt) {
+  ScriptedGame game;
+  int saves = 0;
+  game.session.save_settings = [&](const Settings& settings, std::string&) {
+    EXPECT_EQ(KeyNames(settings.bindings, Action::kWalk), "X");
+    EXPECT_EQ(KeyNames(settings.bindings, Action::kFire), "Space");
+    return ++saves == 1;
+  };
+  // Return held on "walk" repeats: not the new key; X is, and fire keeps Space.
+  EXPECT_EQ(game.Play({Tap("P"), Tap("Down"), Tap("Down"), Tap("Enter"),
+                       {Down("Enter"), Down("Enter"), Up("Enter")}, Tap("X"), Tap("Escape"),
+                       Tap("Escape"), {Down("X")}, {Up("X"), Down("Up")}, Tap("P"), Tap("Up"),
+                       Tap("Enter"), {}}),
+            "[PAUZA]x3 [KLAWISZE]x3 [PAUZA] . U . [PAUZA]x2");
+  EXPECT_EQ(saves, 1);
+}
+
+TEST(Controls, TheOptionsChangeTheGameAtOnce) {
+  ScriptedGame game;
+  game.session.save_settings = [](const Settings& settings, std::string&) {
+    EXPECT_EQ(settings.volume, 90);
+    EXPECT_TRUE(settings.hud);
+    return true;
+  };
+  game.Play({Tap("P"), Tap("Down"), Tap("Enter"), Tap("Right"), Tap("Left"), Tap("Up"),
+             Tap("Up"), Tap("Enter"), Tap("Escape"), Tap("Escape"), {}});
+  EXPECT_EQ(game.session.settings.volume, 90);
+  EXPECT_TRUE(game.session.hud);  // shown now, not only at the next start
 }
 
 TEST(Controls, TheMouseIsLetGoWhilePausedAndTurnsNothingThen) {

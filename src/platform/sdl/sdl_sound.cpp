@@ -46,6 +46,12 @@ class SdlSound final : public SoundOutput {
     SDL_UnlockAudioDevice(device_);
   }
 
+  void SetVolume(int percent) override {
+    SDL_LockAudioDevice(device_);
+    mixer_.SetVolume(percent);
+    SDL_UnlockAudioDevice(device_);
+  }
+
   bool Playing() override {
     SDL_LockAudioDevice(device_);
     const bool busy = mixer_.Busy();

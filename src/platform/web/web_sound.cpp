@@ -70,6 +70,7 @@ class WebSound final : public SoundOutput {
   }
 
   void Play(Sound sound) override { mixer_.Start(bank_.Of(sound)); }
+  void SetVolume(int percent) override { mixer_.SetVolume(percent); }
 
   // Nothing plays while the browser holds the context back.
   bool Playing() override { return mixer_.Busy() && PageAudioRuns(); }

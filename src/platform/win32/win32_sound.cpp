@@ -65,6 +65,11 @@ class Win32Sound final : public SoundOutput {
     mixer_.Start(bank_.Of(sound));
   }
 
+  void SetVolume(int percent) override {
+    const std::lock_guard lock(mutex_);
+    mixer_.SetVolume(percent);
+  }
+
   // Until the mixer is done and the last block that carried sound has
   // been heard, so that closing after this cuts nothing off.
   bool Playing() override {
