@@ -12,22 +12,21 @@ std::string KeysOf(const KeyBindings& bindings, Action action) {
 
 std::vector<std::string> HelpLines(const Settings& settings) {
   const KeyBindings& keys = settings.bindings;
-  std::vector<std::string> lines = {
-      "KLAWISZE",
-      "NAPRZOD: " + KeysOf(keys, Action::kWalk),
-      "WSTECZ: " + KeysOf(keys, Action::kBack),
-      "OBROT W LEWO: " + KeysOf(keys, Action::kTurnLeft),
-      "OBROT W PRAWO: " + KeysOf(keys, Action::kTurnRight),
-      "STRZAL: " + KeysOf(keys, Action::kFire),
-      "HUD: " + KeysOf(keys, Action::kToggleHud),
-      "PAUZA: " + KeysOf(keys, Action::kPause),
-      "ZRZUT EKRANU: " + KeysOf(keys, Action::kScreenshot),
-      "POMOC: " + KeysOf(keys, Action::kHelp),
-      "PELNY EKRAN: ALT+ENTER",
-      "WYJSCIE: " + KeysOf(keys, Action::kQuit),
-  };
-  if (settings.mouse) lines.push_back("MYSZ: OBROT");
-  lines.push_back("DOWOLNY KLAWISZ: POWROT DO GRY");
+  const Texts& texts = TextsIn(settings.language);
+  std::vector<std::string> lines = {texts.keys_title};
+  // The help's order, the world's actions first.
+  constexpr Action kOrder[] = {Action::kWalk,   Action::kBack,      Action::kTurnLeft,
+                               Action::kTurnRight, Action::kFire,   Action::kToggleHud,
+                               Action::kPause,  Action::kScreenshot, Action::kHelp};
+  for (const Action action : kOrder) {
+    lines.push_back(std::string(texts.actions[static_cast<size_t>(action)]) + ": " +
+                    KeysOf(keys, action));
+  }
+  lines.push_back(std::string(texts.full_screen) + ": ALT+ENTER");
+  lines.push_back(std::string(texts.actions[static_cast<size_t>(Action::kQuit)]) + ": " +
+                  KeysOf(keys, Action::kQuit));
+  if (settings.mouse) lines.push_back(texts.mouse_turns);
+  lines.push_back(texts.any_key);
   return lines;
 }
 

@@ -73,6 +73,15 @@ bool ParseStart(std::string_view value, StartMode& start) {
   return false;
 }
 
+constexpr std::string_view kLanguageNames[] = {"pl", "en"};  // in Language's order
+
+bool ParseLanguage(std::string_view value, Language& language) {
+  for (size_t i = 0; i < std::size(kLanguageNames); ++i) {
+    if (value == kLanguageNames[i]) return language = static_cast<Language>(i), true;
+  }
+  return false;
+}
+
 bool ParseVolume(std::string_view value, int& volume) {
   int number = 0;
   const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
@@ -273,6 +282,13 @@ constexpr Setting kSettings[] = {
        return Parsed(ParseSwitch(value, reading.settings.hud), key, value, message);
      },
      [](std::string_view, const Reading& reading) { return SwitchText(reading.settings.hud); }},
+    {{"language", "pl", "pl | en", "of every text the game shows (pl: Polish, en: English)"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseLanguage(value, reading.settings.language), key, value, message);
+     },
+     [](std::string_view, const Reading& reading) {
+       return std::string(kLanguageNames[static_cast<size_t>(reading.settings.language)]);
+     }},
     // The actions, each bound to one or more keys that no other keeps.
     {{"walk", "Up", kKeyList, "walk forward"}, ApplyBinding, BindingInForce},
     {{"back", "Down", kKeyList, "walk backward"}, ApplyBinding, BindingInForce},
@@ -285,8 +301,8 @@ constexpr Setting kSettings[] = {
     {{"screenshot", "F12", kKeyList, "save the frame as a bitmap"}, ApplyBinding, BindingInForce},
     {{"help", "F1", kKeyList, "show the keys"}, ApplyBinding, BindingInForce},
 };
-// The six above and the actions.
-static_assert(std::size(kSettings) == 6 + kActionCount, "every action is a setting");
+// The seven above and the actions.
+static_assert(std::size(kSettings) == 7 + kActionCount, "every action is a setting");
 
 const Setting* SettingNamed(std::string_view name) {
   for (const Setting& setting : kSettings) {

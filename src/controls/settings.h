@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "controls/key_bindings.h"
+#include "texts/texts.h"
 
 namespace vorbexia {
 
@@ -34,6 +35,7 @@ struct Settings {
   float mouse_sensitivity = kDefaultMouseSensitivity;
   int volume = 100;  // percent
   bool hud = false;  // the HUD shown from the start
+  Language language = Language::kPolish;  // of every text the game shows
 };
 
 // One setting as the help shows it.

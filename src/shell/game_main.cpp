@@ -56,8 +56,9 @@ void TakeScreenshot(GameWindow& window, const GameSession& session) {
     return;
   }
   if (session.notes) *session.notes << "vorbexia: no screenshot: " << error << '\n' << std::flush;
-  ShowGameBox(window.platform, "Nie mozna zapisac zrzutu ekranu.\n" + error, "ERROR",
-              BoxIcon::kWarning);
+  ShowGameBox(window.platform,
+              std::string(TextsIn(window.language).screenshot_failed).append("\n").append(error),
+              "ERROR", BoxIcon::kWarning);
 }
 
 // The frame on the window: the scene, the HUD and what is shown over them,
@@ -163,9 +164,9 @@ void TimeMainLoop(GameWindow& window, GameState& state, Random& random,
 bool AskFullscreen(Platform& platform, const GameSession& session) {
   if (session.fullscreen) return *session.fullscreen;
   if (session.silent) return false;
-  return ShowGameBox(platform, "Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE",
-                     "Wybor trybu", BoxIcon::kQuestion,
-                     BoxButtons::kYesNo) != BoxAnswer::kNo;
+  const Texts& texts = TextsIn(session.settings.language);
+  return AskGameBox(platform, texts, texts.mode_question, texts.mode_caption,
+                    BoxIcon::kQuestion) != BoxAnswer::kNo;
 }
 
 // The window stays until the victory sound is heard (a second or so).
@@ -190,11 +191,12 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
   if (platform.QuitSignal()) return 0;
 
   GameWindow window{platform, renderer};
+  window.language = session.settings.language;
   if (!CreateGameWindow(window, request)) return 0;
   if (!renderer.BuildModels()) {
     // No model may be drawn from an absent list or quadric.
     DestroyGameWindow(window);
-    ShowGameBox(platform, "Blad w procedurze InitGL.", "ERROR", BoxIcon::kWarning);
+    ShowGameBox(platform, TextsIn(window.language).init_gl_failed, "ERROR", BoxIcon::kWarning);
     return 0;
   }
   if (session.desktop && !window.fullscreen) ToggleDesktopFullscreen(window);
@@ -204,7 +206,7 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
   DestroyGameWindow(window);
   // Depends only on the robots now, not on how the loop ended.
   if (AllRobotsDestroyed(state) && !session.silent) {
-    ShowGameBox(platform, "GRATULACJE! WYGRALES!", "INFO", BoxIcon::kNone);
+    ShowGameBox(platform, TextsIn(session.settings.language).victory, "INFO", BoxIcon::kNone);
   }
   return 0;
 }

@@ -14,32 +14,34 @@ constexpr const char* kErrorCaption = "ERROR";
 constexpr const char* kShutdownCaption = "SHUTDOWN ERROR";
 
 // What the player is told when a step of building the window fails.
-const char* StepFailureText(WindowStep step) {
+const char* StepFailureText(const Texts& texts, WindowStep step) {
   switch (step) {
-    case WindowStep::kOpenDisplay: return "Blad rejastracji klasy okna!";
-    case WindowStep::kCreateWindow: return "Blad tworzenia okna.";
-    case WindowStep::kGetDrawable: return "Nie mozna utworzyc GDI.";
-    case WindowStep::kChoosePixelFormat: return "Nie mozna odnalezc formatu piksli.";
-    case WindowStep::kSetPixelFormat: return "Nie mozna ustawic formatu piksli.";
-    case WindowStep::kCreateContext: return "Nie mozna podczepic OGL pod GDI.";
-    case WindowStep::kMakeCurrent: return "Nieudana aktywacja RC.";
+    case WindowStep::kOpenDisplay: return texts.open_display;
+    case WindowStep::kCreateWindow: return texts.create_window;
+    case WindowStep::kGetDrawable: return texts.get_drawable;
+    case WindowStep::kChoosePixelFormat: return texts.choose_pixel_format;
+    case WindowStep::kSetPixelFormat: return texts.set_pixel_format;
+    case WindowStep::kCreateContext: return texts.create_context;
+    case WindowStep::kMakeCurrent: return texts.make_current;
   }
   return "";
 }
 
 // ... and when undoing one fails.
-const char* ReleaseFailureText(WindowStep step) {
+const char* ReleaseFailureText(const Texts& texts, WindowStep step) {
   switch (step) {
-    case WindowStep::kMakeCurrent: return "Nieudane zwolnienie DC i RC.";
-    case WindowStep::kCreateContext: return "Nieudane usuniecie RC.";
-    case WindowStep::kGetDrawable: return "Nieudane zwolnienie GDI.";
-    case WindowStep::kCreateWindow: return "Nie zwolniono handlera.";
-    case WindowStep::kOpenDisplay: return "Nie odrejestrowano okna.";
+    case WindowStep::kMakeCurrent: return texts.release_current;
+    case WindowStep::kCreateContext: return texts.delete_context;
+    case WindowStep::kGetDrawable: return texts.release_drawable;
+    case WindowStep::kCreateWindow: return texts.destroy_window;
+    case WindowStep::kOpenDisplay: return texts.close_display;
     case WindowStep::kChoosePixelFormat:
     case WindowStep::kSetPixelFormat: break;
   }
   return "";
 }
+
+const Texts& TextsOf(const GameWindow& window) { return TextsIn(window.language); }
 
 void ShowStartupError(Platform& platform, const char* text,
                       BoxIcon icon = BoxIcon::kWarning) {
@@ -49,7 +51,7 @@ void ShowStartupError(Platform& platform, const char* text,
 // A failure after the window exists: tear down first, then tell the player.
 bool FailAfterTeardown(GameWindow& window, WindowStep step) {
   DestroyGameWindow(window);
-  ShowStartupError(window.platform, StepFailureText(step));
+  ShowStartupError(window.platform, StepFailureText(TextsOf(window), step));
   return false;
 }
 
@@ -61,7 +63,8 @@ bool Take(GameWindow& window, WindowStep step, const WindowRequest& request) {
 void Undo(GameWindow& window, WindowStep step) {
   Platform& platform = window.platform;
   if (platform.HasStep(step) && !platform.Release(step)) {
-    ShowGameBox(platform, ReleaseFailureText(step), kShutdownCaption, BoxIcon::kInformation);
+    ShowGameBox(platform, ReleaseFailureText(TextsOf(window), step), kShutdownCaption,
+                BoxIcon::kInformation);
   }
 }
 
@@ -70,14 +73,14 @@ void Undo(GameWindow& window, WindowStep step) {
 bool EnterFullscreen(GameWindow& window, const WindowRequest& request) {
   Platform& platform = window.platform;
   if (platform.EnterFullscreen(request.width, request.height, request.bits)) return true;
-  const BoxAnswer answer = ShowGameBox(
-      platform, "Karta graficzna nie zadziala w pelnym ekranie.\nCzy uruchomic w oknie?",
-      "OpenGL", BoxIcon::kWarning, BoxButtons::kYesNo);
+  const Texts& texts = TextsOf(window);
+  const BoxAnswer answer =
+      AskGameBox(platform, texts, texts.no_fullscreen_question, "OpenGL", BoxIcon::kWarning);
   if (answer == BoxAnswer::kYes) {
     window.fullscreen = false;
     return true;
   }
-  ShowStartupError(platform, "Nastapi wyjscie z programu.", BoxIcon::kStop);
+  ShowStartupError(platform, texts.program_ends, BoxIcon::kStop);
   return false;
 }
 
@@ -88,6 +91,14 @@ BoxAnswer ShowGameBox(Platform& platform, const std::string& text,
   return platform.ShowBox(Box{text, caption, buttons, icon, BoxOwner::kNone});
 }
 
+BoxAnswer AskGameBox(Platform& platform, const Texts& texts, const std::string& text,
+                     const std::string& caption, BoxIcon icon) {
+  Box box{text, caption, BoxButtons::kYesNo, icon, BoxOwner::kNone};
+  box.yes = texts.yes;
+  box.no = texts.no;
+  return platform.ShowBox(box);
+}
+
 void ShowReaderBox(Platform& platform, const char* text) {
   platform.ShowBox(Box{text, "Error", BoxButtons::kOk, BoxIcon::kNone, BoxOwner::kFocusWindow});
 }
@@ -95,7 +106,7 @@ void ShowReaderBox(Platform& platform, const char* text) {
 bool CreateGameWindow(GameWindow& window, const WindowRequest& request) {
   window.fullscreen = request.fullscreen;
   if (!Take(window, WindowStep::kOpenDisplay, request)) {
-    ShowStartupError(window.platform, StepFailureText(WindowStep::kOpenDisplay));
+    ShowStartupError(window.platform, StepFailureText(TextsOf(window), WindowStep::kOpenDisplay));
     return false;
   }
   window.has_display = true;
@@ -121,7 +132,7 @@ bool CreateGameWindow(GameWindow& window, const WindowRequest& request) {
   ResizeViewport(window, request.width, request.height);
   if (!window.renderer.InitGL()) {
     DestroyGameWindow(window);
-    ShowStartupError(window.platform, "Blad w procedurze InitGL.");
+    ShowStartupError(window.platform, TextsOf(window).init_gl_failed);
     return false;
   }
   return true;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "render/renderer.h"
+#include "texts/texts.h"
 #include "shell/platform.h"
 
 namespace vorbexia {
@@ -19,6 +20,8 @@ struct GameWindow {
   bool desktop = false;
   // Cleared while the window is minimised: the world then stands still.
   bool active = true;
+  // Of the boxes' texts.
+  Language language = Language::kPolish;
   bool has_display = false;
   bool has_window = false;
   bool has_drawable = false;
@@ -50,6 +53,10 @@ void ToggleDesktopFullscreen(GameWindow& window);
 BoxAnswer ShowGameBox(Platform& platform, const std::string& text,
                       const std::string& caption, BoxIcon icon,
                       BoxButtons buttons = BoxButtons::kOk);
+
+// A question of the game's own, its buttons Yes and No in `texts`' words.
+BoxAnswer AskGameBox(Platform& platform, const Texts& texts, const std::string& text,
+                     const std::string& caption, BoxIcon icon);
 
 // A box of the bitmap reader's: caption "Error", owned by the window that
 // has the keyboard focus.

@@ -9,22 +9,17 @@
 namespace vorbexia {
 namespace {
 
-constexpr const char* kTopItems[] = {"DALEJ", "OPCJE", "KLAWISZE", "POMOC", "WYJSCIE Z GRY"};
-enum TopItem { kContinue, kOptions, kKeys, kHelp, kQuit };
-enum OptionItem { kVolume, kMouse, kSensitivity, kHud, kStart, kOptionCount };
-
-// The keys screen lists the actions as the help names them.
-constexpr const char* kActionLabels[kActionCount] = {
-    "NAPRZOD", "WSTECZ", "OBROT W LEWO", "OBROT W PRAWO", "STRZAL",
-    "WYJSCIE", "HUD",    "PAUZA",        "ZRZUT EKRANU",  "POMOC"};
-constexpr const char* kStartLabels[] = {"PYTANIE", "OKNO", "PELNY EKRAN", "PULPIT"};
+enum TopItem { kContinue, kOptions, kKeys, kHelp, kQuit, kTopCount };
+enum OptionItem { kVolume, kMouse, kSensitivity, kHud, kStart, kLanguage, kOptionCount };
+constexpr int kStartModes = 4;
+constexpr int kLanguages = 2;
 
 constexpr int kVolumeStep = 10;              // percent
 constexpr float kSensitivityStep = 0.05f;    // degrees per pixel
 
 int ItemCount(MenuScreen screen) {
   switch (screen) {
-    case MenuScreen::kTop: return static_cast<int>(std::size(kTopItems));
+    case MenuScreen::kTop: return kTopCount;
     case MenuScreen::kOptions: return kOptionCount;
     case MenuScreen::kKeys: return kActionCount;
     case MenuScreen::kPressKey: return 0;
@@ -37,7 +32,11 @@ void Show(Menu& menu, MenuScreen screen, int item) {
   menu.item = item;
 }
 
-const char* OnOff(bool on) { return on ? "TAK" : "NIE"; }
+const char* OnOff(const Texts& texts, bool on) { return on ? texts.on : texts.off; }
+
+const char* ActionLabel(const Texts& texts, Action action) {
+  return texts.actions[static_cast<size_t>(action)];
+}
 
 std::string KeysOf(const KeyBindings& bindings, Action action) {
   const std::string names = KeyNames(bindings, action);
@@ -59,29 +58,37 @@ void ChangeOption(Menu& menu, Settings& settings, int step) {
       break;
     }
     case kHud: settings.hud = !settings.hud; break;
-    case kStart: {
-      const int count = static_cast<int>(std::size(kStartLabels));
-      settings.start = static_cast<StartMode>((static_cast<int>(settings.start) + step + count) % count);
+    case kStart:
+      settings.start =
+          static_cast<StartMode>((static_cast<int>(settings.start) + step + kStartModes) % kStartModes);
       break;
-    }
+    case kLanguage:
+      settings.language =
+          static_cast<Language>((static_cast<int>(settings.language) + step + kLanguages) % kLanguages);
+      break;
     default: return;
   }
   menu.changed = true;
 }
 
 std::string OptionLine(const Settings& settings, int item) {
-  char text[64];
+  const Texts& texts = TextsIn(settings.language);
+  char text[96];
   switch (item) {
-    case kVolume: std::snprintf(text, sizeof text, "GLOSNOSC: %d", settings.volume); break;
-    case kMouse: std::snprintf(text, sizeof text, "MYSZ: %s", OnOff(settings.mouse)); break;
+    case kVolume: std::snprintf(text, sizeof text, "%s: %d", texts.volume, settings.volume); break;
+    case kMouse: std::snprintf(text, sizeof text, "%s: %s", texts.mouse, OnOff(texts, settings.mouse)); break;
     case kSensitivity:
-      std::snprintf(text, sizeof text, "CZULOSC MYSZY: %.2f",
+      std::snprintf(text, sizeof text, "%s: %.2f", texts.sensitivity,
                     static_cast<double>(settings.mouse_sensitivity));
       break;
-    case kHud: std::snprintf(text, sizeof text, "HUD: %s", OnOff(settings.hud)); break;
+    case kHud: std::snprintf(text, sizeof text, "%s: %s", texts.hud, OnOff(texts, settings.hud)); break;
+    case kStart:
+      std::snprintf(text, sizeof text, "%s: %s", texts.start,
+                    texts.start_modes[static_cast<size_t>(settings.start)]);
+      break;
     default:
-      std::snprintf(text, sizeof text, "START: %s",
-                    kStartLabels[static_cast<int>(settings.start)]);
+      std::snprintf(text, sizeof text, "%s: %s", texts.language,
+                    settings.language == Language::kEnglish ? "ENGLISH" : "POLSKI");
       break;
   }
   return text;
@@ -176,46 +183,48 @@ MenuOutcome MoveInMenu(Menu& menu, Settings& settings, MenuMove move) {
 void BindInMenu(Menu& menu, Settings& settings, uint32_t key) {
   menu.screen = MenuScreen::kKeys;
   if (key == kKeyEscape) return;
+  const Texts& texts = TextsIn(settings.language);
   KeyBindings& bindings = settings.bindings;
   const std::optional<Action> owner = ActionOfKey(bindings, key);
   std::vector<uint32_t> keys = {key};
   // Esc always quits, whatever else does.
-  if (menu.binding == Action::kQuit && key != kKeyEscape) keys.push_back(kKeyEscape);
+  if (menu.binding == Action::kQuit) keys.push_back(kKeyEscape);
   Bind(bindings, menu.binding, keys);
   menu.changed = true;
-  menu.note = KeyName(key) + ": " + kActionLabels[static_cast<int>(menu.binding)];
+  menu.note = KeyName(key) + ": " + ActionLabel(texts, menu.binding);
   if (owner && *owner != menu.binding) {
-    menu.note.append(", NIE ").append(kActionLabels[static_cast<int>(*owner)]);
-    menu.note.append(" (ZOSTAJE: ").append(KeysOf(bindings, *owner)).append(")");
+    menu.note.append(", ").append(texts.not_now).append(" ").append(ActionLabel(texts, *owner));
+    menu.note.append(" (").append(texts.keeps).append(": ").append(KeysOf(bindings, *owner));
+    menu.note.append(")");
   }
 }
 
 std::vector<std::string> MenuLines(const Menu& menu, const Settings& settings) {
+  const Texts& texts = TextsIn(settings.language);
   std::vector<std::string> lines;
   const auto item = [&](int index, const std::string& text) {
     lines.push_back((index == menu.item ? "> " : "  ") + text);
   };
   switch (menu.screen) {
     case MenuScreen::kTop:
-      lines.push_back("PAUZA");
-      for (int i = 0; i < ItemCount(menu.screen); ++i) item(i, kTopItems[i]);
+      lines.push_back(texts.pause_title);
+      for (int i = 0; i < kTopCount; ++i) item(i, texts.menu_items[static_cast<size_t>(i)]);
       break;
     case MenuScreen::kOptions:
-      lines.push_back("OPCJE");
+      lines.push_back(texts.options_title);
       for (int i = 0; i < kOptionCount; ++i) item(i, OptionLine(settings, i));
       break;
     case MenuScreen::kKeys:
-      lines.push_back("KLAWISZE");
+      lines.push_back(texts.keys_title);
       for (int a = 0; a < kActionCount; ++a) {
-        item(a, std::string(kActionLabels[a]) + ": " +
-                    KeysOf(settings.bindings, static_cast<Action>(a)));
+        const Action action = static_cast<Action>(a);
+        item(a, std::string(ActionLabel(texts, action)) + ": " + KeysOf(settings.bindings, action));
       }
       break;
     case MenuScreen::kPressKey:
-      lines.push_back("KLAWISZE");
-      lines.push_back(std::string("NACISNIJ KLAWISZ: ") +
-                      kActionLabels[static_cast<int>(menu.binding)]);
-      lines.push_back("ESC: BEZ ZMIANY");
+      lines.push_back(texts.keys_title);
+      lines.push_back(std::string(texts.press_key) + ": " + ActionLabel(texts, menu.binding));
+      lines.push_back(texts.escape_keeps);
       break;
   }
   if (!menu.note.empty()) lines.push_back(menu.note);

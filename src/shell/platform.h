@@ -31,6 +31,9 @@ struct Box {
   BoxButtons buttons = BoxButtons::kOk;
   BoxIcon icon = BoxIcon::kNone;
   BoxOwner owner = BoxOwner::kNone;
+  // A question's buttons, where the window system lets the game name them.
+  std::string yes = "Tak";
+  std::string no = "Nie";
 };
 
 // The steps that build the game's window and its OpenGL context, in the

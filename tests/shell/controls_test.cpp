@@ -209,10 +209,20 @@ TEST(Controls, TheOptionsChangeTheGameAtOnce) {
     EXPECT_TRUE(settings.hud);
     return true;
   };
-  game.Play({Tap("P"), Tap("Down"), Tap("Enter"), Tap("Right"), Tap("Left"), Tap("Up"),
-             Tap("Up"), Tap("Enter"), Tap("Escape"), Tap("Escape"), {}});
+  game.Play({Tap("P"), Tap("Down"), Tap("Enter"), Tap("Right"), Tap("Left"), Tap("Down"),
+             Tap("Down"), Tap("Down"), Tap("Enter"), Tap("Escape"), Tap("Escape"), {}});
   EXPECT_EQ(game.session.settings.volume, 90);
   EXPECT_TRUE(game.session.hud);  // shown now, not only at the next start
+}
+
+TEST(Controls, InEnglishTheBoxesTheMenuAndTheHelpSpeakEnglish) {
+  ScriptedGame game;
+  game.session.settings.language = Language::kEnglish;
+  game.session.fullscreen.reset();
+  EXPECT_EQ(game.Play({Tap("P"), Tap("F1"), Tap("F1")}), "[PAUSED] [KEYS] .");
+  ASSERT_FALSE(game.platform.boxes.empty());
+  EXPECT_EQ(game.platform.boxes[0].text, "Press YES for FULLSCREEN, NO for WINDOW-MODE");
+  EXPECT_EQ(game.platform.boxes[0].yes + game.platform.boxes[0].no, "YesNo");
 }
 
 TEST(Controls, TheMouseIsLetGoWhilePausedAndTurnsNothingThen) {

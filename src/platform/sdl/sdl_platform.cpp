@@ -19,11 +19,8 @@ namespace {
 constexpr int kDepthBits = 16;
 
 // The buttons of the two kinds of box: Return answers Yes (or OK), Escape
-// answers No (or OK). Each button's id is its answer.
-constexpr SDL_MessageBoxButtonData kYesNoButtons[] = {
-    {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, static_cast<int>(BoxAnswer::kYes), "Tak"},
-    {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, static_cast<int>(BoxAnswer::kNo), "Nie"},
-};
+// answers No (or OK). Each button's id is its answer; a question's two are
+// named by the box.
 constexpr SDL_MessageBoxButtonData kOkButton[] = {
     {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
      static_cast<int>(BoxAnswer::kOk), "OK"},
@@ -56,15 +53,20 @@ BoxAnswer AnswerOf(const SDL_MessageBoxData& data, int button_id, BoxAnswer refu
   return refusal;
 }
 
-SDL_MessageBoxData MessageBoxData(const Box& box, SDL_Window* owner) {
+SDL_MessageBoxData MessageBoxData(const Box& box, SDL_Window* owner,
+                                  SDL_MessageBoxButtonData (&yes_no_buttons)[2]) {
   const bool yes_no = box.buttons == BoxButtons::kYesNo;
+  yes_no_buttons[0] = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, static_cast<int>(BoxAnswer::kYes),
+                       box.yes.c_str()};
+  yes_no_buttons[1] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, static_cast<int>(BoxAnswer::kNo),
+                       box.no.c_str()};
   SDL_MessageBoxData data{};
   data.flags = SdlBoxFlags(box.icon) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
   data.window = owner;
   data.title = box.caption.c_str();
   data.message = box.text.c_str();
   data.numbuttons = yes_no ? 2 : 1;
-  data.buttons = yes_no ? kYesNoButtons : kOkButton;
+  data.buttons = yes_no ? yes_no_buttons : kOkButton;
   return data;
 }
 
@@ -184,8 +186,9 @@ BoxAnswer SdlPlatform::ShowBox(const Box& box) {
   // signal is refused, not shown again.
   if (QuitSignalled()) return refusal;
   LogBox(box.caption, box.text);
-  const SDL_MessageBoxData data =
-      MessageBoxData(box, box.owner == BoxOwner::kFocusWindow ? FocusWindow() : nullptr);
+  SDL_MessageBoxButtonData yes_no_buttons[2];
+  const SDL_MessageBoxData data = MessageBoxData(
+      box, box.owner == BoxOwner::kFocusWindow ? FocusWindow() : nullptr, yes_no_buttons);
   int button_id = static_cast<int>(refusal);
   const bool shown = boxes_ && TryAFewTimes([&] {
     return SDL_ShowMessageBox(&data, &button_id) == 0 || QuitSignalled();
