@@ -2,18 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <filesystem>
 #include <iomanip>
 #include <sstream>
 
 #include "demo/key_script.h"
-#include "files/file_descriptor.h"
 #include "files/input_file.h"
 #include "files/message_text.h"
-#include "files/utf8_path.h"
+#include "files/replace_file.h"
 
 namespace vorbexia {
 namespace {
@@ -582,34 +578,7 @@ bool SaveSettings(const std::string& path, const Settings& settings, std::string
     error = "cannot read '" + EscapeForMessage(path) + "': " + why;
     return false;
   }
-  const std::string updated = UpdatedSettingsText(text, settings);
-  // Written beside the file and renamed over it, so that a failure leaves
-  // the old file whole; a link is followed to the file it names.
-  std::error_code ignored;
-  std::filesystem::path file = PathFromUtf8(path);
-  if (std::filesystem::is_symlink(file, ignored)) {
-    const std::filesystem::path target = std::filesystem::canonical(file, ignored);
-    if (!target.empty()) file = target;
-  }
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-  std::filesystem::path part = file;
-  part += ".part";
-  const int descriptor = CreateNewFile(part);
-  if (descriptor < 0) {
-    error = "cannot write '" + EscapeForMessage(Utf8FromPath(part)) + "': " + std::strerror(errno);
-    return false;
-  }
-  const bool written = WriteAll(descriptor, updated.data(), updated.size());
-  const int write_error = errno;
-  const bool closed = CloseFile(descriptor);
-  std::error_code renamed;
-  if (written && closed) std::filesystem::rename(part, file, renamed);
-  if (written && closed && !renamed) return true;
-  error = "cannot write '" + EscapeForMessage(path) + "': " +
-          (!written ? std::strerror(write_error) : !closed ? std::strerror(errno)
-                                                            : renamed.message());
-  std::filesystem::remove(part, ignored);
-  return false;
+  return ReplaceFile(path, UpdatedSettingsText(text, settings), error);
 }
 
 }  // namespace vorbexia

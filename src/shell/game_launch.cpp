@@ -149,6 +149,7 @@ std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
   }
   session.hud = line.hud || settings.hud;
   session.pictures = folders.pictures;
+  session.data = folders.data;
   session.notes = &err;
   if (PlaysDemo(launch)) {
     if (!ReadDemoFile(line.demo_path, launch.demo, error)) return Refuse(err, error);

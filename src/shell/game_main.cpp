@@ -7,6 +7,7 @@
 
 #include "demo/replay.h"
 #include "files/message_text.h"
+#include "shell/best_time.h"
 #include "shell/game_window.h"
 #include "shell/play_controls.h"
 #include "shell/screenshot.h"
@@ -169,6 +170,24 @@ bool AskFullscreen(Platform& platform, const GameSession& session) {
                     BoxIcon::kQuestion) != BoxAnswer::kNo;
 }
 
+// A game won by the player (not a demo's): its time, and the best so far.
+void TellTheTime(const GameSession& session) {
+  if (session.replay || !session.notes) return;
+  std::ostream& notes = *session.notes;
+  notes << "vorbexia: all robots down in " << PlayTime(session.frames);
+  uint64_t best = session.frames;
+  std::string error;
+  const bool kept = session.data.empty() || KeepBestTime(session.data, session.frames, best, error);
+  if (best == session.frames) {
+    notes << " (the best time)";
+  } else {
+    notes << " (the best: " << PlayTime(best) << ")";
+  }
+  notes << '\n';
+  if (!kept) notes << "vorbexia: the best time was not kept: " << error << '\n';
+  notes << std::flush;
+}
+
 // The window stays until the victory sound is heard (a second or so).
 void LetVictorySoundFinish(const GameSession& session, Platform& platform) {
   if (!session.sound) return;
@@ -201,7 +220,10 @@ int GameMain(GameState& state, Platform& platform, Renderer& renderer,
   }
   if (session.desktop && !window.fullscreen) ToggleDesktopFullscreen(window);
   TimeMainLoop(window, state, random, session);
-  if (AllRobotsDestroyed(state)) LetVictorySoundFinish(session, platform);
+  if (AllRobotsDestroyed(state)) {
+    TellTheTime(session);
+    LetVictorySoundFinish(session, platform);
+  }
 
   DestroyGameWindow(window);
   // Depends only on the robots now, not on how the loop ended.

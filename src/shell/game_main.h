@@ -39,6 +39,7 @@ struct GameSession {
   // taken into the fields above and the sound output.
   Settings settings;
   std::string pictures;      // the screenshots' folder; empty: none taken
+  std::string data;          // where the best time is kept; empty: nowhere
   // Writes the settings changed in the menu where they were read from;
   // none: they last for this game only.
   std::function<bool(const Settings& settings, std::string& error)> save_settings;

@@ -17,7 +17,7 @@ struct Prepare : ::testing::Test {
   std::string settings = folder.File("vorbexia.conf");
   std::ostringstream out, err;
   std::optional<int> Run(Launch& launch, std::vector<std::string_view> args) {
-    return PrepareLaunch(args, 7, UserFolders{settings, ""}, launch, out, err);
+    return PrepareLaunch(args, 7, UserFolders{settings, "", ""}, launch, out, err);
   }
 };
 
@@ -58,7 +58,7 @@ TEST_F(Prepare, ATimedemoRunsUnattendedAndSilentAndEndsBeforeItsPlatformCloses) 
   std::vector<std::string> made;
   Closing* platform = nullptr;
   const PlatformKit kit{
-      .time_seed = 7, .folders = {settings, ""}, .out = out, .err = err,
+      .time_seed = 7, .folders = {settings, "", ""}, .out = out, .err = err,
       .make_platform = [&](bool paced, bool unattended) -> std::unique_ptr<Platform> {
         made.push_back(paced || !unattended ? "attended platform" : "unattended platform");
         return std::unique_ptr<Platform>(platform = new Closing(made));

@@ -113,6 +113,10 @@ UserFolders XdgUserFolders(const EnvironmentLookup& environment) {
     if (pictures.empty() && !home.empty()) pictures = Join(home, "Pictures");
   }
   if (!pictures.empty()) folders.pictures = Join(pictures, "Vorbexia");
+
+  std::string data = WithoutTrailingSlash(Variable(environment, "XDG_DATA_HOME"));
+  if (!Absolute(data)) data = home.empty() ? "" : Join(home, ".local/share");
+  if (!data.empty()) folders.data = Join(data, "vorbexia");
   return folders;
 }
 

@@ -3,6 +3,6 @@
 namespace vorbexia {
 
 // Paths in the game's in-memory file system, shared with the page script.
-UserFolders FindUserFolders() { return {"/settings/vorbexia.conf", "/screenshots"}; }
+UserFolders FindUserFolders() { return {"/settings/vorbexia.conf", "/screenshots", "/settings"}; }
 
 }  // namespace vorbexia

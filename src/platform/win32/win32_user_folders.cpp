@@ -39,6 +39,7 @@ UserFolders FindUserFolders() {
   const std::string application_data = KnownFolder(CSIDL_APPDATA);
   if (!application_data.empty()) {
     folders.settings_file = application_data + "\\Vorbexia\\vorbexia.conf";
+    folders.data = application_data + "\\Vorbexia";
   }
   const std::string pictures = KnownFolder(CSIDL_MYPICTURES);
   if (!pictures.empty()) folders.pictures = pictures + "\\Vorbexia";
