@@ -1,7 +1,6 @@
 #include "image/png_writer.h"
 
 #include <climits>
-#include <cstdlib>
 
 // stb's encoder compiled here and nowhere else, its functions kept to this
 // file (static) so that no other copy of stb can clash with them; no stdio,
@@ -23,21 +22,17 @@ void Append(void* context, void* data, int size) {
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const RgbImage& image) {
-  const int64_t width = image.width;
-  const int64_t height = std::llabs(int64_t{image.height});
-  if (width <= 0 || height == 0 || image.pixels.size() != uint64_t(width * height * 3)) return {};
-  // stb counts the filtered rows (a filter byte each) in an int.
+  const int64_t width = image.width, height = image.height;
+  if (width <= 0 || height <= 0 || image.pixels.size() != uint64_t(width * height * 3)) return {};
+  // stb counts the filtered rows (a filter byte each) and its output in
+  // ints: half their range leaves room for both.
   if ((width * 3 + 1) * height > INT_MAX / 2) return {};
   const int row = static_cast<int>(width * 3);
-  // PNG stores the top row first: a bottom-first picture is read from its
-  // last row up, by a negative stride, rather than copied upside down.
-  const bool bottom_first = image.height > 0;
-  const uint8_t* top = image.pixels.data() + (bottom_first ? (height - 1) * row : 0);
+  // PNG stores the top row first: the picture is read from its last row up,
+  // by a negative stride, rather than copied upside down.
+  const uint8_t* top = image.pixels.data() + (height - 1) * row;
   std::vector<uint8_t> bytes;
-  if (!stbi_write_png_to_func(Append, &bytes, static_cast<int>(width), static_cast<int>(height), 3,
-                              top, bottom_first ? -row : row)) {
-    return {};
-  }
+  if (!stbi_write_png_to_func(Append, &bytes, image.width, image.height, 3, top, -row)) return {};
   return bytes;
 }
 

@@ -9,10 +9,10 @@
 
 namespace vorbexia {
 
-// The whole PNG file of `image` (8-bit RGB, no alpha), its rows in the order
-// RgbImage keeps them: bottom first for a positive height, top first for a
-// negative one. Empty when the picture is empty, its pixels do not match its
-// size, or it is too large for the encoder.
+// The whole PNG file of `image` (8-bit RGB, no alpha), whose rows come
+// bottom first (a positive height), as ReadFrame gives them. Empty when the
+// picture is empty, its pixels do not match its size, or it is too large for
+// the encoder.
 std::vector<uint8_t> EncodePng(const RgbImage& image);
 
 }  // namespace vorbexia

@@ -2,7 +2,7 @@
 // right way up.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 #include <vector>
 
 #include "image/png_writer.h"
@@ -17,17 +17,6 @@
 namespace vorbexia {
 namespace {
 
-// What stb reads back from `png`, as RGB rows top first.
-std::vector<uint8_t> Decoded(const std::vector<uint8_t>& png, int& width, int& height) {
-  int channels = 0;
-  uint8_t* pixels = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width,
-                                          &height, &channels, 3);
-  if (!pixels) return {};
-  std::vector<uint8_t> rgb(pixels, pixels + width * height * 3);
-  stbi_image_free(pixels);
-  return rgb;
-}
-
 TEST(PngWriter, TheFileDecodesToTheSamePixelsTopRowFirst) {
   RgbImage image;  // 3 x 2, the bottom row first as ReadFrame gives it
   image.width = 3;
@@ -35,27 +24,17 @@ TEST(PngWriter, TheFileDecodesToTheSamePixelsTopRowFirst) {
   for (int i = 0; i < 18; ++i) image.pixels.push_back(static_cast<uint8_t>(i * 14 + 1));
   const std::vector<uint8_t> png = EncodePng(image);
   ASSERT_GE(png.size(), 8u);
-  EXPECT_EQ(std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0);
-  int width = 0, height = 0;
-  // The second row stored is the top one.
-  std::vector<uint8_t> expected(image.pixels.begin() + 9, image.pixels.end());
-  expected.insert(expected.end(), image.pixels.begin(), image.pixels.begin() + 9);
-  EXPECT_EQ(Decoded(png, width, height), expected);
+  EXPECT_EQ(std::string(png.begin(), png.begin() + 8), "\x89PNG\r\n\x1a\n");
+  int width = 0, height = 0, channels = 0;
+  uint8_t* decoded = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width,
+                                           &height, &channels, 3);
+  ASSERT_TRUE(decoded);
+  std::vector<uint8_t> top_first(image.pixels.begin() + 9, image.pixels.end());  // stored second
+  top_first.insert(top_first.end(), image.pixels.begin(), image.pixels.begin() + 9);
+  EXPECT_EQ(std::vector<uint8_t>(decoded, decoded + 18), top_first);
+  stbi_image_free(decoded);
   EXPECT_EQ(width, 3);
   EXPECT_EQ(height, 2);
-
-  image.height = -2;  // the same bytes, now top row first
-  EXPECT_EQ(Decoded(EncodePng(image), width, height),
-            std::vector<uint8_t>(image.pixels.begin(), image.pixels.end()));
-}
-
-TEST(PngWriter, APictureThatDoesNotMatchItsSizeGivesNoFile) {
-  RgbImage image;
-  image.width = 3;
-  image.height = 2;
-  image.pixels.resize(17);
-  EXPECT_TRUE(EncodePng(image).empty());
-  EXPECT_TRUE(EncodePng(RgbImage{}).empty());
 }
 
 }  // namespace
