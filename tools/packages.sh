@@ -1,9 +1,11 @@
 # The Debian packages the game needs, and a check that installs what is
 # missing. Sourced by ./play and ./test.
 
-# (libasound2-dev: the game keeps alsa-lib's own messages off the terminal.)
+# (libasound2-dev: the game keeps alsa-lib's own messages off the terminal;
+# libstb-dev: the header-only PNG writer of the screenshots, which the Windows
+# and web builds take from the same folder.)
 BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
-                libglu1-mesa-dev libgl1-mesa-dri libasound2-dev)
+                libglu1-mesa-dev libgl1-mesa-dri libasound2-dev libstb-dev)
 # Tests: GoogleTest, benchmarks, a virtual display with input and screenshots
 # (SDL's X11 message boxes need the fonts of xfonts-base), the fuzzer, and
 # zlib for the icon generator, whose test checks the committed icons, and
@@ -21,7 +23,8 @@ PACKAGE_TEST_PACKAGES=(desktop-file-utils appstream xvfb xauth xdotool xfonts-ba
 # Windows: the mingw-w64 cross compiler (posix threads) and zip for
 # tools/build-windows; Wine, GoogleTest's sources and the virtual display for
 # ./test --windows (Wine draws OpenGL through the system's libGL).
-WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip nsis)
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip nsis
+                  libstb-dev)
 WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
                        xvfb xauth xdotool x11-utils imagemagick)
 
@@ -30,7 +33,7 @@ WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dr
 # tests' driver of the browser, installed into build/web-test; npm is
 # Debian's package `npm` unless the nodejs installed brings its own), and
 # GoogleTest's sources for the golden views' test built for the browser.
-WEB_PACKAGES=(emscripten cmake make)
+WEB_PACKAGES=(emscripten cmake make libstb-dev)
 WEB_TEST_PACKAGES=(chromium nodejs googletest)
 
 # ensure_packages NAME...: installs the missing ones with apt-get when run as

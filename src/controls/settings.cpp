@@ -69,6 +69,16 @@ bool ParseStart(std::string_view value, StartMode& start) {
   return false;
 }
 
+// In ScreenshotFormat's order.
+constexpr std::string_view kFormatNames[] = {"png", "bmp"};
+
+bool ParseFormat(std::string_view value, ScreenshotFormat& format) {
+  for (size_t i = 0; i < std::size(kFormatNames); ++i) {
+    if (value == kFormatNames[i]) return format = static_cast<ScreenshotFormat>(i), true;
+  }
+  return false;
+}
+
 constexpr std::string_view kLanguageNames[] = {"pl", "en"};  // in Language's order
 
 bool ParseLanguage(std::string_view value, Language& language) {
@@ -278,6 +288,13 @@ constexpr Setting kSettings[] = {
        return Parsed(ParseSwitch(value, reading.settings.hud), key, value, message);
      },
      [](std::string_view, const Reading& reading) { return SwitchText(reading.settings.hud); }},
+    {{"screenshot_format", "png", "png | bmp", "the screenshots' file format"},
+     [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
+       return Parsed(ParseFormat(value, reading.settings.screenshot_format), key, value, message);
+     },
+     [](std::string_view, const Reading& reading) {
+       return std::string(kFormatNames[static_cast<size_t>(reading.settings.screenshot_format)]);
+     }},
     {{"language", "pl", "pl | en", "of every text the game shows (pl: Polish, en: English)"},
      [](std::string_view key, std::string_view value, Reading& reading, std::string& message) {
        return Parsed(ParseLanguage(value, reading.settings.language), key, value, message);
@@ -294,11 +311,11 @@ constexpr Setting kSettings[] = {
     {{"quit", "Escape", kKeyList, "quit (Escape always does)"}, ApplyBinding, BindingInForce},
     {{"toggle_hud", "Tab", kKeyList, "show or hide the HUD"}, ApplyBinding, BindingInForce},
     {{"pause", "P Pause", kKeyList, "pause and go on"}, ApplyBinding, BindingInForce},
-    {{"screenshot", "F12", kKeyList, "save the frame as a bitmap"}, ApplyBinding, BindingInForce},
+    {{"screenshot", "F12", kKeyList, "save the frame as a picture"}, ApplyBinding, BindingInForce},
     {{"help", "F1", kKeyList, "show the keys"}, ApplyBinding, BindingInForce},
 };
-// The seven above and the actions.
-static_assert(std::size(kSettings) == 7 + kActionCount, "every action is a setting");
+// The eight above and the actions.
+static_assert(std::size(kSettings) == 8 + kActionCount, "every action is a setting");
 
 const Setting* SettingNamed(std::string_view name) {
   for (const Setting& setting : kSettings) {

@@ -24,6 +24,12 @@ enum class StartMode {
   kDesktop,     // full screen at the display's own resolution
 };
 
+// The screenshots' file format.
+enum class ScreenshotFormat {
+  kPng,  // PNG: lossless and a fraction of the bitmap's size
+  kBmp,  // the 24-bit Windows bitmap of the game's first versions
+};
+
 constexpr float kDefaultMouseSensitivity = 0.15f;  // degrees per pixel
 constexpr float kMinMouseSensitivity = 0.01f;
 constexpr float kMaxMouseSensitivity = 3.0f;
@@ -35,6 +41,9 @@ struct Settings {
   float mouse_sensitivity = kDefaultMouseSensitivity;
   int volume = 100;  // percent
   bool hud = false;  // the HUD shown from the start
+  // PNG, no longer BMP, by default: a fraction of the size, and every viewer
+  // and browser shows it; `screenshot_format = bmp` keeps the old files.
+  ScreenshotFormat screenshot_format = ScreenshotFormat::kPng;
   Language language = Language::kPolish;  // of every text the game shows
 };
 

@@ -50,7 +50,8 @@ void TakeScreenshot(GameWindow& window, const GameSession& session) {
   localtime_r(&now, &local);
 #endif
   if (window.renderer.ReadFrame(image) &&
-      SaveScreenshot(session.pictures, image, local, path, error)) {
+      SaveScreenshot(session.pictures, image, session.settings.screenshot_format, local, path,
+                     error)) {
     if (session.notes) {
       *session.notes << "vorbexia: screenshot " << EscapeForMessage(path) << '\n' << std::flush;
     }

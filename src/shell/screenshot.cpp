@@ -13,6 +13,7 @@
 #include "files/message_text.h"
 #include "files/utf8_path.h"
 #include "image/dib_writer.h"
+#include "image/png_writer.h"
 
 #ifdef _WIN32
 // Last, for MoveFileExW, so that its macros reach none of the headers above.
@@ -75,17 +76,31 @@ bool PublishAs(const fs::path& written, const fs::path& name) {
 #endif
 }
 
-}  // namespace
-
-std::string ScreenshotFileName(const std::tm& local_time) {
-  char name[80];
-  std::snprintf(name, sizeof name, "vorbexia-%04d-%02d-%02d-%02d-%02d-%02d.bmp",
-                local_time.tm_year + 1900, local_time.tm_mon + 1, local_time.tm_mday,
-                local_time.tm_hour, local_time.tm_min, local_time.tm_sec);
-  return name;
+std::string Extension(ScreenshotFormat format) {
+  return format == ScreenshotFormat::kBmp ? ".bmp" : ".png";
 }
 
-bool SaveScreenshot(const std::string& folder, const RgbImage& image,
+// The whole file; empty when the encoder refuses the picture.
+std::vector<uint8_t> Encode(const RgbImage& image, ScreenshotFormat format) {
+  if (format == ScreenshotFormat::kPng) return EncodePng(image);
+  DibPicture picture;
+  picture.width = image.width;
+  picture.height = image.height;
+  picture.rgb.assign(image.pixels.begin(), image.pixels.end());
+  return EncodeDib(picture, DibLayout::kRgb24, true);
+}
+
+}  // namespace
+
+std::string ScreenshotFileName(const std::tm& local_time, ScreenshotFormat format) {
+  char name[80];
+  std::snprintf(name, sizeof name, "vorbexia-%04d-%02d-%02d-%02d-%02d-%02d",
+                local_time.tm_year + 1900, local_time.tm_mon + 1, local_time.tm_mday,
+                local_time.tm_hour, local_time.tm_min, local_time.tm_sec);
+  return name + Extension(format);
+}
+
+bool SaveScreenshot(const std::string& folder, const RgbImage& image, ScreenshotFormat format,
                     const std::tm& local_time, std::string& path, std::string& error) {
   if (folder.empty()) {
     error = "no folder for the pictures";
@@ -96,6 +111,12 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
     error = "no picture to save";
     return false;
   }
+  const std::vector<uint8_t> bytes = Encode(image, format);
+  if (bytes.empty()) {
+    error = "the picture cannot be encoded";
+    return false;
+  }
+
   const fs::path directory = PathFromUtf8(folder);
   std::error_code failure;
   fs::create_directories(directory, failure);
@@ -104,18 +125,13 @@ bool SaveScreenshot(const std::string& folder, const RgbImage& image,
     return false;
   }
 
-  DibPicture picture;
-  picture.width = image.width;
-  picture.height = image.height;
-  picture.rgb.assign(image.pixels.begin(), image.pixels.end());
-  const std::vector<uint8_t> bytes = EncodeDib(picture, DibLayout::kRgb24, true);
-
   // The picture is written whole under a name of its own first: a game
   // killed in the middle leaves no cut picture under a screenshot's name.
-  const std::string name = ScreenshotFileName(local_time);
-  const std::string stem = name.substr(0, name.size() - 4);  // without ".bmp"
+  const std::string name = ScreenshotFileName(local_time, format);
+  const std::string extension = Extension(format);
+  const std::string stem = name.substr(0, name.size() - extension.size());
   const auto Numbered = [&](int attempt) {
-    return attempt == 1 ? name : stem + "-" + std::to_string(attempt) + ".bmp";
+    return attempt == 1 ? name : stem + "-" + std::to_string(attempt) + extension;
   };
   fs::path written;
   int fd = -1;

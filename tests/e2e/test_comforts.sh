@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The player's comforts from a settings file, under a window manager: no mode
 # question, a junk line warned about, W walks, the mouse turns, P pauses,
-# F12 writes a bitmap of the frame that the game's own reader decodes to the
-# picture on screen, F1 shows the keys, Alt+Enter enters and leaves desktop
-# full screen; the demo recorded meanwhile replays to the same final state.
+# F12 writes a PNG (the default format) of exactly the picture on screen, F1
+# shows the keys, Alt+Enter enters and leaves desktop full screen; the demo
+# recorded meanwhile replays to the same final state.
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 TOOLS=$(dirname "$GAME")/tools
@@ -34,10 +34,11 @@ shot paused1; sleep 1; shot paused2
 
 press F12 0.1
 for _ in $(seq 50); do grep -q 'screenshot ' "$E2E_TMP/stderr" && break; sleep 0.1; done
-bmp=$(sed -n 's/^vorbexia: screenshot //p' "$E2E_TMP/stderr")
-[ -f "$bmp" ] || fail "no screenshot written: $(cat "$E2E_TMP/stderr")"
-"$TOOLS/dib2ppm" "$bmp" "$E2E_TMP/decoded.ppm" || fail "the reader refused $bmp"
-[ "$(compare -metric AE "$E2E_TMP/decoded.ppm" "$E2E_TMP/paused2.png" null: 2>&1)" = 0 ] ||
+png=$(sed -n 's/^vorbexia: screenshot //p' "$E2E_TMP/stderr")
+[ -f "$png" ] || fail "no screenshot written: $(cat "$E2E_TMP/stderr")"
+[[ $png == */vorbexia-????-??-??-??-??-??.png ]] || fail "not a PNG's name: $png"
+[ "$(head -c8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "not a PNG: $png"
+[ "$(compare -metric AE "$png" "$E2E_TMP/paused2.png" null: 2>&1)" = 0 ] ||
   fail "the screenshot is not the picture on screen"
 
 press F1 0.1; sleep 0.3; shot help    # the help replaces the pause

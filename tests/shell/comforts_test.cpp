@@ -53,6 +53,16 @@ TEST(SettingsFile, JunkLinesWarnWithTheirNumbersAndKeepWhatStands) {
   EXPECT_EQ(Keys(settings, Action::kHelp), "H");
 }
 
+TEST(SettingsFile, ScreenshotsArePngUnlessTheFileSaysBmp) {
+  Settings settings;
+  EXPECT_EQ(Warned("screenshot_format = gif\n", settings),
+            Lines{"v.conf:1: bad value 'gif' for screenshot_format; keeping png"});
+  EXPECT_EQ(settings.screenshot_format, ScreenshotFormat::kPng);
+  EXPECT_EQ(Warned("screenshot_format = bmp\nscreenshot_format = PNG\n", settings),
+            Lines{"v.conf:2: bad value 'PNG' for screenshot_format; keeping bmp"});
+  EXPECT_EQ(settings.screenshot_format, ScreenshotFormat::kBmp);
+}
+
 TEST(SettingsFile, AKeyServesOneActionAndNamesAreExact) {
   Settings settings;
   EXPECT_EQ(Warned("keys = wasd\nfire = d F10 D\nhelp = F10 d\n", settings),

@@ -1,6 +1,6 @@
-// Screenshots on disk: the game's own bitmap reader gets the very pixels
-// back, a name taken is never overwritten, and a folder that cannot be made
-// is a one-line reason.
+// Screenshots on disk: a PNG by default, or the bitmap the game's own reader
+// gets the very pixels back from; a name taken is never overwritten, and a
+// folder that cannot be made is a one-line reason.
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "image/dib_reader.h"
+#include "image/png_writer.h"
 #include "image/temp_directory.h"
 #include "shell/screenshot.h"
 
@@ -41,15 +42,19 @@ std::string Contents(const std::string& path) {
   return bytes.str();
 }
 
+constexpr auto kPng = ScreenshotFormat::kPng;
+
 TEST(Screenshot, NamedByTheLocalDateAndTime) {
-  EXPECT_EQ(ScreenshotFileName(Time()), "vorbexia-2026-12-08-07-31-05.bmp");
+  EXPECT_EQ(ScreenshotFileName(Time(), kPng), "vorbexia-2026-12-08-07-31-05.png");
+  EXPECT_EQ(ScreenshotFileName(Time(), ScreenshotFormat::kBmp), "vorbexia-2026-12-08-07-31-05.bmp");
 }
 
-TEST(Screenshot, TheGamesReaderDecodesTheSamePixelsInAFolderMadeForIt) {
+TEST(Screenshot, TheGamesReaderDecodesTheSamePixelsOfABmpInAFolderMadeForIt) {
   test::TempDirectory temp;
   const std::string folder = temp.File("Pictures/Vorbexia");
   std::string path, error;
-  ASSERT_TRUE(SaveScreenshot(folder, Picture(), Time(), path, error)) << error;
+  ASSERT_TRUE(SaveScreenshot(folder, Picture(), ScreenshotFormat::kBmp, Time(), path, error))
+      << error;
   EXPECT_EQ(std::filesystem::path(path), std::filesystem::path(folder) /
                                              "vorbexia-2026-12-08-07-31-05.bmp");
   std::string boxes;
@@ -60,15 +65,17 @@ TEST(Screenshot, TheGamesReaderDecodesTheSamePixelsInAFolderMadeForIt) {
   EXPECT_EQ(read->pixels, Picture().pixels);
 }
 
-TEST(Screenshot, NeverOverwritesAFile) {
+TEST(Screenshot, APngNeverOverwritesAFile) {
   test::TempDirectory temp;
-  const std::string taken = temp.Write("vorbexia-2026-12-08-07-31-05.bmp", {'k', 'e', 'e', 'p'});
+  const std::string taken = temp.Write("vorbexia-2026-12-08-07-31-05.png", {'k', 'e', 'e', 'p'});
   std::string first, second, error;
-  ASSERT_TRUE(SaveScreenshot(temp.path(), Picture(), Time(), first, error)) << error;
-  ASSERT_TRUE(SaveScreenshot(temp.path(), Picture(), Time(), second, error)) << error;
-  EXPECT_EQ(std::filesystem::path(first).filename(), "vorbexia-2026-12-08-07-31-05-2.bmp");
-  EXPECT_EQ(std::filesystem::path(second).filename(), "vorbexia-2026-12-08-07-31-05-3.bmp");
+  ASSERT_TRUE(SaveScreenshot(temp.path(), Picture(), kPng, Time(), first, error)) << error;
+  ASSERT_TRUE(SaveScreenshot(temp.path(), Picture(), kPng, Time(), second, error)) << error;
+  EXPECT_EQ(std::filesystem::path(first).filename(), "vorbexia-2026-12-08-07-31-05-2.png");
+  EXPECT_EQ(std::filesystem::path(second).filename(), "vorbexia-2026-12-08-07-31-05-3.png");
   EXPECT_EQ(Contents(taken), "keep");
+  const std::vector<uint8_t> png = EncodePng(Picture());  // the encoder's file, whole
+  EXPECT_EQ(Contents(first), std::string(png.begin(), png.end()));
   EXPECT_EQ(Contents(first), Contents(second));
 }
 
@@ -76,7 +83,7 @@ TEST(Screenshot, AFolderThatCannotBeMadeSaysWhyInOneLine) {
   test::TempDirectory temp;
   const std::string file = temp.Write("file", {'x'});
   std::string path, error;
-  EXPECT_FALSE(SaveScreenshot(file + "/Vorbexia", Picture(), Time(), path, error));
+  EXPECT_FALSE(SaveScreenshot(file + "/Vorbexia", Picture(), kPng, Time(), path, error));
   EXPECT_NE(error.find(file + "/Vorbexia"), std::string::npos) << error;
   EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   EXPECT_FALSE(std::filesystem::exists(file + "/Vorbexia"));
@@ -90,9 +97,9 @@ TEST(Screenshot, AWriteCutShortLeavesNoPictureUnderItsName) {
   std::string path, error;
   const rlimit limit{20, 20};
   EXPECT_EXIT(setrlimit(RLIMIT_FSIZE, &limit);
-              SaveScreenshot(temp.path(), Picture(), Time(), path, error),
+              SaveScreenshot(temp.path(), Picture(), kPng, Time(), path, error),
               ::testing::KilledBySignal(SIGXFSZ), "");
-  EXPECT_FALSE(std::filesystem::exists(temp.File(ScreenshotFileName(Time()))));
+  EXPECT_FALSE(std::filesystem::exists(temp.File(ScreenshotFileName(Time(), kPng))));
 }
 #endif
 

@@ -8,7 +8,8 @@
 const {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed} = require('./lib.js');
 
 const sleep = seconds => new Promise(resolve => setTimeout(resolve, seconds * 1000));
-const kSettings = 'start = window\nkeys = wasd\nmouse = on\nthis is junk\n';
+// BMP screenshots: the page offers the game's .bmp files only so far.
+const kSettings = 'start = window\nkeys = wasd\nmouse = on\nthis is junk\nscreenshot_format = bmp\n';
 const Press = (page, key) => page.keyboard.press(key).then(() => sleep(0.5));
 
 RunTest([process.argv[2]], async (browser, url) => {

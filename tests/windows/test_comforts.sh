@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Under Wine, with %APPDATA%\Vorbexia\vorbexia.conf saying start = window,
-# keys = wasd and mouse = on: no mode question; W walks; mouse motion turns
-# the view; F12 writes the frame as a 24-bit BMP into the Pictures folder;
+# keys = wasd, mouse = on and screenshot_format = bmp: no mode question; W
+# walks; mouse motion turns the view; F12 writes the frame as a 24-bit BMP
+# into the Pictures folder (the PNG default is the Linux test's);
 # Alt+Enter covers the 1280 x 720 screen (no mode change, the picture
 # between black bars) and then brings back the 800 x 600 window; Esc ends.
 source "$(dirname "$0")/lib.sh"
@@ -9,7 +10,7 @@ GAME=$1
 
 start_own_prefix_xvfb 1280x720x24
 mkdir -p "$WINE_USER_DIR/AppData/Roaming/Vorbexia"
-printf 'start = window\r\nkeys = wasd\r\nmouse = on\r\n' \
+printf 'start = window\r\nkeys = wasd\r\nmouse = on\r\nscreenshot_format = bmp\r\n' \
   >"$WINE_USER_DIR/AppData/Roaming/Vorbexia/vorbexia.conf"
 start_game "$GAME"
 wait_window Vorbexia 30 >/dev/null
