@@ -10,7 +10,7 @@ namespace vorbexia {
 namespace {
 
 enum TopItem { kContinue, kOptions, kKeys, kHelp, kQuit, kTopCount };
-enum OptionItem { kVolume, kMouse, kSensitivity, kHud, kStart, kLanguage, kOptionCount };
+enum OptionItem { kVolume, kMouse, kSensitivity, kHud, kStart, kLanguage, kScreenshots, kOptionCount };
 constexpr int kStartModes = 4;
 constexpr int kLanguages = 2;
 
@@ -66,6 +66,11 @@ void ChangeOption(Menu& menu, Settings& settings, int step) {
       settings.language =
           static_cast<Language>((static_cast<int>(settings.language) + step + kLanguages) % kLanguages);
       break;
+    case kScreenshots:
+      settings.screenshot_format = settings.screenshot_format == ScreenshotFormat::kPng
+                                       ? ScreenshotFormat::kBmp
+                                       : ScreenshotFormat::kPng;
+      break;
     default: return;
   }
   menu.changed = true;
@@ -86,9 +91,13 @@ std::string OptionLine(const Settings& settings, int item) {
       std::snprintf(text, sizeof text, "%s: %s", texts.start,
                     texts.start_modes[static_cast<size_t>(settings.start)]);
       break;
-    default:
+    case kLanguage:
       std::snprintf(text, sizeof text, "%s: %s", texts.language,
                     settings.language == Language::kEnglish ? "ENGLISH" : "POLSKI");
+      break;
+    default:
+      std::snprintf(text, sizeof text, "%s: %s", texts.screenshots,
+                    settings.screenshot_format == ScreenshotFormat::kPng ? "PNG" : "BMP");
       break;
   }
   return text;

@@ -46,6 +46,7 @@ struct Texts {
   const char* hud;
   const char* start;
   const char* language;
+  const char* screenshots;  // the screenshots' file format
   std::array<const char*, 4> start_modes;  // ask, window, full screen, desktop
   const char* on;
   const char* off;
