@@ -46,6 +46,11 @@ BrandingText "Vorbexia ${VERSION}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\CZYTAJ.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+; The last page offers to start the game at once ("Run Vorbexia", ticked),
+; in its folder as the shortcut starts it: the game reads textures\ from its
+; working folder.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION RunInstalledGame
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -91,6 +96,11 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHE
     FileClose $R1
   ${EndIf}
 !macroend
+
+Function RunInstalledGame
+  SetOutPath "$INSTDIR"
+  Exec '"$INSTDIR\vorbexia.exe"'
+FunctionEnd
 
 Function .onInit
   ${IfNot} ${AtLeastWin7}

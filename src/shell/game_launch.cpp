@@ -1,6 +1,7 @@
 #include "shell/game_launch.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -97,7 +98,52 @@ int ReportTimedemo(const Launch& launch, const GameState& state, int signal,
   return 0;
 }
 
+// Every frame drawn passes through here to the renderer, which is where a
+// timedemo's progress is told: the loop has no hook of its own.
+class ProgressRenderer final : public Renderer {
+ public:
+  ProgressRenderer(Renderer& inner, const GameSession& session, TimedemoProgress& progress)
+      : inner_(inner), session_(session), progress_(progress) {}
+  bool InitGL() override { return inner_.InitGL(); }
+  bool BuildModels() override { return inner_.BuildModels(); }
+  void DrawScene(const GameState& state) override {
+    inner_.DrawScene(state);
+    progress_.Frame(session_.frames);
+  }
+  void DrawHud(const GameState& state) override { inner_.DrawHud(state); }
+  void DrawOverlay(const std::vector<std::string>& lines) override { inner_.DrawOverlay(lines); }
+  void SetViewport(int width, int height, double aspect, int x, int y) override {
+    inner_.SetViewport(width, height, aspect, x, y);
+  }
+  bool ReadFrame(RgbImage& image) override { return inner_.ReadFrame(image); }
+
+ private:
+  Renderer& inner_;
+  const GameSession& session_;
+  TimedemoProgress& progress_;
+};
+
+double SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 }  // namespace
+
+TimedemoProgress::TimedemoProgress(std::ostream& err, uint64_t total, Clock clock)
+    : err_(err), total_(total), clock_(std::move(clock)) {}
+
+void TimedemoProgress::Frame(uint64_t frame) {
+  const double now = clock_();
+  if (told_at_ && now - *told_at_ < 1.0) return;
+  told_at_ = now;
+  err_ << "\rvorbexia: timedemo frame " << frame << " of " << total_ << std::flush;
+}
+
+void TimedemoProgress::Finish() {
+  if (told_at_) err_ << '\n' << std::flush;
+  told_at_.reset();
+}
 
 std::optional<int> PrepareLaunch(std::span<const std::string_view> args,
                                  uint32_t time_seed, const UserFolders& folders,
@@ -178,8 +224,10 @@ bool PlaysSound(const Launch& launch) {
 }
 
 int RunLaunch(Launch& launch, GameState& state, Platform& platform,
-              Renderer& renderer, std::ostream& out, std::ostream& err) {
+              Renderer& renderer, std::ostream& out, std::ostream& err,
+              TimedemoProgress* progress) {
   const int result = GameMain(state, platform, renderer, launch.session);
+  if (progress) progress->Finish();
   if (DemoRecorder* recorder = launch.recorder.get()) {
     if (!launch.session.loop_ran) {
       recorder->Discard();  // no game: an older demo stays as it was
@@ -208,7 +256,17 @@ int RunGame(std::span<const std::string_view> args, const PlatformKit& kit) {
   if (PlaysSound(launch)) sound = kit.open_sound(SoundVolume(launch));
   launch.session.sound = sound.get();
   GameState state;
-  const int result = RunLaunch(launch, state, *platform, *renderer, kit.out, kit.err);
+  // Only on a terminal: a file or a pipe gets the figures and the state
+  // line alone, as before.
+  std::optional<TimedemoProgress> progress;
+  std::optional<ProgressRenderer> told;
+  if (launch.line.demo == DemoUse::kTimedemo && kit.err_is_terminal) {
+    progress.emplace(kit.err, launch.demo.frames.size(), SteadySeconds);
+    told.emplace(*renderer, launch.session, *progress);
+  }
+  Renderer& drawing = told ? static_cast<Renderer&>(*told) : *renderer;
+  const int result = RunLaunch(launch, state, *platform, drawing, kit.out, kit.err,
+                               progress ? &*progress : nullptr);
   if (kit.game_ended) kit.game_ended();
   return result;
 }

@@ -49,13 +49,33 @@ bool RunsPaced(const Launch& launch);
 // Sound plays unless --mute, and never in a timedemo, which runs unattended.
 bool PlaysSound(const Launch& launch);
 
+// A timedemo's progress for a terminal: "vorbexia: timedemo frame N of
+// TOTAL" at the first frame, then at most once a second, each over the one
+// before (a carriage return); Finish ends the line, so that the figures
+// and the state line start lines of their own.
+class TimedemoProgress {
+ public:
+  using Clock = std::function<double()>;  // seconds, from any start
+  TimedemoProgress(std::ostream& err, uint64_t total, Clock clock);
+  void Frame(uint64_t frame);
+  void Finish();
+
+ private:
+  std::ostream& err_;
+  uint64_t total_;
+  Clock clock_;
+  std::optional<double> told_at_;  // when the last line was written
+};
+
 // Runs the game. A recording then replaces the demo's file, or is dropped
 // when no game ran; one that failed on the way is reported in a box and on
 // `err` (exit code 1). A timedemo prints its figures and the final state on
 // `out`; where it did not run, was interrupted (exit code 128 + the
 // signal) or its figures cannot be written, one line on `err` says so.
+// `progress`, when given, has been told the frames and is finished first.
 int RunLaunch(Launch& launch, GameState& state, Platform& platform,
-              Renderer& renderer, std::ostream& out, std::ostream& err);
+              Renderer& renderer, std::ostream& out, std::ostream& err,
+              TimedemoProgress* progress = nullptr);
 
 // What only the system knows, for RunGame: the time, the player's folders,
 // the text streams, and how its platform, renderer and sound are made.
@@ -77,6 +97,8 @@ struct PlatformKit {
   // Optional. Run as the game has wound down, before the sound, the
   // renderer and the platform close.
   std::function<void()> game_ended;
+  // Whether `err` is a terminal: a timedemo then tells its progress there.
+  bool err_is_terminal = false;
 };
 
 // The whole launch, the same on every system: PrepareLaunch, then the

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "image/temp_directory.h"
@@ -69,12 +70,59 @@ TEST_F(Prepare, ATimedemoRunsUnattendedAndSilentAndEndsBeforeItsPlatformCloses) 
       .open_sound = [&](int) -> std::unique_ptr<SoundOutput> { ADD_FAILURE(); return nullptr; },
       .ended_before_game = {},
       .game_ended = [&] { made.push_back("game ended"); },
+      .err_is_terminal = false,
   };
   const std::vector<std::string_view> args{"--timedemo", demo};
   EXPECT_EQ(RunGame(args, kit), 0) << err.str();
   EXPECT_EQ(made, (std::vector<std::string>{"unattended platform", "game ended",
                                             "platform closed"}));
   EXPECT_EQ(out.str().find("timedemo: 0 frames"), 0u) << out.str();
+}
+
+// A timedemo of three frames, with standard error a terminal or not: the
+// progress on the terminal only, ended by a newline; the figures' lines
+// the same either way.
+TEST_F(Prepare, ATimedemoTellsItsProgressOnATerminalOnly) {
+  const std::string demo = folder.File("game.demo");
+  std::ofstream(demo) << "vorbexia-demo 1\nseed 3\nU\nU\nS\n";
+  std::string figures[2], told[2];
+  for (const bool terminal : {false, true}) {
+    std::ostringstream out, err;
+    ScriptedPlatform* platform = nullptr;
+    const PlatformKit kit{
+        .time_seed = 7, .folders = {settings, ""}, .out = out, .err = err,
+        .make_platform = [&](bool, bool) -> std::unique_ptr<Platform> {
+          return std::unique_ptr<Platform>(platform = new ScriptedPlatform);
+        },
+        .make_renderer = [&](ReaderBox) -> std::unique_ptr<Renderer> {
+          return std::make_unique<ScriptedRenderer>(*platform);
+        },
+        .open_sound = {}, .ended_before_game = {}, .game_ended = {},
+        .err_is_terminal = terminal,
+    };
+    const std::vector<std::string_view> args{"--timedemo", demo};
+    EXPECT_EQ(RunGame(args, kit), 0) << err.str();
+    figures[terminal] = std::regex_replace(out.str(), std::regex("[0-9.]+ seconds, [0-9.]+ fps"), "");
+    told[terminal] = err.str();
+  }
+  EXPECT_EQ(figures[0], figures[1]);
+  EXPECT_EQ(figures[1].find("timedemo: 3 frames"), 0u) << figures[1];
+  EXPECT_EQ(told[0], "");
+  EXPECT_EQ(told[1], "\rvorbexia: timedemo frame 1 of 3\n");  // three frames: well within a second
+}
+
+// At most a line a second, each over the one before.
+TEST(TimedemoProgress, TellsAFrameAtMostOnceASecond) {
+  std::ostringstream err;
+  double now = 0.0;
+  TimedemoProgress progress(err, 500, [&] { return now; });
+  for (const double at : {0.0, 0.5, 0.99, 1.0, 1.7, 2.5}) {
+    now = at;
+    progress.Frame(static_cast<uint64_t>(at * 100) + 1);
+  }
+  progress.Finish();
+  EXPECT_EQ(err.str(), "\rvorbexia: timedemo frame 1 of 500\rvorbexia: timedemo frame 101 of 500"
+                       "\rvorbexia: timedemo frame 251 of 500\n");
 }
 
 }  // namespace

@@ -25,15 +25,24 @@ function Serve(folders) {
   return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-// Runs test(browser, url) with `folders` served and Chromium started; exits
-// 1 on any failure. The browser, the server and the profile go at the end.
-async function RunTest(folders, test) {
+const profiles = [];  // removed at the end of the test
+
+// Headless Chromium with a profile of its own; with WebGL on the CPU, or
+// without WebGL at all (no GPU and no SwiftShader: as a browser that offers
+// none).
+async function Launch({webgl = true} = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vorbexia-chromium-'));
+  profiles.push(profile);
+  const gl = webgl ? ['--use-angle=swiftshader', '--enable-unsafe-swiftshader'] : ['--disable-webgl'];
+  return puppeteer.launch({executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
+                           args: ['--headless=new', '--no-sandbox', ...gl]});
+}
+
+// Runs test(browser, url) with `folders` served and Chromium started; exits
+// 1 on any failure. The browser, the server and the profiles go at the end.
+async function RunTest(folders, test) {
   const server = await Serve(folders);
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
-    args: ['--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
-  });
+  const browser = await Launch();
   const failure = await test(browser, 'http://127.0.0.1:' + server.address().port + '/')
                             .then(() => null, error => error);
   if (failure) {
@@ -42,7 +51,7 @@ async function RunTest(folders, test) {
   }
   await browser.close();
   server.close();
-  fs.rmSync(profile, {recursive: true, force: true});
+  for (const profile of profiles) fs.rmSync(profile, {recursive: true, force: true});
   process.exit(failure ? 1 : 0);
 }
 
@@ -122,4 +131,4 @@ function Changed(a, b) {
   return changed;
 }
 
-module.exports = {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed};
+module.exports = {RunTest, Launch, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed};

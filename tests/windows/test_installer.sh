@@ -179,7 +179,43 @@ WINEPREFIX=$prefix timeout 60 wineserver -w || fail "Wine's programs did not end
 left=$(find "$prefix/drive_c" -iname '*vorbexia*')
 [ -z "$left" ] || fail "left after the uninstall: $left"
 reg_values /reg:64 >/dev/null && fail "the key $KEY outlived the uninstall"
+
+# Installed page by page: Next, Install, and Finish on the last page, whose
+# "Run Vorbexia" is ticked, starts the installed game in its folder (the
+# lit maze shows that it found textures\ there). The game runs on after the
+# installer has ended: a stand-in process is what the waits below watch.
+: >"$box_log"
+VORBEXIA_BOX_LOG=$(win winepath -w "$box_log" | tr -d '\r')
+start_game "$SETUP" "/D=$OTHER_DIR"
+VORBEXIA_BOX_LOG=$box_log
+setup=$(wait_window "Vorbexia Setup" 60)
+wine_key "$setup" Return  # the welcome page's Next
+sleep 2
+wine_key "$setup" Return  # the folder page's Install
+deadline=$((SECONDS + 60))
+until [ "$(reg_value InstallLocation)" = "$OTHER_DIR" ]; do
+  [ $SECONDS -ge $deadline ] && fail "no install by hand within a minute"
+  sleep 0.5
+done
+sleep 3  # the files page gives way to the last page
+wine_key "$setup" Return  # Finish
+wait "$GAME_PID" || fail "the installer ended with $?"
+sleep 600 &
+GAME_PID=$!
+answer_box "Wybor trybu" n
+wait_window "Vorbexia" 30 >/dev/null
+sleep 1
+view=$(window_geometry Vorbexia)
+screenshot "$E2E_TMP/finish-run.png"
+expect_lit_maze "$E2E_TMP/finish-run.png" "$view"
+press Escape
+wait_no_window "Vorbexia" 20
+expect_box_logged "Wybor trybu: Wcisnij TAK na FULLSCREEN, NIE na WINDOW-MODE"
+timeout 60 "$WINE_RUN" "$OTHER_DIR\\uninstall.exe" /S "_?=$OTHER_DIR" || fail "the uninstall after the run ended with $?"
+rm -rf "$install"
+WINEPREFIX=$prefix timeout 60 wineserver -w || fail "Wine's programs did not end after the run"
+
 echo "ok: installer $version under Wine: silent install, files, shortcut and 64-bit key;" \
      "a second folder replaces the first; the installed game's lit maze (brightness $brightness," \
      "$colours colours), Esc ends with 0; no uninstall or install beside it running;" \
-     "silent uninstall leaves nothing"
+     "silent uninstall leaves nothing; the last page's Run Vorbexia starts the game in its folder"

@@ -1,6 +1,8 @@
 // Vorbexia: a first-person maze shooter.
 #define SDL_MAIN_HANDLED
 
+#include <unistd.h>
+
 #include <csignal>
 #include <ctime>
 #include <iostream>
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
       .open_sound = [](int volume) { return OpenSdlSound(volume); },
       .ended_before_game = {},
       .game_ended = {},
+      .err_is_terminal = isatty(STDERR_FILENO) != 0,
   };
   return RunGame(args, kit);
 }

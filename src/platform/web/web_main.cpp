@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
       .open_sound = [](int volume) { return OpenWebSound(volume); },
       .ended_before_game = {},
       .game_ended = {},
+      .err_is_terminal = false,  // the browser's console
   };
   // Once the game and everything it opened are gone.
   const int result = RunGame(args, kit);

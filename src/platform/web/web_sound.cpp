@@ -28,7 +28,15 @@ EM_JS(int, OpenPageAudio, (void* sound, float* output, int count, int rate), {
     event.outputBuffer.getChannelData(0).set(HEAPF32.subarray(output >> 2, (output >> 2) + count));
   };
   node.connect(context.destination);
-  const resume = () => { if (context.state == 'suspended') context.resume(); };
+  // A resume waits for a gesture the browser counts (Esc is none): a game
+  // that ends first closes the context, which refuses the resume, and no
+  // sound is missed then.
+  const resume = () => {
+    if (context.state != 'suspended') return;
+    context.resume().catch(error => {
+      if (context.state != 'closed') console.log('sound not resumed: ' + error.message);
+    });
+  };
   for (const type of ['keydown', 'pointerdown']) document.addEventListener(type, resume, true);
   Module.vorbexiaAudio = {context, node, resume};
   return 1;

@@ -65,6 +65,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       .ended_before_game =
           [&outlets] { ShowUnseenText(outlets.unseen_out(), outlets.unseen_err()); },
       .game_ended = NoteGameEnded,
+      .err_is_terminal = false,
   };
   return RunGame(args, kit);
 }

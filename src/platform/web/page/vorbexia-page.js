@@ -17,9 +17,123 @@ const kSettingsKey = 'vorbexia.conf';
 // The line by which the game names a screenshot it wrote (on stderr).
 const kScreenshotLine = /^vorbexia: screenshot (\/screenshots\/[^/]+\.bmp)$/;
 
+// --- The page's texts ---------------------------------------------------------
+
+// Each text of the page in plain Polish, as the game speaks, with its English
+// twin beside it; `vorbexia.language` in the browser's local storage picks
+// one ('pl' unless it says 'en'). A text with blanks to fill is a function.
+const kTexts = {
+  loading: {pl: 'Wczytywanie...', en: 'Loading...'},
+  intro: {
+    pl: 'Labirynt, piec robotow i dzialo plazmowe. Zniszcz wszystkie roboty: kazdy pada po ' +
+        'trzech trafieniach. Roboty nie strzelaja, wiec nie mozna przegrac, tylko wygrac ' +
+        'predzej lub pozniej.',
+    en: 'A maze, five robots and a plasma gun. Destroy every robot: each falls after three ' +
+        'hits. The robots never shoot, so you cannot lose, only win sooner or later.',
+  },
+  howToPlay: {pl: 'Jak grac', en: 'How to play'},
+  howFocus: {
+    pl: 'Kliknij obraz gry (albo odpowiedz na jej pytanie), aby dac jej klawiature.',
+    en: 'Click the game\'s picture (or answer its question) to give it the keyboard.',
+  },
+  keyArrows: {pl: 'Strzalki, W A S D', en: 'Arrows, W A S D'},
+  doArrows: {
+    pl: 'naprzod, wstecz, obrot w lewo i w prawo (W A S D z ustawieniem keys = wasd)',
+    en: 'walk forward and back, turn left and right (W A S D with the setting keys = wasd)',
+  },
+  keySpace: {pl: 'Spacja', en: 'Space'},
+  doSpace: {pl: 'strzal plazma (jeden naraz)', en: 'fire the plasma shot (one at a time)'},
+  doEsc: {pl: 'koniec gry', en: 'end the game'},
+  doP: {pl: 'pauza; kazdy klawisz gry wznawia', en: 'pause; any of the game\'s keys resumes'},
+  doF1: {pl: 'klawisze na obrazie', en: 'the keys over the picture'},
+  doF12: {pl: 'zrzut ekranu do pobrania pod gra', en: 'a screenshot to download below the game'},
+  doAltEnter: {pl: 'pelny ekran i z powrotem', en: 'full screen and back'},
+  doTab: {pl: 'HUD: celownik i liczba robotow', en: 'the HUD: crosshair and robots left'},
+  keyMouse: {pl: 'Mysz', en: 'Mouse'},
+  doMouse: {
+    pl: 'obrot, z ustawieniem mouse = on, gdy kliknieto obraz gry',
+    en: 'turns, with the setting mouse = on, once the picture is clicked',
+  },
+  keyPad: {pl: 'Pad', en: 'Pad'},
+  doPad: {
+    pl: 'krzyzak lub lewa galka jak strzalki, A lub prawy spust strzela, Start lub Back konczy',
+    en: 'the d-pad or left stick as the arrows, A or the right trigger fires, Start or Back ends',
+  },
+  starting: {pl: 'Start gry...', en: 'Starting the game...'},
+  playing: {
+    pl: 'Gra trwa: strzalki, spacja, Esc konczy, Tab pokazuje HUD, ' +
+        'P pauza, F1 klawisze, F12 zrzut ekranu, Alt+Enter pelny ekran.',
+    en: 'Game on: arrows, Space, Esc ends, Tab shows the HUD, ' +
+        'P pause, F1 keys, F12 screenshot, Alt+Enter full screen.',
+  },
+  waiting: {pl: 'Gra czeka na odpowiedz w okienku.', en: 'The game waits for an answer in its box.'},
+  ending: {pl: 'Gra sie konczy...', en: 'The game is ending...'},
+  ended: {pl: code => `Koniec gry (kod ${code}).`, en: code => `Game over (code ${code}).`},
+  playAgain: {pl: 'Zagraj ponownie', en: 'Play again'},
+  noWebGL: {
+    pl: 'Ta przegladarka nie oferuje WebGL, bez ktorego gra nie moze rysowac.',
+    en: 'This browser offers no WebGL, without which the game cannot draw.',
+  },
+  screenshotLink: {
+    pl: (name, size) => `Pobierz zrzut ekranu (${name}, ${size} B)`,
+    en: (name, size) => `Download the screenshot (${name}, ${size} B)`,
+  },
+  recordingLink: {
+    pl: size => `Pobierz nagranie gry (vorbexia.demo, ${size} B)`,
+    en: size => `Download the game's recording (vorbexia.demo, ${size} B)`,
+  },
+  clickToTurn: {pl: 'Kliknij obraz gry, aby obracac mysza.', en: 'Click the game\'s picture to turn with the mouse.'},
+  settingsNotSaved: {
+    pl: 'Nie mozna zapisac ustawien w przegladarce: ',
+    en: 'The settings cannot be kept in this browser: ',
+  },
+  newPictures: {
+    pl: (used, ignored) => 'Nowe obrazki: ' + (used || 'zadnego') + (ignored ? ' (pominiete: ' + ignored + ')' : '') + '.',
+    en: (used, ignored) => 'New pictures: ' + (used || 'none') + (ignored ? ' (ignored: ' + ignored + ')' : '') + '.',
+  },
+};
+
+// The keys of "Jak grac", in the order of the desktop's help.
+const kKeys = [['keyArrows', 'doArrows'], ['keySpace', 'doSpace'], ['Esc', 'doEsc'], ['P', 'doP'],
+               ['F1', 'doF1'], ['F12', 'doF12'], ['Alt+Enter', 'doAltEnter'], ['Tab', 'doTab'],
+               ['keyMouse', 'doMouse'], ['keyPad', 'doPad']];
+
+function PageLanguage() {
+  try {
+    return localStorage.getItem('vorbexia.language') === 'en' ? 'en' : 'pl';
+  } catch (error) {
+    return 'pl';  // storage not allowed in this page
+  }
+}
+const kLanguage = PageLanguage();
+
+// A text of the table in the page's language; a name not in it is shown
+// as it is (a key's own name).
+function Text(name, ...blanks) {
+  const text = kTexts[name] ? kTexts[name][kLanguage] : name;
+  return typeof text === 'function' ? text(...blanks) : text;
+}
+
+function ShowPageTexts() {
+  document.documentElement.lang = kLanguage;
+  for (const element of document.querySelectorAll('[data-text]')) {
+    element.textContent = Text(element.dataset.text);
+  }
+  const keys = document.getElementById('keys');
+  for (const [key, action] of kKeys) {
+    const term = document.createElement('dt');
+    const description = document.createElement('dd');
+    term.textContent = Text(key);
+    description.textContent = Text(action);
+    keys.append(term, description);
+  }
+}
+ShowPageTexts();
+
 const page = {
   stage: document.getElementById('stage'),
   status: document.getElementById('status'),
+  playAgain: document.getElementById('play-again'),
   output: document.getElementById('output'),
   download: document.getElementById('download'),
   mouse: document.getElementById('mouse'),
@@ -86,11 +200,16 @@ function GameArguments(query) {
 
 // Each line is appended: setting the output's whole text anew at every line
 // took a long settings text's warnings a minute to show.
+// A screenshot's line shows the file's own name, to download: the path is
+// the page's file system's, which the player never sees.
 function Show(text, error) {
   (error ? console.error : console.log)(text);
-  page.output.append(text + '\n');
   const screenshot = kScreenshotLine.exec(text);
-  if (screenshot) OfferScreenshot(screenshot[1]);
+  if (screenshot) {
+    page.output.append('vorbexia: screenshot ', OfferScreenshot(screenshot[1]), '\n');
+  } else {
+    page.output.append(text + '\n');
+  }
 }
 
 // --- The settings ------------------------------------------------------------
@@ -126,7 +245,7 @@ function SaveSettings() {
       localStorage.setItem(kSettingsKey, text);
     }
   } catch (error) {
-    Show('Nie mozna zapisac ustawien w przegladarce: ' + error.message, true);
+    Show(Text('settingsNotSaved') + error.message, true);
     return;
   }
   RestartGame();
@@ -140,18 +259,34 @@ document.getElementById('settings-save').addEventListener('click', SaveSettings)
 const kIcons = ['', '?', '!', 'X', 'i'];
 let openBox = null;  // {resolve, refusal} while a box waits for its answer
 
+// True when a canvas of this page can have WebGL; the context made to ask
+// is let go at once.
+function BrowserOffersWebGL() {
+  const context = document.createElement('canvas').getContext('webgl');
+  if (!context) return false;
+  const loser = context.getExtension('WEBGL_lose_context');
+  if (loser) loser.loseContext();
+  return true;
+}
+
 function ShowBox(caption, text, yesNo, icon) {
   console.log('box: ' + caption + ': ' + text);
   document.getElementById('box-caption').textContent = caption;
   const message = document.getElementById('box-text');
   message.textContent = text;
   message.dataset.icon = kIcons[icon] || '';
+  // The game's box names the desktop's GDI; beside it, the page says what
+  // is wanting in a browser.
+  const note = document.getElementById('box-note');
+  note.hidden = !(text === 'Nie mozna podczepic OGL pod GDI.' && !BrowserOffersWebGL());
+  note.textContent = note.hidden ? '' : Text('noWebGL');
   document.getElementById('box-yes').hidden = !yesNo;
   document.getElementById('box-no').hidden = !yesNo;
   document.getElementById('box-ok').hidden = yesNo;
   const refusal = yesNo ? 2 : 0;
   return new Promise(resolve => {
     openBox = {resolve, refusal};
+    ShowStatus();
     page.box.returnValue = '';
     page.box.showModal();
     document.getElementById(yesNo ? 'box-yes' : 'box-ok').focus();
@@ -163,6 +298,7 @@ page.box.addEventListener('close', () => {
   if (!openBox) return;
   const {resolve, refusal} = openBox;
   openBox = null;
+  ShowStatus();
   resolve(page.box.returnValue === '' ? refusal : Number(page.box.returnValue));
   const canvas = document.getElementById('canvas');
   if (canvas && !canvas.hidden) canvas.focus();
@@ -188,14 +324,15 @@ function ShowCanvas() {
   const canvas = document.getElementById('canvas');
   canvas.hidden = false;
   canvas.focus();
-  page.status.textContent = 'Gra trwa: strzalki, spacja, Esc konczy, Tab pokazuje HUD, ' +
-      'P pauza, F1 klawisze, F12 zrzut ekranu, Alt+Enter pelny ekran.';
+  SetPhase('playing');
 }
 
+// The canvas goes when the game ends, or when it could not start.
 function RemoveCanvas() {
   const canvas = document.getElementById('canvas');
   if (!canvas) return 0;
   canvas.remove();
+  SetPhase('ending');
   return 1;
 }
 
@@ -232,7 +369,7 @@ function PointerLocked() {
 }
 
 function ShowMouseHint() {
-  page.mouse.textContent = mouseWanted && !PointerLocked() ? 'Kliknij obraz gry, aby obracac mysza.' : '';
+  page.mouse.textContent = mouseWanted && !PointerLocked() ? Text('clickToTurn') : '';
 }
 
 function LockPointerIfWanted() {
@@ -263,16 +400,15 @@ document.addEventListener('pointerlockchange', () => {
 
 // --- Screenshots ---------------------------------------------------------------
 
-// The picture the game wrote, offered for download below those of the games
-// before.
+// The picture the game wrote, offered for download under its own name
+// below those of the games before; returns a link to it named by the name.
 function OfferScreenshot(file) {
   const bytes = FS.readFile(file);
   const name = file.replace(/^.*\//, '');
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([bytes], {type: 'image/bmp'}));
-  link.download = name;
-  link.textContent = 'Pobierz zrzut ekranu (' + name + ', ' + bytes.length + ' B)';
-  page.screenshots.append(link, document.createElement('br'));
+  const href = URL.createObjectURL(new Blob([bytes], {type: 'image/bmp'}));
+  const Link = text => Object.assign(document.createElement('a'), {href, download: name, textContent: text});
+  page.screenshots.append(Link(Text('screenshotLink', name, bytes.length)), document.createElement('br'));
+  return Link(name);
 }
 
 // --- Games, one after another ---------------------------------------------
@@ -280,15 +416,32 @@ function OfferScreenshot(file) {
 let running = false;
 let restartWanted = false;
 
+// The status line says where the game is at every moment: an open box
+// first (the game waits for it whatever it is at), else the phase:
+// 'loading', 'starting', 'playing', 'ending', or the code the game ended
+// with. A note (new pictures) stands until the phase next changes.
+let phase = 'loading';
+
+function ShowStatus() {
+  page.status.textContent = openBox ? Text('waiting')
+                          : typeof phase === 'number' ? Text('ended', phase) : Text(phase);
+}
+
+function SetPhase(now) {
+  phase = now;
+  ShowStatus();
+}
+
 function StartGame() {
   running = true;
   restartWanted = false;
   Module.vorbexiaEndRequested = false;
+  page.playAgain.hidden = true;
   page.download.replaceChildren();
   // The game before's recording goes: a game that does not start records
   // nothing and leaves no file, so none is offered as this one's.
   if (FS.analyzePath(kRecording).exists) FS.unlink(kRecording);
-  page.status.textContent = 'Start gry...';
+  SetPhase('starting');
   WriteSettingsFile();
   let args;
   try {
@@ -304,16 +457,23 @@ function StartGame() {
 
 // Called by main just before it returns: the next game starts once it has.
 function GameEnded(result) {
-  page.status.textContent = 'Koniec gry (kod ' + result + ').';
+  SetPhase(result);
   console.log('vorbexia: the game ended with ' + result);
   CaptureMouse(false);
   LeaveFullscreen();
   OfferRecording();
   setTimeout(() => {
     running = false;
-    if (restartWanted) StartGame();
+    if (restartWanted) {
+      StartGame();
+    } else {
+      page.playAgain.hidden = false;
+    }
   });
 }
+
+// A new game in the same page, as new pictures or settings start one.
+page.playAgain.addEventListener('click', RestartGame);
 
 // A recorded game to download, in the desktop's demo format.
 function OfferRecording() {
@@ -327,7 +487,7 @@ function OfferRecording() {
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([bytes], {type: 'text/plain'}));
   link.download = 'vorbexia.demo';
-  link.textContent = 'Pobierz nagranie gry (vorbexia.demo, ' + bytes.length + ' B)';
+  link.textContent = Text('recordingLink', bytes.length);
   page.download.replaceChildren(link);
 }
 
@@ -364,8 +524,7 @@ async function UsePictures(files) {
   }
   FS.chdir(kDroppedFolder);
   console.log('pictures: ' + used.join(' ') + (ignored.length ? '; ignored: ' + ignored.join(' ') : ''));
-  page.status.textContent = 'Nowe obrazki: ' + (used.join(', ') || 'zadnego') +
-      (ignored.length ? ' (pominiete: ' + ignored.join(', ') + ')' : '') + '.';
+  page.status.textContent = Text('newPictures', used.join(', '), ignored.join(', '));
   RestartGame();
 }
 
