@@ -1,5 +1,6 @@
-// The page around whole games. A game answered and ended by Esc alone (no
-// gesture that lets sound start); "Zagraj ponownie" then starts a new game
+// The page around whole games. A game answered, its volume turned down in
+// the menu (kept in the browser) and ended by Esc alone (no gesture that
+// lets sound start); "Zagraj ponownie" then starts a new game
 // in the same page: bench/win.demo replayed to its victory, a screenshot on
 // the way, the file offered under its own name and the page's inner path
 // never shown; while the victory box is up the status line says the game
@@ -36,8 +37,15 @@ RunTest([process.argv[2]], async (browser, url) => {
   await page.waitForSelector('#canvas:not([hidden])');
   Check(await Status(page) === 'Gra trwa: strzalki, spacja, Esc konczy, Tab pokazuje HUD, ' +
         'P pauza, F1 klawisze, F12 zrzut ekranu, Alt+Enter pelny ekran.', 'status while playing: ' + await Status(page));
+  // The menu's change is kept in the browser for the next games.
+  for (const key of ['KeyP', 'ArrowDown', 'Enter', 'ArrowLeft', 'Escape', 'Escape']) {
+    await page.keyboard.press(key);
+    await sleep(0.2);
+  }
   await page.keyboard.press('Escape');
   await Ended(page);
+  Check(/^volume = 90$/m.test(await page.evaluate(() => localStorage.getItem('vorbexia.conf') || '')),
+        'the menu\'s volume was not kept');
   await sleep(1);  // what the end leaves pending settles
   Check(page.errors.length === 0, 'errors in the page: ' + page.errors.join('; '));
 
@@ -50,7 +58,7 @@ RunTest([process.argv[2]], async (browser, url) => {
   await page.keyboard.press('F12');
   const name = await (await page.waitForSelector('#output a', {timeout: 10000})).evaluate(a => a.download);
   const shown = await page.$eval('#output', output => output.textContent);
-  Check(/^vorbexia-[\d-]+\.bmp$/.test(name) && shown.endsWith('vorbexia: screenshot ' + name + '\n') && !shown.includes('/screenshots/'),
+  Check(/^vorbexia-[\d-]+\.png$/.test(name) && shown.endsWith('vorbexia: screenshot ' + name + '\n') && !shown.includes('/screenshots/'),
         'screenshot offered as ' + JSON.stringify(name) + ', the page shows ' + JSON.stringify(shown));
 
   await page.waitForFunction(() => document.getElementById('box').open, {timeout: 180000});

@@ -14,8 +14,11 @@ const kDroppedFolder = '/dropped';  // holds textures/ once pictures are dropped
 // text's key in the browser's local storage.
 const kSettingsFile = '/settings/vorbexia.conf';
 const kSettingsKey = 'vorbexia.conf';
+// The best time the game keeps beside its settings (web_folders.cpp).
+const kBestTimeFile = '/settings/best-time';
+const kBestTimeKey = 'vorbexia.best-time';
 // The line by which the game names a screenshot it wrote (on stderr).
-const kScreenshotLine = /^vorbexia: screenshot (\/screenshots\/[^/]+\.bmp)$/;
+const kScreenshotLine = /^vorbexia: screenshot (\/screenshots\/[^/]+\.(png|bmp))$/;
 
 // --- The page's texts ---------------------------------------------------------
 
@@ -98,8 +101,13 @@ const kKeys = [['keyArrows', 'doArrows'], ['keySpace', 'doSpace'], ['Esc', 'doEs
                ['F1', 'doF1'], ['F12', 'doF12'], ['Alt+Enter', 'doAltEnter'], ['Tab', 'doTab'],
                ['keyMouse', 'doMouse'], ['keyPad', 'doPad']];
 
+// The page speaks as the game does: `language = en` in the settings (the
+// game's menu writes it there), or the page's own choice.
 function PageLanguage() {
   try {
+    if (/^\s*language\s*=\s*en\s*(#.*)?$/m.test(localStorage.getItem('vorbexia.conf') || '')) {
+      return 'en';
+    }
     return localStorage.getItem('vorbexia.language') === 'en' ? 'en' : 'pl';
   } catch (error) {
     return 'pl';  // storage not allowed in this page
@@ -232,6 +240,30 @@ function WriteSettingsFile() {
   } else if (FS.analyzePath(kSettingsFile).exists) {
     FS.unlink(kSettingsFile);
   }
+  try {
+    const best = localStorage.getItem(kBestTimeKey);
+    if (best !== null) FS.writeFile(kBestTimeFile, best);
+  } catch (error) {
+    // storage not allowed in this page: no best time kept
+  }
+}
+
+// What the game wrote during the play (the settings changed in its menu,
+// a new best time) is kept for the next visit.
+function KeepGameFiles() {
+  const Kept = (file, key) => {
+    if (!FS.analyzePath(file).exists) return null;
+    const text = FS.readFile(file, {encoding: 'utf8'});
+    try {
+      if (localStorage.getItem(key) !== text) localStorage.setItem(key, text);
+    } catch (error) {
+      return null;
+    }
+    return text;
+  };
+  const settings = Kept(kSettingsFile, kSettingsKey);
+  if (settings !== null) page.settings.value = settings;
+  Kept(kBestTimeFile, kBestTimeKey);
 }
 
 // "Zapisz": the editor's text kept (an empty one forgets the settings), and
@@ -405,7 +437,8 @@ document.addEventListener('pointerlockchange', () => {
 function OfferScreenshot(file) {
   const bytes = FS.readFile(file);
   const name = file.replace(/^.*\//, '');
-  const href = URL.createObjectURL(new Blob([bytes], {type: 'image/bmp'}));
+  const type = name.endsWith('.png') ? 'image/png' : 'image/bmp';
+  const href = URL.createObjectURL(new Blob([bytes], {type}));
   const Link = text => Object.assign(document.createElement('a'), {href, download: name, textContent: text});
   page.screenshots.append(Link(Text('screenshotLink', name, bytes.length)), document.createElement('br'));
   return Link(name);
@@ -458,6 +491,7 @@ function StartGame() {
 // Called by main just before it returns: the next game starts once it has.
 function GameEnded(result) {
   SetPhase(result);
+  KeepGameFiles();
   console.log('vorbexia: the game ended with ' + result);
   CaptureMouse(false);
   LeaveFullscreen();
