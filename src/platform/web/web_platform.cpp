@@ -233,6 +233,8 @@ EM_BOOL WebPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, void* s
   auto& platform = *static_cast<WebPlatform*>(self);
   Event event;
   if (!TranslateKey(type, *key, event)) return EM_FALSE;
+  // Full screen left before this key (the next Alt+Enter enters again).
+  platform.NoticeFullscreenLeft();
   platform.Post(event);
   return GameTakesKey(static_cast<int>(event.key), key->altKey) ? EM_TRUE : EM_FALSE;
 }
@@ -303,13 +305,16 @@ void WebPlatform::CaptureMouse(bool on) {
 }
 
 // The browser leaves full screen at its own Esc or F11 and tells the page
-// only; the game hears of it so that the next Alt+Enter enters again.
-void WebPlatform::PumpEvents() {
+// only; the game hears of it, before any key pressed after it, so that the
+// next Alt+Enter enters again.
+void WebPlatform::NoticeFullscreenLeft() {
   if (desktop_ && !PageIsFullscreen()) {
     desktop_ = false;
     Post(Event{.code = EventCode::kDesktopLeft});
   }
 }
+
+void WebPlatform::PumpEvents() { NoticeFullscreenLeft(); }
 
 int WebPlatform::QuitSignal() { return PageEndsGame() ? SIGTERM : 0; }
 

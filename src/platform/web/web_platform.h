@@ -83,6 +83,7 @@ class WebPlatform final : public Platform {
   bool DeleteContext();
   void Listen(bool on);
   void SamplePads();
+  void NoticeFullscreenLeft();
   void WaitForFramesDue();
 
   bool paced_;
