@@ -6,6 +6,9 @@
 // Every figure is one `name value` line. The run ends with the summary:
 // scene_frame_ms_median, scene_frame_ms_p95 (the world's step, DrawScene
 // and the swap at 800 x 600, over all fixed views), empty_frame_ms_median (clear and swap),
+// fill_frame_ms_median (one quad over the whole screen on the game's own
+// fragment state, the floor the scene's frame cannot go below) and
+// scene_to_fill_ratio (how many screens' worth of shading a scene frame costs),
 // world_frame_us (one AdvanceWorld), timedemo_fps (bench/win.demo, a game
 // that walks the maze and wins, played back unpaced through the game's own
 // loop as --timedemo does), startup_ms (window, context, InitGL,
@@ -35,6 +38,7 @@
 #include "image/dib_writer.h"
 #include "platform/sdl/sdl_platform.h"
 #include "render/gl_renderer.h"
+#include "render/lights.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
 #include "world/world.h"
@@ -155,6 +159,41 @@ double TimeEmptyFrame(BenchGame& game) {
   game.platform.SwapBuffers();
   glFinish();
   return MsBetween(start, Clock::now());
+}
+
+// One screen filled once on the game's fragment state: lit by the lights as
+// they stand at the start, the brick texture (GL_LINEAR), the depth test, a
+// perspective projection. The quad stands 1 unit ahead of the eye, facing
+// it, and reaches past every edge of the 45-degree view (0.414 up, 0.552
+// across at 4:3). Timed as a scene frame is: drawing, swap, glFinish.
+double TimeFillFrame(BenchGame& game) {
+  DrainEvents(game);
+  const Clock::time_point start = Clock::now();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  PlaceLights(kViews[0].player.x, kViews[0].player.z);
+  glBindTexture(GL_TEXTURE_2D, game.renderer.resources().textures[kTextureBrick]);
+  glNormal3f(0.0f, 0.0f, 1.0f);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex3f(-0.6f, -0.45f, -1.0f);
+  glTexCoord2f(1.0f, 0.0f);
+  glVertex3f(0.6f, -0.45f, -1.0f);
+  glTexCoord2f(1.0f, 1.0f);
+  glVertex3f(0.6f, 0.45f, -1.0f);
+  glTexCoord2f(0.0f, 1.0f);
+  glVertex3f(-0.6f, 0.45f, -1.0f);
+  glEnd();
+  game.platform.SwapBuffers();
+  glFinish();
+  return MsBetween(start, Clock::now());
+}
+
+double MeasureFillFrameMs(BenchGame& game) {
+  for (int i = 0; i < kWarmFrames; ++i) TimeFillFrame(game);
+  std::vector<double> times;
+  for (int i = 0; i < kTimedFrames; ++i) times.push_back(TimeFillFrame(game));
+  return Median(times);
 }
 
 // Frame times of every view, in view order; prints each view's own figures.
@@ -297,6 +336,7 @@ int RunFigures() {
 
   const std::vector<double> frames = MeasureViews(game);
   const double empty_ms = MeasureEmptyFrameMs(game);
+  const double fill_ms = MeasureFillFrameMs(game);
   DestroyGameWindow(game.window);
   const double timedemo_fps = MeasureTimedemoFps();
   const double world_us = MeasureWorldFrameUs();
@@ -305,6 +345,8 @@ int RunFigures() {
 
   Print("scene_frame_ms_median", Median(frames));
   Print("scene_frame_ms_p95", Percentile(frames, 0.95));
+  Print("fill_frame_ms_median", fill_ms);
+  Print("scene_to_fill_ratio", Median(frames) / fill_ms);
   Print("empty_frame_ms_median", empty_ms);
   Print("world_frame_us", world_us);
   Print("timedemo_fps", timedemo_fps);
