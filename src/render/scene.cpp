@@ -342,15 +342,32 @@ void DrawScene(const GameState& state, const GlResources& resources,
   glTranslatef(-px, -kEyeHeight, -pz);
   // The camera is in place: what it cannot see need not be drawn.
   const Sight sight{CurrentViewVolume(), ShadowsOf(state.walls, GroundPoint{px, pz})};
-  if (drawing == SceneDrawing::kFast) {
-    DrawMazeNearToFar(state, resources.textures, sight, px, pz);
-  } else {
+  if (drawing == SceneDrawing::kReference) {
     DrawMaze(state, resources.textures, sight);
+    DrawMovers(state, resources, sight.view);
+    glPushMatrix();
+    DrawWeapon(state, resources, px, pz);
+    glPopMatrix();
+    return;
   }
-  DrawMovers(state, resources, sight.view);
+  // The gun stands in front of everything it covers, so it goes first and
+  // the maze behind it is turned away unshaded. (Not the robots: they stand
+  // on the floor, where a tie in depth goes to whatever came first.) The
+  // maze and the movers are lit with the current normal, so they get the
+  // one the gun found, and the frame ends on the one the gun leaves, as in
+  // the reference.
+  std::array<float, 4> normal_before{}, normal_after{}, coord_after{};
+  glGetFloatv(GL_CURRENT_NORMAL, normal_before.data());
   glPushMatrix();
   DrawWeapon(state, resources, px, pz);
   glPopMatrix();
+  glGetFloatv(GL_CURRENT_NORMAL, normal_after.data());
+  glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord_after.data());
+  glNormal3f(normal_before[0], normal_before[1], normal_before[2]);
+  DrawMazeNearToFar(state, resources.textures, sight, px, pz);
+  DrawMovers(state, resources, sight.view);
+  glNormal3f(normal_after[0], normal_after[1], normal_after[2]);
+  glTexCoord2f(coord_after[0], coord_after[1]);
 }
 
 }  // namespace vorbexia
