@@ -10,6 +10,7 @@
 
 #include "render/lights.h"
 #include "render/movers.h"
+#include "render/tile_blocks.h"
 #include "render/view_volume.h"
 #include "world/heading.h"
 
@@ -178,6 +179,22 @@ void EmitQuadTriangles(const QuadCorners& corners, bool clipped) {
   }
 }
 
+// A joined block as a fan of triangles around its middle. Texture s runs
+// along z and t along x from the block's corner (x0, z0), a whole picture
+// per unit as on each tile; the textures repeat.
+void EmitBlock(const BlockOutline& outline, float x0, float z0) {
+  auto vertex = [&](const WorldPoint& p) {
+    glTexCoord2f(p.z - z0, p.x - x0);
+    glVertex3f(p.x, p.y, p.z);
+  };
+  const size_t n = outline.points.size();
+  for (size_t k = 0; k < n; ++k) {
+    vertex(outline.middle);
+    vertex(outline.points[k]);
+    vertex(outline.points[(k + 1) % n]);
+  }
+}
+
 }  // namespace
 
 void DrawWallStrip(const TextureTable& textures, float x1, float z1, float x2,
@@ -288,23 +305,37 @@ void DrawMazeNearToFar(const GameState& state, const TextureTable& textures,
 
   // Floor and ceiling: every tile the reference draws alone, each cut as
   // its own lone quad is, but all floor tiles in one draw and all ceiling
-  // tiles in another instead of 4,200 draws.
-  std::vector<QuadCorners> floor_tiles, ceiling_tiles;
-  floor_tiles.reserve(1024);
-  ceiling_tiles.reserve(1024);
-  ForEachTile(state.floor, [&](float x0, float z0, float x1, float z1) {
-    for (const float height : {0.0f, kWallHeight}) {
+  // tiles in another instead of 4,200 draws; and where the lights cannot
+  // tell the tiles of a block apart, the block instead of its tiles.
+  WorldLights lights{};
+  const std::array<LightPosition, kLightCount> placed = LightPositions(px, pz);
+  for (int n = 0; n < kLightCount; ++n) {
+    lights[n] = WorldPoint{placed[n][0] + px, placed[n][1] + kEyeHeight, placed[n][2] + pz};
+  }
+  for (const float height : {0.0f, kWallHeight}) {
+    const TilePlan plan = PlanTileBlocks(state, height, lights);
+    std::vector<QuadCorners> tiles;
+    tiles.reserve(1024);
+    ForEachTile(state.floor, [&](float x0, float z0, float x1, float z1) {
+      if (plan.TileJoined(static_cast<int>(x0), static_cast<int>(z0))) return;
       const QuadCorners corners = TileCorners(height, x0, z0, x1, z1);
-      if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) continue;
-      (height == 0.0f ? floor_tiles : ceiling_tiles).push_back(corners);
-    }
-  });
-  for (const auto& [texture, tiles] : {std::pair{textures[kTextureFloor], &floor_tiles},
-                                       std::pair{textures[kTextureCeiling], &ceiling_tiles}}) {
-    glBindTexture(GL_TEXTURE_2D, texture);
+      if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) return;
+      tiles.push_back(corners);
+    });
+    glBindTexture(GL_TEXTURE_2D, textures[height == 0.0f ? kTextureFloor : kTextureCeiling]);
     glBegin(GL_TRIANGLES);
-    for (const QuadCorners& tile : *tiles) {
-      EmitQuadTriangles(tile, AnyCornerOutside(clip, tile));
+    for (const QuadCorners& tile : tiles) EmitQuadTriangles(tile, AnyCornerOutside(clip, tile));
+    for (int bz = 0; bz < plan.rows; ++bz) {
+      for (int bx = 0; bx < plan.columns; ++bx) {
+        if (!plan.Joined(bx, bz)) continue;
+        const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
+        const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
+        const float x1 = x0 + static_cast<float>(kBlockTiles);
+        const float z1 = z0 + static_cast<float>(kBlockTiles);
+        const QuadCorners block = TileCorners(height, x0, z0, x1, z1);
+        if (QuadOutside(sight.view, block) || QuadBehindWall(sight.shadows, block)) continue;
+        EmitBlock(OutlineOf(plan, bx, bz, height), x0, z0);
+      }
     }
     glEnd();
   }
@@ -358,9 +389,15 @@ void DrawScene(const GameState& state, const GlResources& resources,
   // the reference.
   std::array<float, 4> normal_before{}, normal_after{}, coord_after{};
   glGetFloatv(GL_CURRENT_NORMAL, normal_before.data());
+  // The gun's tubes face out and the eye never looks into one (the open
+  // ends near the eye lie below the view or inside the cross-piece), so
+  // what faces away is always hidden behind what faces the eye: culled
+  // here, not shaded and then painted over.
+  glEnable(GL_CULL_FACE);
   glPushMatrix();
   DrawWeapon(state, resources, px, pz);
   glPopMatrix();
+  glDisable(GL_CULL_FACE);
   glGetFloatv(GL_CURRENT_NORMAL, normal_after.data());
   glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord_after.data());
   glNormal3f(normal_before[0], normal_before[1], normal_before[2]);

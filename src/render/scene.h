@@ -23,11 +23,12 @@ struct Sight {
 enum class SceneDrawing {
   // The game's: wall strips the eye cannot see (outside the view volume, or
   // wholly behind one nearer wall) are left out and the rest go near to
-  // far, so that the depth test turns away what lies behind them before it
-  // is shaded; floor and ceiling go in two draws, not one per tile. Each
-  // quad keeps the reference's cut into triangles, so the frame is the
-  // reference's to a few levels (tests/render/fast_frame_test.cpp; on
-  // Mesa's llvmpipe, to the level).
+  // far after the gun, so that the depth test turns away what lies behind
+  // them before it is shaded; the gun's far sides are culled; floor and
+  // ceiling go in two draws, not one per tile, with blocks of tiles the
+  // lights cannot tell apart drawn whole (render/tile_blocks.h). Each quad
+  // keeps the reference's cut into triangles, so the frame is the
+  // reference's to a level or so (tests/render/fast_frame_test.cpp).
   kFast,
   // Every wall strip in table order, far ones before near ones, as the
   // golden frames were made: the yardstick for the fast drawing.
@@ -76,7 +77,8 @@ void DrawMaze(const GameState& state, const TextureTable& textures,
 // The maze as the fast drawing draws it: the wall strips that can show,
 // nearest first (by their nearest point to the eye at (px, pz)), in one
 // draw; then the floor tiles and the ceiling tiles that can show, one draw
-// each. Leaves texture coordinate (0, 1) current as DrawMaze does.
+// each, joined blocks in place of their tiles. Leaves texture coordinate
+// (0, 1) current as DrawMaze does.
 void DrawMazeNearToFar(const GameState& state, const TextureTable& textures,
                        const Sight& sight, float px, float pz);
 

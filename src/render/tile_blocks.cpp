@@ -1,0 +1,138 @@
+#include "render/tile_blocks.h"
+
+#include <cmath>
+
+namespace vorbexia {
+namespace {
+
+// How near the edge of a cone (in the cosine of the angle from its axis) a
+// point may lie before GL's single-precision lighting may see it on the
+// other side: far more than that rounding.
+constexpr double kConeMargin = 1e-3;
+// How far from a block (world units) a robot or the shot keeps it apart:
+// every mover lies within 0.75 of its origin.
+constexpr float kMoverReach = 1.0f;
+
+constexpr double kPi = 3.14159265358979323846;
+
+// The lights whose cones hold the point, bit n for light n; -1 when the
+// point lies at the edge of a cone, or inside light 0's, whose light
+// changes with the angle.
+int LightKey(const WorldLights& lights, float x, float y, float z) {
+  int key = 0;
+  for (int n = 0; n < kLightCount; ++n) {
+    const double dx = x - lights[n].x, dy = y - lights[n].y, dz = z - lights[n].z;
+    const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
+    if (length < 1e-3) return -1;
+    const double along = -dy / length;  // cosine of the angle from straight down
+    const double edge = std::cos(static_cast<double>(kSpotCutoffs[n]) * kPi / 180.0);
+    if (std::fabs(along - edge) < kConeMargin) return -1;
+    if (along > edge) {
+      if (n == 0) return -1;
+      key |= 1 << n;
+    }
+  }
+  return key;
+}
+
+// Whether the closed intervals [a0, a1] and [b0, b1] meet.
+bool Meet(float a0, float a1, float b0, float b1) { return a0 <= b1 && b0 <= a1; }
+
+// Whether a wall's strips touch the closed square (x0, z0) to (x0 + side,
+// z0 + side), its edges and corners included.
+bool WallTouches(const WallSegment& wall, float x0, float z0, float side) {
+  const float x1 = x0 + side, z1 = z0 + side;
+  if (wall.x1 != wall.x2) {  // along x at z1; strips of whole units from the smaller end
+    const float low = std::fmin(wall.x1, wall.x2);
+    const float high = low + std::ceil(std::fabs(wall.x2 - wall.x1));
+    return Meet(wall.z1, wall.z1, z0, z1) && Meet(low, high, x0, x1);
+  }
+  if (wall.z1 != wall.z2) {
+    const float low = std::fmin(wall.z1, wall.z2);
+    const float high = low + std::ceil(std::fabs(wall.z2 - wall.z1));
+    return Meet(wall.x1, wall.x1, x0, x1) && Meet(low, high, z0, z1);
+  }
+  return false;
+}
+
+bool MoverNear(float mx, float mz, float x0, float z0, float side) {
+  return Meet(mx - kMoverReach, mx + kMoverReach, x0, x0 + side) &&
+         Meet(mz - kMoverReach, mz + kMoverReach, z0, z0 + side);
+}
+
+bool BlockJoins(const GameState& state, float height, const WorldLights& lights,
+                float x0, float z0) {
+  const float side = static_cast<float>(kBlockTiles);
+  for (const WallSegment& wall : state.walls) {
+    if (WallTouches(wall, x0, z0, side)) return false;
+  }
+  for (const RobotState& robot : state.robots) {
+    if (MoverNear(robot.x, robot.z, x0, z0, side)) return false;
+  }
+  if (state.shot.active && MoverNear(state.shot.x, state.shot.z, x0, z0, side)) return false;
+  const int key = LightKey(lights, x0, height, z0);
+  if (key < 0) return false;
+  for (int a = 0; a <= kBlockTiles; ++a) {
+    for (int b = 0; b <= kBlockTiles; ++b) {
+      if (LightKey(lights, x0 + static_cast<float>(a), height, z0 + static_cast<float>(b)) != key) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights& lights) {
+  TilePlan plan;
+  const FloorRect& floor = state.floor;
+  plan.i0 = static_cast<int>(floor.x_min);  // truncated toward zero, as the tiles
+  plan.j0 = static_cast<int>(floor.z_min);
+  int columns = 0, rows = 0;
+  for (int i = plan.i0; static_cast<float>(i) < floor.x_max; ++i) ++columns;
+  for (int j = plan.j0; static_cast<float>(j) < floor.z_max; ++j) ++rows;
+  plan.columns = columns / kBlockTiles;
+  plan.rows = rows / kBlockTiles;
+  plan.joined.assign(static_cast<size_t>(plan.columns) * plan.rows, 0);
+  for (int bz = 0; bz < plan.rows; ++bz) {
+    for (int bx = 0; bx < plan.columns; ++bx) {
+      const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
+      const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
+      plan.joined[static_cast<size_t>(bz) * plan.columns + bx] =
+          BlockJoins(state, height, lights, x0, z0) ? 1 : 0;
+    }
+  }
+  return plan;
+}
+
+BlockOutline OutlineOf(const TilePlan& plan, int block_x, int block_z, float height) {
+  const float x0 = static_cast<float>(plan.i0 + block_x * kBlockTiles);
+  const float z0 = static_cast<float>(plan.j0 + block_z * kBlockTiles);
+  const float side = static_cast<float>(kBlockTiles);
+  BlockOutline outline;
+  outline.middle = WorldPoint{x0 + side / 2, height, z0 + side / 2};
+  // The four sides from their first corner: the corner, its step along the
+  // side, and the block across the side.
+  struct Side {
+    float x, z, dx, dz;
+    int across_x, across_z;
+  };
+  const Side sides[4] = {
+      {x0, z0, 1, 0, block_x, block_z - 1},
+      {x0 + side, z0, 0, 1, block_x + 1, block_z},
+      {x0 + side, z0 + side, -1, 0, block_x, block_z + 1},
+      {x0, z0 + side, 0, -1, block_x - 1, block_z},
+  };
+  for (const Side& s : sides) {
+    const int steps = plan.Joined(s.across_x, s.across_z) ? 1 : kBlockTiles;
+    const float step = side / static_cast<float>(steps);
+    for (int k = 0; k < steps; ++k) {
+      const float along = step * static_cast<float>(k);
+      outline.points.push_back(WorldPoint{s.x + s.dx * along, height, s.z + s.dz * along});
+    }
+  }
+  return outline;
+}
+
+}  // namespace vorbexia
