@@ -15,19 +15,29 @@ constexpr float kMoverReach = 1.0f;
 
 constexpr double kPi = 3.14159265358979323846;
 
+// The cosines of the lights' cut-offs.
+using ConeEdges = std::array<double, kLightCount>;
+
+ConeEdges EdgesOfCones() {
+  ConeEdges edges{};
+  for (int n = 0; n < kLightCount; ++n) {
+    edges[n] = std::cos(static_cast<double>(kSpotCutoffs[n]) * kPi / 180.0);
+  }
+  return edges;
+}
+
 // The lights whose cones hold the point, bit n for light n; -1 when the
 // point lies at the edge of a cone, or inside light 0's, whose light
 // changes with the angle.
-int LightKey(const WorldLights& lights, float x, float y, float z) {
+int LightKey(const WorldLights& lights, const ConeEdges& edges, float x, float y, float z) {
   int key = 0;
   for (int n = 0; n < kLightCount; ++n) {
     const double dx = x - lights[n].x, dy = y - lights[n].y, dz = z - lights[n].z;
     const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
     if (length < 1e-3) return -1;
     const double along = -dy / length;  // cosine of the angle from straight down
-    const double edge = std::cos(static_cast<double>(kSpotCutoffs[n]) * kPi / 180.0);
-    if (std::fabs(along - edge) < kConeMargin) return -1;
-    if (along > edge) {
+    if (std::fabs(along - edges[n]) < kConeMargin) return -1;
+    if (along > edges[n]) {
       if (n == 0) return -1;
       key |= 1 << n;
     }
@@ -60,8 +70,16 @@ bool MoverNear(float mx, float mz, float x0, float z0, float side) {
          Meet(mz - kMoverReach, mz + kMoverReach, z0, z0 + side);
 }
 
-bool BlockJoins(const GameState& state, float height, const WorldLights& lights,
-                float x0, float z0) {
+// The light key of every tile corner of the plan's blocks, row by row
+// along x.
+struct CornerKeys {
+  int width = 0;
+  std::vector<int> keys;
+  int At(int a, int b) const { return keys[static_cast<size_t>(b) * width + a]; }
+};
+
+bool BlockJoins(const GameState& state, const CornerKeys& corners, int block_x,
+                int block_z, float x0, float z0) {
   const float side = static_cast<float>(kBlockTiles);
   for (const WallSegment& wall : state.walls) {
     if (WallTouches(wall, x0, z0, side)) return false;
@@ -70,13 +88,12 @@ bool BlockJoins(const GameState& state, float height, const WorldLights& lights,
     if (MoverNear(robot.x, robot.z, x0, z0, side)) return false;
   }
   if (state.shot.active && MoverNear(state.shot.x, state.shot.z, x0, z0, side)) return false;
-  const int key = LightKey(lights, x0, height, z0);
+  const int a0 = block_x * kBlockTiles, b0 = block_z * kBlockTiles;
+  const int key = corners.At(a0, b0);
   if (key < 0) return false;
-  for (int a = 0; a <= kBlockTiles; ++a) {
-    for (int b = 0; b <= kBlockTiles; ++b) {
-      if (LightKey(lights, x0 + static_cast<float>(a), height, z0 + static_cast<float>(b)) != key) {
-        return false;
-      }
+  for (int b = b0; b <= b0 + kBlockTiles; ++b) {
+    for (int a = a0; a <= a0 + kBlockTiles; ++a) {
+      if (corners.At(a, b) != key) return false;
     }
   }
   return true;
@@ -95,12 +112,21 @@ TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights&
   plan.columns = columns / kBlockTiles;
   plan.rows = rows / kBlockTiles;
   plan.joined.assign(static_cast<size_t>(plan.columns) * plan.rows, 0);
+  const ConeEdges edges = EdgesOfCones();
+  CornerKeys corners;
+  corners.width = plan.columns * kBlockTiles + 1;
+  for (int b = 0; b <= plan.rows * kBlockTiles; ++b) {
+    for (int a = 0; a < corners.width; ++a) {
+      corners.keys.push_back(LightKey(lights, edges, static_cast<float>(plan.i0 + a), height,
+                                      static_cast<float>(plan.j0 + b)));
+    }
+  }
   for (int bz = 0; bz < plan.rows; ++bz) {
     for (int bx = 0; bx < plan.columns; ++bx) {
       const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
       const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
       plan.joined[static_cast<size_t>(bz) * plan.columns + bx] =
-          BlockJoins(state, height, lights, x0, z0) ? 1 : 0;
+          BlockJoins(state, corners, bx, bz, x0, z0) ? 1 : 0;
     }
   }
   return plan;
