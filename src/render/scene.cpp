@@ -83,8 +83,16 @@ float CameraAngle(float heading) { return 360.0f - heading; }
 constexpr float kMoverBallHeight = 0.2f;  // world units
 constexpr float kMoverBallRadius = 0.75f;
 
-bool MoverMayShow(const ViewVolume& view, float x, float z) {
-  return !BallOutside(view, WorldPoint{x, kMoverBallHeight, z}, kMoverBallRadius);
+// With `shadows`, a mover whose ball lies, seen from above, wholly in the
+// shadow of one wall is hidden too: the wall covers all of it that stands
+// above the floor, and the floor in front of the wall all below.
+bool MoverMayShow(const ViewVolume& view, const WallShadows* shadows, float x, float z) {
+  if (BallOutside(view, WorldPoint{x, kMoverBallHeight, z}, kMoverBallRadius)) return false;
+  if (shadows == nullptr) return true;
+  const float r = kMoverBallRadius;
+  const QuadCorners square{{{x - r, kMoverBallHeight, z - r}, {x - r, kMoverBallHeight, z + r},
+                            {x + r, kMoverBallHeight, z + r}, {x + r, kMoverBallHeight, z - r}}};
+  return !QuadBehindWall(*shadows, square);
 }
 
 // The shot and robots 0 to 4, each drawn in a push/pop pair of its own,
@@ -93,20 +101,21 @@ bool MoverMayShow(const ViewVolume& view, float x, float z) {
 // free (a shot that was not flying stays inactive, and a blocked step ends
 // it).
 //
-// A mover wholly outside the view volume is not drawn. Each model binds its
+// A mover wholly outside the view volume (or, given the walls' shadows,
+// behind a wall) is not drawn. Each model binds its
 // own texture and brings its own normals, and the gun that ends the frame
 // does the same, so nothing drawn later depends on it.
 void DrawMovers(const GameState& state, const GlResources& resources,
-                const ViewVolume& view) {
+                const ViewVolume& view, const WallShadows* shadows = nullptr) {
   glPushMatrix();
-  if (state.shot.active && MoverMayShow(view, state.shot.x, state.shot.z)) {
+  if (state.shot.active && MoverMayShow(view, shadows, state.shot.x, state.shot.z)) {
     DrawShot(state, resources);
   }
   glPopMatrix();
   for (int i = 0; i < kRobotCount; ++i) {
     glPushMatrix();
     const RobotState& robot = state.robots[i];
-    if (MoverMayShow(view, robot.x, robot.z)) DrawRobot(state, resources, i);
+    if (MoverMayShow(view, shadows, robot.x, robot.z)) DrawRobot(state, resources, i);
     glPopMatrix();
   }
 }
@@ -402,7 +411,7 @@ void DrawScene(const GameState& state, const GlResources& resources,
   glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord_after.data());
   glNormal3f(normal_before[0], normal_before[1], normal_before[2]);
   DrawMazeNearToFar(state, resources.textures, sight, px, pz);
-  DrawMovers(state, resources, sight.view);
+  DrawMovers(state, resources, sight.view, &sight.shadows);
   glNormal3f(normal_after[0], normal_after[1], normal_after[2]);
   glTexCoord2f(coord_after[0], coord_after[1]);
 }
