@@ -22,14 +22,14 @@ struct Sight {
 // How a frame draws the maze.
 enum class SceneDrawing {
   // The game's: wall strips the eye cannot see (outside the view volume, or
-  // wholly behind one nearer wall) are left out and the rest go near to
-  // far after the gun, so that the depth test turns away what lies behind
-  // them before it is shaded; robots and the shot behind a wall are left
-  // out too; the gun's far sides are culled; floor and
-  // ceiling go in two draws, not one per tile, with blocks of tiles the
-  // lights cannot tell apart drawn whole (render/tile_blocks.h). Each quad
-  // keeps the reference's cut into triangles, so the frame is the
-  // reference's to a level or so (tests/render/fast_frame_test.cpp).
+  // wholly behind one nearer wall) are left out and the rest go near to far
+  // after the gun, so that the depth test turns away what lies behind them
+  // before it is shaded; robots and the shot behind a wall are left out
+  // too, and the gun's far sides culled; floor and ceiling go in two draws,
+  // not one per tile, with blocks of tiles the lights cannot tell apart
+  // drawn whole (render/tile_blocks.h). Each quad keeps the reference's cut
+  // into triangles, so the frame is the reference's to a level or so
+  // (tests/render/fast_frame_test.cpp).
   kFast,
   // Every wall strip in table order, far ones before near ones, as the
   // golden frames were made: the yardstick for the fast drawing.
