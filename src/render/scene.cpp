@@ -120,19 +120,12 @@ void DrawMovers(const GameState& state, const GlResources& resources,
   }
 }
 
-// Tiles of the floor rectangle, column by column along x: the first column
-// and row start at x_min and z_min truncated toward zero.
-template <typename DrawTile>
-void ForEachTile(const FloorRect& floor, DrawTile draw_tile) {
-  const int i0 = static_cast<int>(floor.x_min);  // truncated toward zero
-  const int j0 = static_cast<int>(floor.z_min);
-  for (int i = i0; static_cast<float>(i) < floor.x_max; ++i) {
-    const float x0 = static_cast<float>(i);
-    const float x1 = static_cast<float>(i + 1);
-    for (int j = j0; static_cast<float>(j) < floor.z_max; ++j) {
-      draw_tile(x0, static_cast<float>(j), x1, static_cast<float>(j + 1));
-    }
-  }
+// How many tiles run from `low` (truncated toward zero) while their start
+// lies below `high`, as the reference lays them.
+int TileCount(float low, float high) {
+  int count = 0;
+  for (int i = static_cast<int>(low); static_cast<float>(i) < high; ++i) ++count;
+  return count;
 }
 
 // Projection x modelview in single precision, as the GL transforms vertices.
@@ -323,28 +316,48 @@ void DrawMazeNearToFar(const GameState& state, const TextureTable& textures,
   }
   for (const float height : {0.0f, kWallHeight}) {
     const TilePlan plan = PlanTileBlocks(state, height, lights);
+    // Block by block: a block that cannot be seen as a whole (its corners
+    // beyond one plane of the view, or in one wall's shadow, both convex)
+    // has no tile that can, so its tiles need no test of their own.
     std::vector<QuadCorners> tiles;
+    std::vector<std::array<int, 2>> blocks;
     tiles.reserve(1024);
-    ForEachTile(state.floor, [&](float x0, float z0, float x1, float z1) {
-      if (plan.TileJoined(static_cast<int>(x0), static_cast<int>(z0))) return;
-      const QuadCorners corners = TileCorners(height, x0, z0, x1, z1);
-      if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) return;
-      tiles.push_back(corners);
-    });
+    const int columns = TileCount(state.floor.x_min, state.floor.x_max);
+    const int rows = TileCount(state.floor.z_min, state.floor.z_max);
+    for (int bz = 0; bz * kBlockTiles < rows; ++bz) {
+      for (int bx = 0; bx * kBlockTiles < columns; ++bx) {
+        const int i_begin = plan.i0 + bx * kBlockTiles;
+        const int j_begin = plan.j0 + bz * kBlockTiles;
+        const int i_end = std::min(i_begin + kBlockTiles, plan.i0 + columns);
+        const int j_end = std::min(j_begin + kBlockTiles, plan.j0 + rows);
+        const QuadCorners block =
+            TileCorners(height, static_cast<float>(i_begin), static_cast<float>(j_begin),
+                        static_cast<float>(i_end), static_cast<float>(j_end));
+        if (QuadOutside(sight.view, block) || QuadBehindWall(sight.shadows, block)) continue;
+        if (plan.Joined(bx, bz)) {
+          blocks.push_back({bx, bz});
+          continue;
+        }
+        for (int i = i_begin; i < i_end; ++i) {
+          for (int j = j_begin; j < j_end; ++j) {
+            const QuadCorners corners =
+                TileCorners(height, static_cast<float>(i), static_cast<float>(j),
+                            static_cast<float>(i + 1), static_cast<float>(j + 1));
+            if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) {
+              continue;
+            }
+            tiles.push_back(corners);
+          }
+        }
+      }
+    }
     glBindTexture(GL_TEXTURE_2D, textures[height == 0.0f ? kTextureFloor : kTextureCeiling]);
     glBegin(GL_TRIANGLES);
     for (const QuadCorners& tile : tiles) EmitQuadTriangles(tile, AnyCornerOutside(clip, tile));
-    for (int bz = 0; bz < plan.rows; ++bz) {
-      for (int bx = 0; bx < plan.columns; ++bx) {
-        if (!plan.Joined(bx, bz)) continue;
-        const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
-        const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
-        const float x1 = x0 + static_cast<float>(kBlockTiles);
-        const float z1 = z0 + static_cast<float>(kBlockTiles);
-        const QuadCorners block = TileCorners(height, x0, z0, x1, z1);
-        if (QuadOutside(sight.view, block) || QuadBehindWall(sight.shadows, block)) continue;
-        EmitBlock(OutlineOf(plan, bx, bz, height), x0, z0);
-      }
+    for (const auto& [bx, bz] : blocks) {
+      EmitBlock(OutlineOf(plan, bx, bz, height),
+                static_cast<float>(plan.i0 + bx * kBlockTiles),
+                static_cast<float>(plan.j0 + bz * kBlockTiles));
     }
     glEnd();
   }
