@@ -315,7 +315,7 @@ void DrawMazeNearToFar(const GameState& state, const TextureTable& textures,
     lights[n] = WorldPoint{placed[n][0] + px, placed[n][1] + kEyeHeight, placed[n][2] + pz};
   }
   for (const float height : {0.0f, kWallHeight}) {
-    const TilePlan plan = PlanTileBlocks(state, height, lights);
+    const TilePlan plan = PlanTileBlocks(state, height, lights, GroundPoint{px, pz});
     // Block by block: a block that cannot be seen as a whole (its corners
     // beyond one plane of the view, or in one wall's shadow, both convex)
     // has no tile that can, so its tiles need no test of their own.

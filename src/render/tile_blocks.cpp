@@ -48,6 +48,9 @@ int LightKey(const WorldLights& lights, const ConeEdges& edges, float x, float y
 // Whether the closed intervals [a0, a1] and [b0, b1] meet.
 bool Meet(float a0, float a1, float b0, float b1) { return a0 <= b1 && b0 <= a1; }
 
+// How close to a wall's line the eye may come before it counts as on it.
+constexpr float kOnTheLine = 1e-3f;  // world units
+
 // Whether a wall's strips touch the closed square (x0, z0) to (x0 + side,
 // z0 + side), its edges and corners included.
 bool WallTouches(const WallSegment& wall, float x0, float z0, float side) {
@@ -65,6 +68,30 @@ bool WallTouches(const WallSegment& wall, float x0, float z0, float side) {
   return false;
 }
 
+// For a wall touching the square: the side it stands on (bit 0 the side at
+// z0, 1 at x0 + side, 2 at z0 + side, 3 at x0, as OutlineOf goes round),
+// when the square lies on the eye's side of it; 0 when the wall crosses
+// the square or the square lies behind it (or the eye on its line). A
+// floor in front of a wall meets it only along the wall's foot, the two
+// sharing that edge, so neither covers a pixel of the other; a floor behind
+// it lies on the screen just beyond that foot, at nearly its depth.
+int SideSeenFromTheEye(const WallSegment& wall, float x0, float z0, float side,
+                       const GroundPoint& eye) {
+  const bool along_x = wall.x1 != wall.x2;
+  const float line = along_x ? wall.z1 : wall.x1;
+  const float low = along_x ? z0 : x0;
+  const float eye_across = along_x ? eye.z : eye.x;
+  if (line == low) {
+    if (eye_across <= line + kOnTheLine) return 0;
+    return along_x ? 1 << 0 : 1 << 3;
+  }
+  if (line == low + side) {
+    if (eye_across >= line - kOnTheLine) return 0;
+    return along_x ? 1 << 2 : 1 << 1;
+  }
+  return 0;
+}
+
 bool MoverNear(float mx, float mz, float x0, float z0, float side) {
   return Meet(mx - kMoverReach, mx + kMoverReach, x0, x0 + side) &&
          Meet(mz - kMoverReach, mz + kMoverReach, z0, z0 + side);
@@ -78,11 +105,16 @@ struct CornerKeys {
   int At(int a, int b) const { return keys[static_cast<size_t>(b) * width + a]; }
 };
 
-bool BlockJoins(const GameState& state, const CornerKeys& corners, int block_x,
-                int block_z, float x0, float z0) {
+// Whether the block may be joined; `walled` gets the sides a wall stands on.
+bool BlockJoins(const GameState& state, const CornerKeys& corners, const GroundPoint& eye,
+                int block_x, int block_z, float x0, float z0, uint8_t& walled) {
   const float side = static_cast<float>(kBlockTiles);
+  walled = 0;
   for (const WallSegment& wall : state.walls) {
-    if (WallTouches(wall, x0, z0, side)) return false;
+    if (!WallTouches(wall, x0, z0, side)) continue;
+    const int seen = SideSeenFromTheEye(wall, x0, z0, side, eye);
+    if (seen == 0) return false;
+    walled = static_cast<uint8_t>(walled | seen);
   }
   for (const RobotState& robot : state.robots) {
     if (MoverNear(robot.x, robot.z, x0, z0, side)) return false;
@@ -101,7 +133,8 @@ bool BlockJoins(const GameState& state, const CornerKeys& corners, int block_x,
 
 }  // namespace
 
-TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights& lights) {
+TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights& lights,
+                        const GroundPoint& eye) {
   TilePlan plan;
   const FloorRect& floor = state.floor;
   plan.i0 = static_cast<int>(floor.x_min);  // truncated toward zero, as the tiles
@@ -112,6 +145,7 @@ TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights&
   plan.columns = columns / kBlockTiles;
   plan.rows = rows / kBlockTiles;
   plan.joined.assign(static_cast<size_t>(plan.columns) * plan.rows, 0);
+  plan.walled.assign(plan.joined.size(), 0);
   const ConeEdges edges = EdgesOfCones();
   CornerKeys corners;
   corners.width = plan.columns * kBlockTiles + 1;
@@ -125,8 +159,8 @@ TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights&
     for (int bx = 0; bx < plan.columns; ++bx) {
       const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
       const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
-      plan.joined[static_cast<size_t>(bz) * plan.columns + bx] =
-          BlockJoins(state, corners, bx, bz, x0, z0) ? 1 : 0;
+      const size_t index = static_cast<size_t>(bz) * plan.columns + bx;
+      plan.joined[index] = BlockJoins(state, corners, eye, bx, bz, x0, z0, plan.walled[index]);
     }
   }
   return plan;
@@ -150,8 +184,11 @@ BlockOutline OutlineOf(const TilePlan& plan, int block_x, int block_z, float hei
       {x0 + side, z0 + side, -1, 0, block_x, block_z + 1},
       {x0, z0 + side, 0, -1, block_x - 1, block_z},
   };
-  for (const Side& s : sides) {
-    const int steps = plan.Joined(s.across_x, s.across_z) ? 1 : kBlockTiles;
+  const uint8_t walled = plan.walled[static_cast<size_t>(block_z) * plan.columns + block_x];
+  for (int k = 0; k < 4; ++k) {
+    const Side& s = sides[k];
+    const bool whole = plan.Joined(s.across_x, s.across_z) && (walled & (1 << k)) == 0;
+    const int steps = whole ? 1 : kBlockTiles;
     const float step = side / static_cast<float>(steps);
     for (int k = 0; k < steps; ++k) {
       const float along = step * static_cast<float>(k);
