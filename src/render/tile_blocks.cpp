@@ -10,8 +10,10 @@ namespace {
 // other side: far more than that rounding.
 constexpr double kConeMargin = 1e-3;
 // How far from a block (world units) a robot or the shot keeps it apart:
-// every mover lies within 0.75 of its origin.
+// every mover lies within 0.75 of its origin, and below this height (the
+// ceiling is far above).
 constexpr float kMoverReach = 1.0f;
+constexpr float kMoverTop = 1.0f;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -107,7 +109,8 @@ struct CornerKeys {
 
 // Whether the block may be joined; `walled` gets the sides a wall stands on.
 bool BlockJoins(const GameState& state, const CornerKeys& corners, const GroundPoint& eye,
-                int block_x, int block_z, float x0, float z0, uint8_t& walled) {
+                float height, int block_x, int block_z, float x0, float z0,
+                uint8_t& walled) {
   const float side = static_cast<float>(kBlockTiles);
   walled = 0;
   for (const WallSegment& wall : state.walls) {
@@ -116,10 +119,12 @@ bool BlockJoins(const GameState& state, const CornerKeys& corners, const GroundP
     if (seen == 0) return false;
     walled = static_cast<uint8_t>(walled | seen);
   }
-  for (const RobotState& robot : state.robots) {
-    if (MoverNear(robot.x, robot.z, x0, z0, side)) return false;
+  if (height < kMoverTop) {
+    for (const RobotState& robot : state.robots) {
+      if (MoverNear(robot.x, robot.z, x0, z0, side)) return false;
+    }
+    if (state.shot.active && MoverNear(state.shot.x, state.shot.z, x0, z0, side)) return false;
   }
-  if (state.shot.active && MoverNear(state.shot.x, state.shot.z, x0, z0, side)) return false;
   const int a0 = block_x * kBlockTiles, b0 = block_z * kBlockTiles;
   const int key = corners.At(a0, b0);
   if (key < 0) return false;
@@ -160,7 +165,7 @@ TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights&
       const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
       const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
       const size_t index = static_cast<size_t>(bz) * plan.columns + bx;
-      plan.joined[index] = BlockJoins(state, corners, eye, bx, bz, x0, z0, plan.walled[index]);
+      plan.joined[index] = BlockJoins(state, corners, eye, height, bx, bz, x0, z0, plan.walled[index]);
     }
   }
   return plan;
