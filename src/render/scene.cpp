@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "render/lights.h"
@@ -102,9 +101,9 @@ bool MoverMayShow(const ViewVolume& view, const WallShadows* shadows, float x, f
 // it).
 //
 // A mover wholly outside the view volume (or, given the walls' shadows,
-// behind a wall) is not drawn. Each model binds its
-// own texture and brings its own normals, and the gun that ends the frame
-// does the same, so nothing drawn later depends on it.
+// behind a wall) is not drawn. Each model binds its own texture and brings
+// its own normals, and the gun does the same, so nothing drawn later
+// depends on it.
 void DrawMovers(const GameState& state, const GlResources& resources,
                 const ViewVolume& view, const WallShadows* shadows = nullptr) {
   glPushMatrix();

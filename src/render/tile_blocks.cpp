@@ -100,8 +100,10 @@ bool MoverNear(float mx, float mz, float x0, float z0, float side) {
 }
 
 // The light key of every tile corner of the plan's blocks, row by row
-// along x.
+// along x, and what it was worked out from.
 struct CornerKeys {
+  WorldLights lights;
+  ConeEdges edges;
   int width = 0;
   std::vector<int> keys;
   int At(int a, int b) const { return keys[static_cast<size_t>(b) * width + a]; }
@@ -133,7 +135,9 @@ bool BlockJoins(const GameState& state, const CornerKeys& corners, const GroundP
       if (corners.At(a, b) != key) return false;
     }
   }
-  return true;
+  // The block's middle, where its fan of triangles meets, is lit too.
+  const float middle = side / 2;
+  return LightKey(corners.lights, corners.edges, x0 + middle, height, z0 + middle) == key;
 }
 
 }  // namespace
@@ -151,13 +155,14 @@ TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights&
   plan.rows = rows / kBlockTiles;
   plan.joined.assign(static_cast<size_t>(plan.columns) * plan.rows, 0);
   plan.walled.assign(plan.joined.size(), 0);
-  const ConeEdges edges = EdgesOfCones();
   CornerKeys corners;
+  corners.lights = lights;
+  corners.edges = EdgesOfCones();
   corners.width = plan.columns * kBlockTiles + 1;
   for (int b = 0; b <= plan.rows * kBlockTiles; ++b) {
     for (int a = 0; a < corners.width; ++a) {
-      corners.keys.push_back(LightKey(lights, edges, static_cast<float>(plan.i0 + a), height,
-                                      static_cast<float>(plan.j0 + b)));
+      corners.keys.push_back(LightKey(lights, corners.edges, static_cast<float>(plan.i0 + a),
+                                      height, static_cast<float>(plan.j0 + b)));
     }
   }
   for (int bz = 0; bz < plan.rows; ++bz) {
@@ -165,7 +170,8 @@ TilePlan PlanTileBlocks(const GameState& state, float height, const WorldLights&
       const float x0 = static_cast<float>(plan.i0 + bx * kBlockTiles);
       const float z0 = static_cast<float>(plan.j0 + bz * kBlockTiles);
       const size_t index = static_cast<size_t>(bz) * plan.columns + bx;
-      plan.joined[index] = BlockJoins(state, corners, eye, height, bx, bz, x0, z0, plan.walled[index]);
+      plan.joined[index] =
+          BlockJoins(state, corners, eye, height, bx, bz, x0, z0, plan.walled[index]);
     }
   }
   return plan;
@@ -195,8 +201,8 @@ BlockOutline OutlineOf(const TilePlan& plan, int block_x, int block_z, float hei
     const bool whole = plan.Joined(s.across_x, s.across_z) && (walled & (1 << k)) == 0;
     const int steps = whole ? 1 : kBlockTiles;
     const float step = side / static_cast<float>(steps);
-    for (int k = 0; k < steps; ++k) {
-      const float along = step * static_cast<float>(k);
+    for (int n = 0; n < steps; ++n) {
+      const float along = step * static_cast<float>(n);
       outline.points.push_back(WorldPoint{s.x + s.dx * along, height, s.z + s.dz * along});
     }
   }
