@@ -17,29 +17,38 @@ constexpr float kMoverTop = 1.0f;
 
 constexpr double kPi = 3.14159265358979323846;
 
-// The cosines of the lights' cut-offs.
-using ConeEdges = std::array<double, kLightCount>;
+// The squared cosines of the lights' cut-offs, and of the cut-offs moved by
+// the margin either way (every cut-off lies well below 90 degrees, so all
+// are positive).
+struct ConeEdges {
+  std::array<double, kLightCount> edge, inner, outer;
+};
 
 ConeEdges EdgesOfCones() {
   ConeEdges edges{};
   for (int n = 0; n < kLightCount; ++n) {
-    edges[n] = std::cos(static_cast<double>(kSpotCutoffs[n]) * kPi / 180.0);
+    const double cosine = std::cos(static_cast<double>(kSpotCutoffs[n]) * kPi / 180.0);
+    edges.edge[n] = cosine * cosine;
+    edges.inner[n] = (cosine + kConeMargin) * (cosine + kConeMargin);
+    edges.outer[n] = (cosine - kConeMargin) * (cosine - kConeMargin);
   }
   return edges;
 }
 
 // The lights whose cones hold the point, bit n for light n; -1 when the
 // point lies at the edge of a cone, or inside light 0's, whose light
-// changes with the angle.
+// changes with the angle. A point at or above a light lies outside its
+// cone, which points straight down; below it, the cosine of the angle from
+// straight down is the drop over the distance, compared here squared.
 int LightKey(const WorldLights& lights, const ConeEdges& edges, float x, float y, float z) {
   int key = 0;
   for (int n = 0; n < kLightCount; ++n) {
-    const double dx = x - lights[n].x, dy = y - lights[n].y, dz = z - lights[n].z;
-    const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
-    if (length < 1e-3) return -1;
-    const double along = -dy / length;  // cosine of the angle from straight down
-    if (std::fabs(along - edges[n]) < kConeMargin) return -1;
-    if (along > edges[n]) {
+    const double drop = static_cast<double>(lights[n].y) - y;
+    if (drop <= 0.0) continue;
+    const double dx = x - lights[n].x, dz = z - lights[n].z;
+    const double cosine_squared = drop * drop / (dx * dx + drop * drop + dz * dz);
+    if (cosine_squared > edges.outer[n] && cosine_squared < edges.inner[n]) return -1;
+    if (cosine_squared > edges.edge[n]) {
       if (n == 0) return -1;
       key |= 1 << n;
     }
