@@ -2,10 +2,16 @@
 //
 //   DISPLAY=:93 build/perf/bench/vorbexia-bench           the figures below
 //   DISPLAY=:93 build/perf/bench/vorbexia-bench --paced   10 s of paced play
+//   DISPLAY=:93 build/perf/bench/vorbexia-bench --reference   the figures with
+//       the scene drawn the reference way (render/scene.h)
 //
 // Every figure is one `name value` line. The run ends with the summary:
 // scene_frame_ms_median, scene_frame_ms_p95 (the world's step, DrawScene
 // and the swap at 800 x 600, over all fixed views), empty_frame_ms_median (clear and swap),
+// fill_frame_ms_median (one quad over the whole screen on the game's own
+// fragment state, the floor the scene's frame cannot go below; one after
+// each timed scene frame) and
+// scene_to_fill_ratio (how many screens' worth of shading a scene frame costs),
 // world_frame_us (one AdvanceWorld), timedemo_fps (bench/win.demo, a game
 // that walks the maze and wins, played back unpaced through the game's own
 // loop as --timedemo does), startup_ms (window, context, InitGL,
@@ -35,6 +41,7 @@
 #include "image/dib_writer.h"
 #include "platform/sdl/sdl_platform.h"
 #include "render/gl_renderer.h"
+#include "render/lights.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
 #include "world/world.h"
@@ -91,7 +98,9 @@ void Print(const std::string& name, double value) {
 // Everything the game keeps while it runs, on the SDL platform with the
 // GL renderer.
 struct BenchGame {
-  explicit BenchGame(bool paced) : platform(paced) {}
+  BenchGame(bool paced, SceneDrawing drawing) : platform(paced) {
+    renderer.set_drawing(drawing);
+  }
 
   SdlPlatform platform;
   GlRenderer renderer{[](const char* text) { std::fprintf(stderr, "%s\n", text); }};
@@ -157,15 +166,57 @@ double TimeEmptyFrame(BenchGame& game) {
   return MsBetween(start, Clock::now());
 }
 
+// One screen filled once on the game's fragment state: lit by the lights as
+// they stand at the start, the brick texture (GL_LINEAR), the depth test, a
+// perspective projection. The quad stands 1 unit ahead of the eye, facing
+// it, and reaches past every edge of the 45-degree view (0.414 up, 0.552
+// across at 4:3). Timed as a scene frame is: drawing, swap, glFinish.
+double TimeFillFrame(BenchGame& game) {
+  DrainEvents(game);
+  // The maze is lit with the current normal: the next scene frame gets the
+  // one the last left.
+  GLfloat normal[4] = {0, 0, 1, 0};
+  glGetFloatv(GL_CURRENT_NORMAL, normal);
+  const Clock::time_point start = Clock::now();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  PlaceLights(kViews[0].player.x, kViews[0].player.z);
+  glBindTexture(GL_TEXTURE_2D, game.renderer.resources().textures[kTextureBrick]);
+  glNormal3f(0.0f, 0.0f, 1.0f);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex3f(-0.6f, -0.45f, -1.0f);
+  glTexCoord2f(1.0f, 0.0f);
+  glVertex3f(0.6f, -0.45f, -1.0f);
+  glTexCoord2f(1.0f, 1.0f);
+  glVertex3f(0.6f, 0.45f, -1.0f);
+  glTexCoord2f(0.0f, 1.0f);
+  glVertex3f(-0.6f, 0.45f, -1.0f);
+  glEnd();
+  game.platform.SwapBuffers();
+  glFinish();
+  const double ms = MsBetween(start, Clock::now());
+  glNormal3f(normal[0], normal[1], normal[2]);
+  return ms;
+}
+
 // Frame times of every view, in view order; prints each view's own figures.
-std::vector<double> MeasureViews(BenchGame& game) {
+// A fill frame follows each timed scene frame, so that both see the machine
+// alike (other work on a shared machine comes and goes within seconds).
+std::vector<double> MeasureViews(BenchGame& game, std::vector<double>& fills) {
   std::vector<double> all;
   for (const View& view : kViews) {
     ResetMovers(game);
     game.state.player = view.player;
-    for (int i = 0; i < kWarmFrames; ++i) TimeSceneFrame(game);
+    for (int i = 0; i < kWarmFrames; ++i) {
+      TimeSceneFrame(game);
+      TimeFillFrame(game);
+    }
     std::vector<double> times;
-    for (int i = 0; i < kTimedFrames; ++i) times.push_back(TimeSceneFrame(game));
+    for (int i = 0; i < kTimedFrames; ++i) {
+      times.push_back(TimeSceneFrame(game));
+      fills.push_back(TimeFillFrame(game));
+    }
     Print(std::string("view_") + view.name + "_ms_median", Median(times));
     Print(std::string("view_") + view.name + "_ms_p95", Percentile(times, 0.95));
     all.insert(all.end(), times.begin(), times.end());
@@ -268,14 +319,14 @@ double MsSinceExec() {
 
 // Frames per second of bench/win.demo played back as --timedemo does: the
 // whole game, start-up excluded. 0 when it could not be played.
-double MeasureTimedemoFps() {
+double MeasureTimedemoFps(SceneDrawing drawing) {
   Demo demo;
   std::string error;
   if (!ReadDemoFile("bench/win.demo", demo, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 0.0;
   }
-  BenchGame game(false);
+  BenchGame game(false, drawing);
   GameSession session;
   session.seed = demo.seed;
   session.replay = &demo.frames;
@@ -287,24 +338,28 @@ double MeasureTimedemoFps() {
 }
 
 // The full measurement; 1 when the game could not start.
-int RunFigures() {
-  BenchGame game(false);
+int RunFigures(SceneDrawing drawing) {
+  BenchGame game(false, drawing);
   const double exec_ms = MsSinceExec();
   const Clock::time_point start = Clock::now();
   if (!StartGame(game)) return 1;
   const double startup_ms = MsBetween(start, Clock::now());
   Print("startup_from_exec_ms", exec_ms + startup_ms);
 
-  const std::vector<double> frames = MeasureViews(game);
+  std::vector<double> fills;
+  const std::vector<double> frames = MeasureViews(game, fills);
   const double empty_ms = MeasureEmptyFrameMs(game);
+  const double fill_ms = Median(fills);
   DestroyGameWindow(game.window);
-  const double timedemo_fps = MeasureTimedemoFps();
+  const double timedemo_fps = MeasureTimedemoFps(drawing);
   const double world_us = MeasureWorldFrameUs();
   double dib_mb_s = 0, memcpy_mb_s = 0;
   MeasureReader(dib_mb_s, memcpy_mb_s);
 
   Print("scene_frame_ms_median", Median(frames));
   Print("scene_frame_ms_p95", Percentile(frames, 0.95));
+  Print("fill_frame_ms_median", fill_ms);
+  Print("scene_to_fill_ratio", Median(frames) / fill_ms);
   Print("empty_frame_ms_median", empty_ms);
   Print("world_frame_us", world_us);
   Print("timedemo_fps", timedemo_fps);
@@ -318,7 +373,7 @@ int RunFigures() {
 // world step, draw, victory test, swap, keys. Up and Left are held, so the player walks
 // in circles and bumps into walls.
 int RunPaced() {
-  BenchGame game(true);
+  BenchGame game(true, SceneDrawing::kFast);
   if (!StartGame(game)) return 1;
   // Walking and turning left all the way.
   const FrameKeys held{.forward = true, .left = true};
@@ -351,6 +406,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot enter %s for its textures\n", VORBEXIA_SOURCE_DIR);
     return 1;
   }
-  const bool paced = argc > 1 && std::strcmp(argv[1], "--paced") == 0;
-  return paced ? vorbexia::RunPaced() : vorbexia::RunFigures();
+  const char* option = argc > 1 ? argv[1] : "";
+  if (std::strcmp(option, "--paced") == 0) return vorbexia::RunPaced();
+  // --reference: the scene and the timedemo drawn the reference way (every
+  // wall strip in table order), the game's drawing before the fast one.
+  const bool reference = std::strcmp(option, "--reference") == 0;
+  return vorbexia::RunFigures(reference ? vorbexia::SceneDrawing::kReference
+                                        : vorbexia::SceneDrawing::kFast);
 }

@@ -20,7 +20,7 @@ bool GlRenderer::InitGL() { return vorbexia::InitGL(resources_, reader_box_); }
 bool GlRenderer::BuildModels() { return vorbexia::BuildModels(resources_); }
 
 void GlRenderer::DrawScene(const GameState& state) {
-  vorbexia::DrawScene(state, resources_);
+  vorbexia::DrawScene(state, resources_, drawing_);
 }
 
 void GlRenderer::DrawHud(const GameState& state) { vorbexia::DrawHud(state); }

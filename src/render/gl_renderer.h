@@ -7,6 +7,7 @@
 #include "image/dib_reader.h"
 #include "render/gl_resources.h"
 #include "render/renderer.h"
+#include "render/scene.h"
 
 namespace vorbexia {
 
@@ -30,12 +31,17 @@ class GlRenderer final : public Renderer {
   // The viewport of the back buffer, read with GL_RGB bytes.
   bool ReadFrame(RgbImage& image) override;
 
+  // How DrawScene draws the maze: the fast drawing unless told otherwise
+  // (the golden frames and the picture check draw the reference too).
+  void set_drawing(SceneDrawing drawing) { drawing_ = drawing; }
+
   // The GL objects made so far, for drawing beside the renderer.
   const GlResources& resources() const { return resources_; }
 
  private:
   ReaderBox reader_box_;
   GlResources resources_;
+  SceneDrawing drawing_ = SceneDrawing::kFast;
 };
 
 // The renderer every platform's launch makes.

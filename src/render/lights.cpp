@@ -5,11 +5,6 @@
 namespace vorbexia {
 namespace {
 
-// Spot cut-off of each light, degrees from the cone's axis.
-constexpr std::array<float, kLightCount> kSpotCutoffs = {65.0f, 75.0f, 75.0f,
-                                                         75.0f, 60.0f, 80.0f,
-                                                         80.0f, 75.0f};
-
 // 0.35000002 is the float one unit in the last place above 0.35f: lights 0
 // and 5 hang that far above the eye, at 0.8 world units over the floor.
 constexpr float kHighMark = 0.35000002f;

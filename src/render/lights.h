@@ -32,6 +32,10 @@ inline constexpr std::array<LightRecord, kLightCount> LightTable = {{
     {{10.0f, 5.0f, 12.0f, 3.0f}, {0.0f, -1.0f, 0.0f}},   // violet
 }};
 
+// Spot cut-off of each light, degrees from the cone's axis.
+inline constexpr std::array<float, kLightCount> kSpotCutoffs = {
+    65.0f, 75.0f, 75.0f, 75.0f, 60.0f, 80.0f, 80.0f, 75.0f};
+
 // A light's position as OpenGL takes it: x, y, z, w (w = 1: positional).
 using LightPosition = std::array<float, 4>;
 

@@ -2,10 +2,14 @@
 
 #include "render/gl_api.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "render/lights.h"
 #include "render/movers.h"
+#include "render/tile_blocks.h"
 #include "render/view_volume.h"
 #include "world/heading.h"
 
@@ -78,8 +82,16 @@ float CameraAngle(float heading) { return 360.0f - heading; }
 constexpr float kMoverBallHeight = 0.2f;  // world units
 constexpr float kMoverBallRadius = 0.75f;
 
-bool MoverMayShow(const ViewVolume& view, float x, float z) {
-  return !BallOutside(view, WorldPoint{x, kMoverBallHeight, z}, kMoverBallRadius);
+// With `shadows`, a mover whose ball lies, seen from above, wholly in the
+// shadow of one wall is hidden too: the wall covers all of it that stands
+// above the floor, and the floor in front of the wall all below.
+bool MoverMayShow(const ViewVolume& view, const WallShadows* shadows, float x, float z) {
+  if (BallOutside(view, WorldPoint{x, kMoverBallHeight, z}, kMoverBallRadius)) return false;
+  if (shadows == nullptr) return true;
+  const float r = kMoverBallRadius;
+  const QuadCorners square{{{x - r, kMoverBallHeight, z - r}, {x - r, kMoverBallHeight, z + r},
+                            {x + r, kMoverBallHeight, z + r}, {x + r, kMoverBallHeight, z - r}}};
+  return !QuadBehindWall(*shadows, square);
 }
 
 // The shot and robots 0 to 4, each drawn in a push/pop pair of its own,
@@ -88,21 +100,99 @@ bool MoverMayShow(const ViewVolume& view, float x, float z) {
 // free (a shot that was not flying stays inactive, and a blocked step ends
 // it).
 //
-// A mover wholly outside the view volume is not drawn. Each model binds its
-// own texture and brings its own normals, and the gun that ends the frame
-// does the same, so nothing drawn later depends on it.
+// A mover wholly outside the view volume (or, given the walls' shadows,
+// behind a wall) is not drawn. Each model binds its own texture and brings
+// its own normals, and the gun does the same, so nothing drawn later
+// depends on it.
 void DrawMovers(const GameState& state, const GlResources& resources,
-                const ViewVolume& view) {
+                const ViewVolume& view, const WallShadows* shadows = nullptr) {
   glPushMatrix();
-  if (state.shot.active && MoverMayShow(view, state.shot.x, state.shot.z)) {
+  if (state.shot.active && MoverMayShow(view, shadows, state.shot.x, state.shot.z)) {
     DrawShot(state, resources);
   }
   glPopMatrix();
   for (int i = 0; i < kRobotCount; ++i) {
     glPushMatrix();
     const RobotState& robot = state.robots[i];
-    if (MoverMayShow(view, robot.x, robot.z)) DrawRobot(state, resources, i);
+    if (MoverMayShow(view, shadows, robot.x, robot.z)) DrawRobot(state, resources, i);
     glPopMatrix();
+  }
+}
+
+// How many tiles run from `low` (truncated toward zero) while their start
+// lies below `high`, as the reference lays them.
+int TileCount(float low, float high) {
+  int count = 0;
+  for (int i = static_cast<int>(low); static_cast<float>(i) < high; ++i) ++count;
+  return count;
+}
+
+// Projection x modelview in single precision, as the GL transforms vertices.
+struct ClipTransform {
+  std::array<float, 16> m;  // column-major
+};
+
+ClipTransform CurrentClipTransform() {
+  std::array<float, 16> projection{}, modelview{};
+  glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+  glGetFloatv(GL_MODELVIEW_MATRIX, modelview.data());
+  ClipTransform clip{};
+  for (int column = 0; column < 4; ++column) {
+    for (int row = 0; row < 4; ++row) {
+      float sum = 0.0f;
+      for (int k = 0; k < 4; ++k) sum += projection[k * 4 + row] * modelview[column * 4 + k];
+      clip.m[column * 4 + row] = sum;
+    }
+  }
+  return clip;
+}
+
+// Whether a corner lies outside the clip volume (-w <= x, y, z <= w).
+bool AnyCornerOutside(const ClipTransform& clip, const QuadCorners& corners) {
+  const std::array<float, 16>& m = clip.m;
+  for (const WorldPoint& p : corners) {
+    float c[4];
+    for (int row = 0; row < 4; ++row) {
+      c[row] = m[row] * p.x + m[4 + row] * p.y + m[8 + row] * p.z + m[12 + row];
+    }
+    for (int i = 0; i < 3; ++i) {
+      if (c[i] > c[3] || c[i] < -c[3]) return true;
+    }
+  }
+  return false;
+}
+
+// A textured maze quad as two triangles, cut along the diagonal Mesa cuts
+// it along when drawn as a quad: a run of quads none of whose corners lies
+// outside the clip volume reaches the rasterizer whole and is cut along its
+// first and third corners; otherwise the run goes through the clipper,
+// which cuts each quad along its second and fourth. With the colours lit at
+// the corners the cut shows (by up to 23 levels where the spot lights
+// change fast), so the fast drawing keeps each quad's cut as the reference
+// has it. Inside glBegin(GL_TRIANGLES).
+void EmitQuadTriangles(const QuadCorners& corners, bool clipped) {
+  static constexpr float kTexCoords[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+  static constexpr int kWhole[6] = {0, 1, 2, 0, 2, 3};
+  static constexpr int kClipped[6] = {0, 1, 3, 1, 2, 3};
+  for (const int v : clipped ? kClipped : kWhole) {
+    glTexCoord2f(kTexCoords[v][0], kTexCoords[v][1]);
+    glVertex3f(corners[v].x, corners[v].y, corners[v].z);
+  }
+}
+
+// A joined block as a fan of triangles around its middle. Texture s runs
+// along z and t along x from the block's corner (x0, z0), a whole picture
+// per unit as on each tile; the textures repeat.
+void EmitBlock(const BlockOutline& outline, float x0, float z0) {
+  auto vertex = [&](const WorldPoint& p) {
+    glTexCoord2f(p.z - z0, p.x - x0);
+    glVertex3f(p.x, p.y, p.z);
+  };
+  const size_t n = outline.points.size();
+  for (size_t k = 0; k < n; ++k) {
+    vertex(outline.middle);
+    vertex(outline.points[k]);
+    vertex(outline.points[(k + 1) % n]);
   }
 }
 
@@ -169,6 +259,110 @@ void DrawMaze(const GameState& state, const TextureTable& textures,
   glTexCoord2f(0.0f, 1.0f);
 }
 
+void DrawMazeNearToFar(const GameState& state, const TextureTable& textures,
+                       const Sight& sight, float px, float pz) {
+  const ClipTransform clip = CurrentClipTransform();
+  // The walls are flat upright quads, every one standing from the floor to
+  // the ceiling, so the ground plan decides what hides what: a strip whose
+  // foot lies wholly in the shadow of one nearer wall is covered by it.
+  struct Strip {
+    QuadCorners corners;
+    float distance_squared;  // from the eye to the strip's nearest point
+  };
+  std::vector<Strip> strips;
+  strips.reserve(400);
+  bool walls_clipped = false;  // as the reference's run of all 320 strips
+  auto keep_if_seen = [&](float x1, float z1, float x2, float z2) {
+    const QuadCorners corners = WallStripCorners(x1, z1, x2, z2);
+    walls_clipped = walls_clipped || AnyCornerOutside(clip, corners);
+    if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) return;
+    // The nearest point of the foot: the eye projected onto it, clamped.
+    const float dx = x2 - x1, dz = z2 - z1;
+    const float along = std::clamp(((px - x1) * dx + (pz - z1) * dz) / (dx * dx + dz * dz),
+                                   0.0f, 1.0f);
+    const float ex = x1 + along * dx - px, ez = z1 + along * dz - pz;
+    strips.push_back(Strip{corners, ex * ex + ez * ez});
+  };
+  for (const WallSegment& wall : state.walls) {
+    if (wall.x1 != wall.x2) {
+      ForEachUnitStrip(std::fmin(wall.x1, wall.x2), std::fabs(wall.x2 - wall.x1),
+                       [&](float start, float end) {
+                         keep_if_seen(start, wall.z1, end, wall.z2);
+                       });
+    } else if (wall.z1 != wall.z2) {
+      ForEachUnitStrip(std::fmin(wall.z1, wall.z2), std::fabs(wall.z2 - wall.z1),
+                       [&](float start, float end) {
+                         keep_if_seen(wall.x1, start, wall.x1, end);
+                       });
+    }
+  }
+  std::stable_sort(strips.begin(), strips.end(), [](const Strip& a, const Strip& b) {
+    return a.distance_squared < b.distance_squared;
+  });
+  glBindTexture(GL_TEXTURE_2D, textures[kTextureBrick]);
+  glBegin(GL_TRIANGLES);
+  for (const Strip& strip : strips) EmitQuadTriangles(strip.corners, walls_clipped);
+  glEnd();
+
+  // Floor and ceiling: every tile the reference draws alone, each cut as
+  // its own lone quad is, but all floor tiles in one draw and all ceiling
+  // tiles in another instead of 4,200 draws; and where the lights cannot
+  // tell the tiles of a block apart, the block instead of its tiles.
+  WorldLights lights{};
+  const std::array<LightPosition, kLightCount> placed = LightPositions(px, pz);
+  for (int n = 0; n < kLightCount; ++n) {
+    lights[n] = WorldPoint{placed[n][0] + px, placed[n][1] + kEyeHeight, placed[n][2] + pz};
+  }
+  for (const float height : {0.0f, kWallHeight}) {
+    const TilePlan plan = PlanTileBlocks(state, height, lights, GroundPoint{px, pz});
+    // Block by block: a block that cannot be seen as a whole (its corners
+    // beyond one plane of the view, or in one wall's shadow, both convex)
+    // has no tile that can, so its tiles need no test of their own.
+    std::vector<QuadCorners> tiles;
+    std::vector<std::array<int, 2>> blocks;
+    tiles.reserve(1024);
+    const int columns = TileCount(state.floor.x_min, state.floor.x_max);
+    const int rows = TileCount(state.floor.z_min, state.floor.z_max);
+    for (int bz = 0; bz * kBlockTiles < rows; ++bz) {
+      for (int bx = 0; bx * kBlockTiles < columns; ++bx) {
+        const int i_begin = plan.i0 + bx * kBlockTiles;
+        const int j_begin = plan.j0 + bz * kBlockTiles;
+        const int i_end = std::min(i_begin + kBlockTiles, plan.i0 + columns);
+        const int j_end = std::min(j_begin + kBlockTiles, plan.j0 + rows);
+        const QuadCorners block =
+            TileCorners(height, static_cast<float>(i_begin), static_cast<float>(j_begin),
+                        static_cast<float>(i_end), static_cast<float>(j_end));
+        if (QuadOutside(sight.view, block) || QuadBehindWall(sight.shadows, block)) continue;
+        if (plan.Joined(bx, bz)) {
+          blocks.push_back({bx, bz});
+          continue;
+        }
+        for (int i = i_begin; i < i_end; ++i) {
+          for (int j = j_begin; j < j_end; ++j) {
+            const QuadCorners corners =
+                TileCorners(height, static_cast<float>(i), static_cast<float>(j),
+                            static_cast<float>(i + 1), static_cast<float>(j + 1));
+            if (QuadOutside(sight.view, corners) || QuadBehindWall(sight.shadows, corners)) {
+              continue;
+            }
+            tiles.push_back(corners);
+          }
+        }
+      }
+    }
+    glBindTexture(GL_TEXTURE_2D, textures[height == 0.0f ? kTextureFloor : kTextureCeiling]);
+    glBegin(GL_TRIANGLES);
+    for (const QuadCorners& tile : tiles) EmitQuadTriangles(tile, AnyCornerOutside(clip, tile));
+    for (const auto& [bx, bz] : blocks) {
+      EmitBlock(OutlineOf(plan, bx, bz, height),
+                static_cast<float>(plan.i0 + bx * kBlockTiles),
+                static_cast<float>(plan.j0 + bz * kBlockTiles));
+    }
+    glEnd();
+  }
+  glTexCoord2f(0.0f, 1.0f);
+}
+
 void DrawWeapon(const GameState& state, const GlResources& resources, float px,
                 float pz) {
   const float heading = state.player.heading;
@@ -180,7 +374,8 @@ void DrawWeapon(const GameState& state, const GlResources& resources, float px,
   glCallList(resources.gun_list);
 }
 
-void DrawScene(const GameState& state, const GlResources& resources) {
+void DrawScene(const GameState& state, const GlResources& resources,
+               SceneDrawing drawing) {
   // One position serves the lights, the camera and the gun.
   const float px = state.player.x;
   const float pz = state.player.z;
@@ -199,11 +394,38 @@ void DrawScene(const GameState& state, const GlResources& resources) {
   glTranslatef(-px, -kEyeHeight, -pz);
   // The camera is in place: what it cannot see need not be drawn.
   const Sight sight{CurrentViewVolume(), ShadowsOf(state.walls, GroundPoint{px, pz})};
-  DrawMaze(state, resources.textures, sight);
-  DrawMovers(state, resources, sight.view);
+  if (drawing == SceneDrawing::kReference) {
+    DrawMaze(state, resources.textures, sight);
+    DrawMovers(state, resources, sight.view);
+    glPushMatrix();
+    DrawWeapon(state, resources, px, pz);
+    glPopMatrix();
+    return;
+  }
+  // The gun stands in front of everything it covers, so it goes first and
+  // the maze behind it is turned away unshaded. (Not the robots: they stand
+  // on the floor, where a tie in depth goes to whatever came first.) The
+  // maze and the movers are lit with the current normal, so they get the
+  // one the gun found, and the frame ends on the one the gun leaves, as in
+  // the reference.
+  std::array<float, 4> normal_before{}, normal_after{}, coord_after{};
+  glGetFloatv(GL_CURRENT_NORMAL, normal_before.data());
+  // The gun's tubes face out and the eye never looks into one (the open
+  // ends near the eye lie below the view or inside the cross-piece), so
+  // what faces away is always hidden behind what faces the eye: culled
+  // here, not shaded and then painted over.
+  glEnable(GL_CULL_FACE);
   glPushMatrix();
   DrawWeapon(state, resources, px, pz);
   glPopMatrix();
+  glDisable(GL_CULL_FACE);
+  glGetFloatv(GL_CURRENT_NORMAL, normal_after.data());
+  glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord_after.data());
+  glNormal3f(normal_before[0], normal_before[1], normal_before[2]);
+  DrawMazeNearToFar(state, resources.textures, sight, px, pz);
+  DrawMovers(state, resources, sight.view, &sight.shadows);
+  glNormal3f(normal_after[0], normal_after[1], normal_after[2]);
+  glTexCoord2f(coord_after[0], coord_after[1]);
 }
 
 }  // namespace vorbexia

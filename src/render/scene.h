@@ -19,11 +19,29 @@ struct Sight {
   WallShadows shadows;
 };
 
+// How a frame draws the maze.
+enum class SceneDrawing {
+  // The game's: wall strips the eye cannot see (outside the view volume, or
+  // wholly behind one nearer wall) are left out and the rest go near to far
+  // after the gun, so that the depth test turns away what lies behind them
+  // before it is shaded; robots and the shot behind a wall are left out
+  // too, and the gun's far sides culled; floor and ceiling go in two draws,
+  // not one per tile, with blocks of tiles the lights cannot tell apart
+  // drawn whole (render/tile_blocks.h). Each quad keeps the reference's cut
+  // into triangles, so the frame is the reference's to a level or so
+  // (tests/render/fast_frame_test.cpp).
+  kFast,
+  // Every wall strip in table order, far ones before near ones, as the
+  // golden frames were made: the yardstick for the fast drawing.
+  kReference,
+};
+
 // Draws the whole frame into the back buffer. The world is stepped before,
 // by the caller; drawing changes nothing in it. Needs the modelview matrix
 // as the current matrix mode, the render state of InitGL and the models of
 // BuildModels.
-void DrawScene(const GameState& state, const GlResources& resources);
+void DrawScene(const GameState& state, const GlResources& resources,
+               SceneDrawing drawing);
 
 // One wall quad, texture slot 0, from the floor to height 1.5 between the
 // floor points (x1, z1) and (x2, z2). Texture s runs along the strip, t up.
@@ -56,6 +74,14 @@ void DrawFloorAndCeiling(const TextureTable& textures, const FloorRect& floor,
 // ends on it.
 void DrawMaze(const GameState& state, const TextureTable& textures,
               const Sight& sight);
+
+// The maze as the fast drawing draws it: the wall strips that can show,
+// nearest first (by their nearest point to the eye at (px, pz)), in one
+// draw; then the floor tiles and the ceiling tiles that can show, one draw
+// each, joined blocks in place of their tiles. Leaves texture coordinate
+// (0, 1) current as DrawMaze does.
+void DrawMazeNearToFar(const GameState& state, const TextureTable& textures,
+                       const Sight& sight, float px, float pz);
 
 // The gun, texture slot 3 and the gun's list, 0.1 ahead of the player at
 // (px, pz) and 0.1 below the eye, pointing along the player's heading.

@@ -45,10 +45,11 @@ bool StraightEnds(const WallSegment& wall, Vec& a, Vec& b) {
 
 bool CornerInShadow(const WallShadow& shadow, const WorldPoint& corner) {
   const Vec p{corner.x, corner.z};
+  if (Dot(Vec{shadow.line_x, shadow.line_z}, p) + shadow.line_d < kBeyondWall) return false;
+  // The distance only for corners beyond the wall: most are not.
   const Vec from_eye{p.x - shadow.eye_x, p.z - shadow.eye_z};
   const double inside = kInsideRays + kInsideRaysPerUnit * std::hypot(from_eye.x, from_eye.z);
-  return Dot(Vec{shadow.line_x, shadow.line_z}, p) + shadow.line_d >= kBeyondWall &&
-         Dot(Vec{shadow.ray1_x, shadow.ray1_z}, from_eye) >= inside &&
+  return Dot(Vec{shadow.ray1_x, shadow.ray1_z}, from_eye) >= inside &&
          Dot(Vec{shadow.ray2_x, shadow.ray2_z}, from_eye) >= inside;
 }
 

@@ -248,7 +248,9 @@ constexpr int kGoldenHeight = 300;
 
 class GoldenFrameTest : public FrameTest {
  protected:
+  // The goldens are the reference drawing's frames.
   Image RenderGolden(const PlayerState& player) {
+    renderer_.set_drawing(SceneDrawing::kReference);
     renderer_.SetViewport(kGoldenWidth, kGoldenHeight,
                           static_cast<double>(kGoldenWidth) / kGoldenHeight);
     state_.player = player;

@@ -70,7 +70,7 @@ class SceneTest : public ::testing::Test {
   // One game frame: the world steps, then the frame is drawn.
   void StepAndDraw(Random& random) {
     AdvanceWorld(state_, random);
-    DrawScene(state_, resources_);
+    DrawScene(state_, resources_, SceneDrawing::kReference);
   }
 
   std::vector<FeedbackQuad> WallQuads(float x1, float x2, float z1, float z2) {
