@@ -90,7 +90,7 @@ TEST_F(Prepare, ATimedemoTellsItsProgressOnATerminalOnly) {
     std::ostringstream out, err;
     ScriptedPlatform* platform = nullptr;
     const PlatformKit kit{
-        .time_seed = 7, .folders = {settings, ""}, .out = out, .err = err,
+        .time_seed = 7, .folders = {settings, "", ""}, .out = out, .err = err,
         .make_platform = [&](bool, bool) -> std::unique_ptr<Platform> {
           return std::unique_ptr<Platform>(platform = new ScriptedPlatform);
         },
