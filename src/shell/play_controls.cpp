@@ -16,16 +16,22 @@ void ShowHelp(GameWindow& window, const GameSession& session, PlayState& play, b
 }
 
 // The menu closes and the game goes on; what the player changed in it is
-// saved (a failure is told, the game plays on with the changes).
+// saved (a failure is told in a box; the game plays on with the changes).
 void CloseMenu(GameWindow& window, GameSession& session, PlayState& play) {
   const bool changed = play.menu.changed;
   play.menu = Menu{};
   UpdateCapture(window, session, play);
   if (!changed || !session.save_settings) return;
   std::string error;
-  if (!session.save_settings(session.settings, error) && session.notes) {
+  if (session.save_settings(session.settings, error)) return;
+  if (session.notes) {
     *session.notes << "vorbexia: the settings were not saved: " << error << '\n' << std::flush;
   }
+  ShowGameBox(window.platform,
+              std::string(TextsIn(session.settings.language).settings_not_saved)
+                  .append("\n")
+                  .append(error),
+              "ERROR", BoxIcon::kWarning);
 }
 
 // A change in the options takes effect at once.

@@ -34,6 +34,7 @@ struct Texts {
   const char* mode_caption;
   const char* victory;
   const char* screenshot_failed;  // the reason follows on the next line
+  const char* settings_not_saved;  // the reason follows on the next line
   const char* yes;                // a question's buttons
   const char* no;
   // The menu.

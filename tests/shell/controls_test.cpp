@@ -200,6 +200,17 @@ TEST(Controls, TheMenuRebindsAKeyAndEscNeverQuitsInIt) {
                        Tap("Enter"), {}}),
             "[PAUZA]x3 [KLAWISZE]x3 [PAUZA] . U . [PAUZA]x2");
   EXPECT_EQ(saves, 1);
+  EXPECT_TRUE(game.platform.boxes.empty());
+  // A save that fails is told in the game's box.
+  ScriptedGame unsaved;
+  unsaved.session.save_settings = [](const Settings&, std::string& error) {
+    error = "disk full";
+    return false;
+  };
+  unsaved.Play({Tap("P"), Tap("Down"), Tap("Down"), Tap("Enter"), Tap("Enter"), Tap("Y"),
+                Tap("Escape"), Tap("Escape")});
+  ASSERT_EQ(unsaved.platform.boxes.size(), 1u);
+  EXPECT_EQ(unsaved.platform.boxes[0].text, "Nie mozna zapisac ustawien.\ndisk full");
 }
 
 TEST(Controls, TheOptionsChangeTheGameAtOnce) {
