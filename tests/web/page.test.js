@@ -5,7 +5,7 @@
 // the way, the file offered under its own name and the page's inner path
 // never shown; while the victory box is up the status line says the game
 // waits for it. No error reaches the page from start to end. In a browser
-// without WebGL a sentence beside the game's box says so.
+// without WebGL, and in English, a sentence beside the game's box says so.
 'use strict';
 const {RunTest, Launch, OpenPage, Check, WaitForBox, Answer} = require('./lib.js');
 
@@ -69,15 +69,17 @@ RunTest([process.argv[2]], async (browser, url) => {
   await sleep(1);
   Check(page.errors.length === 0, 'errors in the page: ' + page.errors.join('; '));
 
+  // In English this time, the game's boxes and their buttons too.
   const noWebGL = await Launch({webgl: false});
-  const plain = await OpenPage(noWebGL, url);
+  const plain = await OpenPage(noWebGL, url, () => localStorage.setItem('vorbexia.conf', 'language = en\n'));
   Check(await plain.evaluate(() => document.createElement('canvas').getContext('webgl') === null),
         'this browser offers WebGL after all');
-  await WaitForBox(plain, 'Wybor trybu');
+  await WaitForBox(plain, 'Choose the mode');
+  Check(await plain.$eval('#box-yes', button => button.textContent) === 'Yes', 'the question\'s button is not Yes');
   await Answer(plain, 'no');
-  Check(await WaitForBox(plain, 'ERROR') === 'Nie mozna podczepic OGL pod GDI.', 'not the context box');
+  Check(await WaitForBox(plain, 'ERROR') === 'Could not attach OpenGL to the window.', 'not the context box');
   const note = await plain.$eval('#box-note', note => note.hidden ? '' : note.textContent);
-  Check(/nie oferuje WebGL/.test(note), 'beside the box: ' + JSON.stringify(note));
+  Check(/WebGL/.test(note) && !/nie oferuje/.test(note), 'beside the box: ' + JSON.stringify(note));
   await noWebGL.close();
   console.log('ok: victory, screenshot ' + name + ', played again, no WebGL told');
 });

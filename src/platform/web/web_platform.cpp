@@ -16,10 +16,11 @@
 
 // The answer to a box: 0 OK, 1 Yes, 2 No (BoxAnswer's values); -1 where
 // the page has no dialogs.
-EM_ASYNC_JS(int, AskPageBox, (const char* caption, const char* text, int yes_no, int icon), {
+EM_ASYNC_JS(int, AskPageBox, (const char* caption, const char* text, int yes_no, int icon,
+                              const char* yes, const char* no), {
   if (!Module.vorbexiaShowBox) return -1;
   return await Module.vorbexiaShowBox(UTF8ToString(caption), UTF8ToString(text), yes_no != 0,
-                                      icon);
+                                      icon, UTF8ToString(yes), UTF8ToString(no));
 });
 
 EM_ASYNC_JS(int, AskPageFullscreen, (), {
@@ -110,7 +111,8 @@ BoxAnswer WebPlatform::ShowBox(const Box& box) {
   LogBox(box.caption, box.text);
   const int answer = boxes_ ? AskPageBox(box.caption.c_str(), box.text.c_str(),
                                          box.buttons == BoxButtons::kYesNo,
-                                         static_cast<int>(box.icon))
+                                         static_cast<int>(box.icon), box.yes.c_str(),
+                                         box.no.c_str())
                             : -1;
   if (QuitSignal()) return refusal;  // the page closed it to end the game
   if (answer < 0) {

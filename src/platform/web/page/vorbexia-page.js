@@ -287,6 +287,9 @@ document.getElementById('settings-save').addEventListener('click', SaveSettings)
 
 // --- The boxes -------------------------------------------------------------
 
+// The game's box when its OpenGL context cannot be made, in either language.
+const kContextBoxes = ['Nie mozna podczepic OGL pod GDI.', 'Could not attach OpenGL to the window.'];
+
 // BoxIcon's values: none, question, warning, stop, information.
 const kIcons = ['', '?', '!', 'X', 'i'];
 let openBox = null;  // {resolve, refusal} while a box waits for its answer
@@ -301,7 +304,8 @@ function BrowserOffersWebGL() {
   return true;
 }
 
-function ShowBox(caption, text, yesNo, icon) {
+// The game names a question's buttons in its own language.
+function ShowBox(caption, text, yesNo, icon, yes = 'Tak', no = 'Nie') {
   console.log('box: ' + caption + ': ' + text);
   document.getElementById('box-caption').textContent = caption;
   const message = document.getElementById('box-text');
@@ -310,10 +314,12 @@ function ShowBox(caption, text, yesNo, icon) {
   // The game's box names the desktop's GDI; beside it, the page says what
   // is wanting in a browser.
   const note = document.getElementById('box-note');
-  note.hidden = !(text === 'Nie mozna podczepic OGL pod GDI.' && !BrowserOffersWebGL());
+  note.hidden = !(kContextBoxes.includes(text) && !BrowserOffersWebGL());
   note.textContent = note.hidden ? '' : Text('noWebGL');
   document.getElementById('box-yes').hidden = !yesNo;
   document.getElementById('box-no').hidden = !yesNo;
+  document.getElementById('box-yes').textContent = yes;
+  document.getElementById('box-no').textContent = no;
   document.getElementById('box-ok').hidden = yesNo;
   const refusal = yesNo ? 2 : 0;
   return new Promise(resolve => {
