@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/web/web_folders.h"
@@ -33,7 +34,14 @@ int main(int argc, char** argv) {
         if (unattended) platform->SendBoxesToStderr();
         return platform;
       },
-      .make_renderer = MakeGlRenderer,
+      // The reference drawing: through the fixed-function layer the fast
+      // one's large lit triangles cost the browser's main thread more, and
+      // the sound (on that thread) fell silent.
+      .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
+        auto renderer = std::make_unique<GlRenderer>(std::move(reader_box));
+        renderer->set_drawing(SceneDrawing::kReference);
+        return renderer;
+      },
       .open_sound = [](int volume) { return OpenWebSound(volume); },
       .ended_before_game = {},
       .game_ended = {},
