@@ -19,15 +19,19 @@ bool GlRenderer::InitGL() { return vorbexia::InitGL(resources_, reader_box_); }
 
 bool GlRenderer::BuildModels() { return vorbexia::BuildModels(resources_); }
 
-void GlRenderer::DrawScene(const GameState& state) {
-  vorbexia::DrawScene(state, resources_, drawing_);
+void GlRenderer::DrawScene(const GameState& state, const RobotFlashes& flashes) {
+  vorbexia::DrawScene(state, resources_, drawing_, flashes);
 }
 
-void GlRenderer::DrawHud(const GameState& state) { vorbexia::DrawHud(state); }
+void GlRenderer::DrawHud(const GameState& state, const HudText& text) {
+  vorbexia::DrawHud(state, text);
+}
 
 void GlRenderer::DrawOverlay(const std::vector<std::string>& lines) {
   vorbexia::DrawOverlay(lines);
 }
+
+void GlRenderer::DrawNote(const std::string& line) { vorbexia::DrawNote(line); }
 
 void GlRenderer::SetViewport(int width, int height, double aspect, int x, int y) {
   glViewport(x, y, width, height);

@@ -23,9 +23,11 @@ class GlRenderer final : public Renderer {
 
   bool InitGL() override;
   bool BuildModels() override;
-  void DrawScene(const GameState& state) override;
-  void DrawHud(const GameState& state) override;
+  using Renderer::DrawScene;
+  void DrawScene(const GameState& state, const RobotFlashes& flashes) override;
+  void DrawHud(const GameState& state, const HudText& text) override;
   void DrawOverlay(const std::vector<std::string>& lines) override;
+  void DrawNote(const std::string& line) override;
   void SetViewport(int width, int height, double aspect, int x = 0,
                    int y = 0) override;
   // The viewport of the back buffer, read with GL_RGB bytes.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "render/flat_drawing.h"
+#include "render/overlay.h"
 
 namespace vorbexia {
 namespace {
@@ -16,6 +17,8 @@ constexpr float kDigitWidth = 12.0f;   // pixels
 constexpr float kDigitHeight = 22.0f;  // pixels
 constexpr float kSegment = 3.0f;       // a segment's thickness, pixels
 constexpr float kMargin = 16.0f;       // from the viewport's corner, pixels
+constexpr int kLabelCell = 2;   // pixels a font cell of the count's label
+constexpr int kClockCell = 3;   // pixels a font cell of the clock (21 high)
 
 void DrawCrosshair(float cx, float cy) {
   glColor3f(0.6f, 1.0f, 0.6f);
@@ -43,13 +46,26 @@ void DrawDigit(int digit, float x, float y) {
   }
 }
 
-void DrawCount(int count, float x, float y) {
+// The count's digits with their label after them; returns nothing, draws
+// in the amber it sets.
+void DrawCount(int count, const std::string& label, float x, float y) {
   glColor3f(1.0f, 0.85f, 0.3f);
   const std::string digits = std::to_string(count);
   for (char c : digits) {
     DrawDigit(c - '0', x, y);
     x += kDigitWidth + kSegment * 2;
   }
+  // The label's letters stand on the digits' baseline.
+  const int label_top = static_cast<int>(y) + kGlyphRows * kLabelCell;
+  DrawTextLine(OverlayCells(label), static_cast<int>(x + kSegment), label_top, kLabelCell);
+}
+
+// The time played, its right edge kMargin from the viewport's right.
+void DrawClock(const std::string& clock, float width, float top) {
+  const std::string cells = OverlayCells(clock);
+  const int text_width = TextWidth(static_cast<int>(cells.size()), kClockCell);
+  DrawTextLine(cells, static_cast<int>(width - kMargin) - text_width, static_cast<int>(top),
+               kClockCell);
 }
 
 }  // namespace
@@ -66,11 +82,12 @@ int RobotsStanding(const GameState& state) {
   return standing;
 }
 
-void DrawHud(const GameState& state) {
+void DrawHud(const GameState& state, const HudText& text) {
   const FlatArea area = BeginFlatDrawing();
   glBegin(GL_QUADS);
   DrawCrosshair(area.width / 2, area.height / 2);
-  DrawCount(RobotsStanding(state), kMargin, area.height - kMargin - kDigitHeight);
+  DrawCount(RobotsStanding(state), text.robots, kMargin, area.height - kMargin - kDigitHeight);
+  DrawClock(text.clock, area.width, area.height - kMargin);
   glEnd();
   EndFlatDrawing();
 }

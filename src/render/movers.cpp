@@ -26,7 +26,8 @@ void DrawShot(const GameState& state, const GlResources& resources) {
   glCallList(resources.shot_list);
 }
 
-void DrawRobot(const GameState& state, const GlResources& resources, int index) {
+void DrawRobot(const GameState& state, const GlResources& resources, int index,
+               bool flashing) {
   const RobotState& robot = state.robots[index];
   if (robot.hp <= 0) {
     glBindTexture(GL_TEXTURE_2D, resources.textures[kTextureWreck]);
@@ -40,7 +41,20 @@ void DrawRobot(const GameState& state, const GlResources& resources, int index) 
     glTranslatef(robot.x, kLiveRobotHeight, robot.z);
     FaceHeading(robot.heading);
   }
+  if (!flashing) {
+    glCallList(resources.robot_list);
+    return;
+  }
+  // The list's normals stay current after it, as when drawn lit, so only
+  // the enables are pushed; the colour goes back to the white that every
+  // lit drawing leaves current.
+  glPushAttrib(GL_ENABLE_BIT);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glColor3f(1.0f, 0.95f, 0.7f);  // the plasma's white-hot
   glCallList(resources.robot_list);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  glPopAttrib();
 }
 
 }  // namespace vorbexia

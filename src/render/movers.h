@@ -19,7 +19,9 @@ void DrawShot(const GameState& state, const GlResources& resources);
 // Robot `index` (0 to 4). A live robot stands 0.3 above the floor with
 // texture slot 6; a destroyed one lies on its back 0.1 above the floor
 // (tilted -90 degrees about x) with texture slot 5. Both face along the
-// robot's heading and draw the robot's list.
-void DrawRobot(const GameState& state, const GlResources& resources, int index);
+// robot's heading and draw the robot's list. A robot `flashing` from a hit
+// is drawn in one bright colour, unlit and untextured, for those frames.
+void DrawRobot(const GameState& state, const GlResources& resources, int index,
+               bool flashing = false);
 
 }  // namespace vorbexia

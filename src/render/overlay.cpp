@@ -359,6 +359,8 @@ constexpr int kPadding = 4;                  // cells around the text
 constexpr int kLargeCell = 8;   // pixels, one line, 600-pixel-high viewport
 constexpr int kSmallCell = 3;   // pixels, several lines, the same viewport
 constexpr int kBaseHeight = 600;  // pixels, the game's window
+constexpr int kNotePadding = 2;   // cells around a note's text
+constexpr int kNoteLift = 8;      // cells from the viewport's bottom to a note's band
 
 // The plain upper-case letter of a Polish letter's code point, else 0.
 char PlainPolishLetter(char32_t code) {
@@ -487,12 +489,41 @@ void DrawOverlay(const std::vector<std::string>& lines) {
   glColor3f(1.0f, 0.85f, 0.3f);
   glBegin(GL_QUADS);
   for (size_t i = 0; i < cells.size(); ++i) {
-    const int top = layout.text_top - static_cast<int>(i) * layout.line_pitch;
-    for (size_t k = 0; k < cells[i].size(); ++k) {
-      DrawGlyph(cells[i][k], layout.text_left + static_cast<int>(k) * layout.advance,
-                top, layout.cell);
-    }
+    DrawTextLine(cells[i], layout.text_left,
+                 layout.text_top - static_cast<int>(i) * layout.line_pitch, layout.cell);
   }
+  glEnd();
+  EndFlatDrawing();
+}
+
+int TextWidth(int columns, int cell) { return std::max(columns * kAdvance - 1, 0) * cell; }
+
+void DrawTextLine(const std::string& cells, int left, int top, int cell) {
+  for (size_t k = 0; k < cells.size(); ++k) {
+    DrawGlyph(cells[k], left + static_cast<int>(k) * kAdvance * cell, top, cell);
+  }
+}
+
+void DrawNote(const std::string& line) {
+  const std::string cells = OverlayCells(line);
+  if (cells.empty()) return;
+  const FlatArea area = BeginFlatDrawing();
+  const int height = static_cast<int>(area.height);
+  const int cell = std::max(2 * height / kBaseHeight, 1);
+  const int band = (kGlyphRows + 2 * kNotePadding) * cell;  // pixels high
+  const int width = std::min(TextWidth(static_cast<int>(cells.size()), cell) +
+                                 2 * kNotePadding * cell,
+                             static_cast<int>(area.width));
+  const int left = (static_cast<int>(area.width) - width) / 2;
+  const int bottom = kNoteLift * cell;
+  glColor3f(0.0f, 0.0f, 0.0f);
+  glBegin(GL_QUADS);
+  FlatQuad(static_cast<float>(left), static_cast<float>(bottom),
+           static_cast<float>(left + width), static_cast<float>(bottom + band));
+  glEnd();
+  glColor3f(1.0f, 0.85f, 0.3f);
+  glBegin(GL_QUADS);
+  DrawTextLine(cells, left + kNotePadding * cell, bottom + band - kNotePadding * cell, cell);
   glEnd();
   EndFlatDrawing();
 }

@@ -47,4 +47,18 @@ OverlayLayout LayOutOverlay(int line_count, int columns, int width, int height);
 // as without it. No lines: nothing is drawn.
 void DrawOverlay(const std::vector<std::string>& lines);
 
+// Pixels a line of `columns` characters spans across, in cells of `cell`
+// pixels (no blank after the last character).
+int TextWidth(int columns, int cell);
+
+// One line of cells (from OverlayCells) in the current colour, its first
+// character's top left corner at (left, top), pixels from the viewport's
+// lower left corner; inside glBegin(GL_QUADS) ... glEnd() of a flat drawing.
+void DrawTextLine(const std::string& cells, int left, int top, int cell);
+
+// One line on a black band low in the viewport, in the overlay's amber and
+// small cells: the name of a screenshot just taken. Render state as for
+// DrawOverlay; an empty line draws nothing.
+void DrawNote(const std::string& line);
+
 }  // namespace vorbexia

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "image/rgb_image.h"
+#include "render/hit_flash.h"
+#include "render/hud.h"
 #include "world/game_state.h"
 
 namespace vorbexia {
@@ -24,17 +26,26 @@ class Renderer {
   // be had, and start-up fails rather than draw with an absent object.
   virtual bool BuildModels() = 0;
 
-  // Draws the world as it stands into the back buffer.
-  virtual void DrawScene(const GameState& state) = 0;
+  // Draws the world as it stands into the back buffer, the robots in
+  // `flashes` flashing from a hit.
+  virtual void DrawScene(const GameState& state, const RobotFlashes& flashes) = 0;
+  void DrawScene(const GameState& state) { DrawScene(state, RobotFlashes{}); }
 
   // Draws the HUD over the frame just drawn, leaving every other pixel and
   // the whole render state as they were.
-  virtual void DrawHud(const GameState& state) { (void)state; }
+  virtual void DrawHud(const GameState& state, const HudText& text) {
+    (void)state;
+    (void)text;
+  }
 
   // Draws a line of text or a few lines over the frame just drawn, in the
   // HUD's style, leaving the render state as it was: "PAUZA" while the game
   // is paused, the keys while the help is shown.
   virtual void DrawOverlay(const std::vector<std::string>& lines) { (void)lines; }
+
+  // Draws one line low over the frame just drawn, the same way: the name
+  // of a screenshot just taken.
+  virtual void DrawNote(const std::string& line) { (void)line; }
 
   // The viewport (x, y, width, height) and a 45-degree perspective with the
   // given aspect; the modelview matrix is left at identity. Outside the

@@ -105,7 +105,8 @@ bool MoverMayShow(const ViewVolume& view, const WallShadows* shadows, float x, f
 // its own normals, and the gun does the same, so nothing drawn later
 // depends on it.
 void DrawMovers(const GameState& state, const GlResources& resources,
-                const ViewVolume& view, const WallShadows* shadows = nullptr) {
+                const RobotFlashes& flashes, const ViewVolume& view,
+                const WallShadows* shadows = nullptr) {
   glPushMatrix();
   if (state.shot.active && MoverMayShow(view, shadows, state.shot.x, state.shot.z)) {
     DrawShot(state, resources);
@@ -114,7 +115,9 @@ void DrawMovers(const GameState& state, const GlResources& resources,
   for (int i = 0; i < kRobotCount; ++i) {
     glPushMatrix();
     const RobotState& robot = state.robots[i];
-    if (MoverMayShow(view, shadows, robot.x, robot.z)) DrawRobot(state, resources, i);
+    if (MoverMayShow(view, shadows, robot.x, robot.z)) {
+      DrawRobot(state, resources, i, flashes[i]);
+    }
     glPopMatrix();
   }
 }
@@ -375,7 +378,7 @@ void DrawWeapon(const GameState& state, const GlResources& resources, float px,
 }
 
 void DrawScene(const GameState& state, const GlResources& resources,
-               SceneDrawing drawing) {
+               SceneDrawing drawing, const RobotFlashes& flashes) {
   // One position serves the lights, the camera and the gun.
   const float px = state.player.x;
   const float pz = state.player.z;
@@ -396,7 +399,7 @@ void DrawScene(const GameState& state, const GlResources& resources,
   const Sight sight{CurrentViewVolume(), ShadowsOf(state.walls, GroundPoint{px, pz})};
   if (drawing == SceneDrawing::kReference) {
     DrawMaze(state, resources.textures, sight);
-    DrawMovers(state, resources, sight.view);
+    DrawMovers(state, resources, flashes, sight.view);
     glPushMatrix();
     DrawWeapon(state, resources, px, pz);
     glPopMatrix();
@@ -423,7 +426,7 @@ void DrawScene(const GameState& state, const GlResources& resources,
   glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coord_after.data());
   glNormal3f(normal_before[0], normal_before[1], normal_before[2]);
   DrawMazeNearToFar(state, resources.textures, sight, px, pz);
-  DrawMovers(state, resources, sight.view, &sight.shadows);
+  DrawMovers(state, resources, flashes, sight.view, &sight.shadows);
   glNormal3f(normal_after[0], normal_after[1], normal_after[2]);
   glTexCoord2f(coord_after[0], coord_after[1]);
 }

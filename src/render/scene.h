@@ -6,6 +6,7 @@
 #pragma once
 
 #include "render/gl_resources.h"
+#include "render/hit_flash.h"
 #include "render/view_volume.h"
 #include "render/wall_shadow.h"
 #include "world/game_state.h"
@@ -40,8 +41,9 @@ enum class SceneDrawing {
 // by the caller; drawing changes nothing in it. Needs the modelview matrix
 // as the current matrix mode, the render state of InitGL and the models of
 // BuildModels.
+// The robots in `flashes` are drawn flashing.
 void DrawScene(const GameState& state, const GlResources& resources,
-               SceneDrawing drawing);
+               SceneDrawing drawing, const RobotFlashes& flashes = {});
 
 // One wall quad, texture slot 0, from the floor to height 1.5 between the
 // floor points (x1, z1) and (x2, z2). Texture s runs along the strip, t up.

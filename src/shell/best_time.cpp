@@ -24,6 +24,11 @@ std::string PlayTime(uint64_t frames) {
   return text;
 }
 
+std::string ClockTime(uint64_t frames) {
+  const std::string time = PlayTime(frames);
+  return time.substr(0, time.size() - 3);
+}
+
 bool KeepBestTime(const std::string& folder, uint64_t frames, uint64_t& best, std::string& error) {
   const std::string path = folder + "/best-time";
   std::string text, why;

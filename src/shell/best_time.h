@@ -11,6 +11,9 @@ namespace vorbexia {
 // "1:23.45".
 std::string PlayTime(uint64_t frames);
 
+// The same in whole seconds, for the clock on the screen: "1:23".
+std::string ClockTime(uint64_t frames);
+
 // After a game won in `frames`: the best so far, this one included, kept in
 // FOLDER/best-time (a number of frames). A file that cannot be read or makes
 // no sense counts as none; false with `error` when the new best cannot be

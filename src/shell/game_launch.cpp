@@ -106,12 +106,15 @@ class ProgressRenderer final : public Renderer {
       : inner_(inner), session_(session), progress_(progress) {}
   bool InitGL() override { return inner_.InitGL(); }
   bool BuildModels() override { return inner_.BuildModels(); }
-  void DrawScene(const GameState& state) override {
-    inner_.DrawScene(state);
+  void DrawScene(const GameState& state, const RobotFlashes& flashes) override {
+    inner_.DrawScene(state, flashes);
     progress_.Frame(session_.frames);
   }
-  void DrawHud(const GameState& state) override { inner_.DrawHud(state); }
+  void DrawHud(const GameState& state, const HudText& text) override {
+    inner_.DrawHud(state, text);
+  }
   void DrawOverlay(const std::vector<std::string>& lines) override { inner_.DrawOverlay(lines); }
+  void DrawNote(const std::string& line) override { inner_.DrawNote(line); }
   void SetViewport(int width, int height, double aspect, int x, int y) override {
     inner_.SetViewport(width, height, aspect, x, y);
   }

@@ -22,6 +22,9 @@ constexpr int kWidth = 800;   // pixels
 constexpr int kHeight = 600;  // pixels
 constexpr int kBits = 16;     // bits per pixel
 
+// Frames shown that a screenshot's name stays on the screen: 2 seconds.
+constexpr int kNoteFrames = 120;
+
 // The longest wait for the victory sound before the window closes: 200
 // waits of 10 milliseconds.
 constexpr int kVictoryWaits = 200;
@@ -37,9 +40,16 @@ void Record(GameSession& session, const FrameKeys& keys) {
   if (session.recorder) session.recorder->RecordFrame(keys);
 }
 
+// A path's last name, after its last slash (or backslash).
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // The picture just drawn, into the pictures folder; its name, or why not,
-// on the notes stream. A failure is also the player's box.
-void TakeScreenshot(GameWindow& window, const GameSession& session) {
+// on the notes stream and, when saved, on the screen for a while. A
+// failure is also the player's box.
+void TakeScreenshot(GameWindow& window, const GameSession& session, PlayState& play) {
   RgbImage image;
   std::string path, error = "the picture cannot be read back";
   const std::time_t now = std::time(nullptr);
@@ -55,6 +65,10 @@ void TakeScreenshot(GameWindow& window, const GameSession& session) {
     if (session.notes) {
       *session.notes << "vorbexia: screenshot " << EscapeForMessage(path) << '\n' << std::flush;
     }
+    play.note = std::string(TextsIn(window.language).screenshot_saved)
+                    .append(": ")
+                    .append(FileNameOf(path));
+    play.note_frames = kNoteFrames;
     return;
   }
   if (session.notes) *session.notes << "vorbexia: no screenshot: " << error << '\n' << std::flush;
@@ -64,22 +78,30 @@ void TakeScreenshot(GameWindow& window, const GameSession& session) {
 }
 
 // The frame on the window: the scene, the HUD and what is shown over them,
-// then the swap; a screenshot wanted is taken just before the swap.
+// then the swap; a screenshot wanted is taken just before the swap. A
+// frame after a world step (`stepped`) moves the robots' hit flashes on.
 class WindowView final : public FrameView {
  public:
-  WindowView(GameWindow& window, GameSession& session, PlayState& play)
-      : window_(window), session_(session), play_(play) {}
+  WindowView(GameWindow& window, GameSession& session, PlayState& play, bool stepped)
+      : window_(window), session_(session), play_(play), stepped_(stepped) {}
   void Draw(const GameState& state) override {
-    window_.renderer.DrawScene(state);
-    if (session_.hud) window_.renderer.DrawHud(state);
+    if (stepped_) FollowHits(play_.flash, state);
+    window_.renderer.DrawScene(state, Flashing(play_.flash));
+    if (session_.hud) {
+      window_.renderer.DrawHud(
+          state, HudText{TextsIn(window_.language).robots_left, ClockTime(session_.frames)});
+    }
     const std::vector<std::string> lines = OverlayLines(session_, play_);
     if (!lines.empty()) window_.renderer.DrawOverlay(lines);
+    // A screenshot shows the game, not the name of the one before it.
+    if (play_.note_frames > 0 && !play_.screenshot) window_.renderer.DrawNote(play_.note);
     drawn_ = true;
   }
   void Show() override {
+    if (play_.note_frames > 0) --play_.note_frames;
     if (play_.screenshot && drawn_) {
       play_.screenshot = false;
-      TakeScreenshot(window_, session_);
+      TakeScreenshot(window_, session_, play_);
     }
     window_.platform.SwapBuffers();
   }
@@ -88,6 +110,7 @@ class WindowView final : public FrameView {
   GameWindow& window_;
   GameSession& session_;
   PlayState& play_;
+  bool stepped_;
   bool drawn_ = false;
 };
 
@@ -101,7 +124,7 @@ FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
   if (session.replay) command.keys = (*session.replay)[session.frames];
   const FrameKeys& keys = command.keys;
   ++session.frames;
-  WindowView view(window, session, play);
+  WindowView view(window, session, play, true);
   const FrameEnd end = RunFrame(state, random, keys, view, command.quit);
   if (end == FrameEnd::kEscape) {
     // A recording keeps the Esc frame's world step, so that a replay ends
@@ -119,7 +142,7 @@ FrameEnd PlayFrame(GameWindow& window, GameState& state, Random& random,
 // none); the picture stays, with the pause or the help over it.
 void ShowPausedFrame(GameWindow& window, const GameState& state, GameSession& session,
                      PlayState& play) {
-  WindowView view(window, session, play);
+  WindowView view(window, session, play, false);
   if (window.active) view.Draw(state);
   view.Show();
 }

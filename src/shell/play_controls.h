@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/input_state.h"
+#include "render/hit_flash.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
 #include "shell/menu.h"
@@ -23,6 +24,9 @@ struct PlayState {
   bool help = false;        // the keys shown over the picture
   bool screenshot = false;  // wanted from the next frame shown
   bool focused = true;      // the window has the keyboard focus
+  HitFlash flash;           // robots flashing from a hit
+  std::string note;         // low on the screen: the last screenshot's name
+  int note_frames = 0;      // frames shown the note has left
 };
 
 // The menu or the help is up: no frame runs.

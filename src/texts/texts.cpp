@@ -50,6 +50,8 @@ constexpr Texts kPolish = {
     .full_screen = "PELNY EKRAN",
     .mouse_turns = "MYSZ: OBROT",
     .any_key = "DOWOLNY KLAWISZ: POWROT DO GRY",
+    .robots_left = "ROBOTY",
+    .screenshot_saved = "ZAPISANO",
 };
 
 constexpr Texts kEnglish = {
@@ -98,6 +100,8 @@ constexpr Texts kEnglish = {
     .full_screen = "FULL SCREEN",
     .mouse_turns = "MOUSE: TURNS",
     .any_key = "ANY KEY: BACK TO THE GAME",
+    .robots_left = "ROBOTS",
+    .screenshot_saved = "SAVED",
 };
 
 }  // namespace

@@ -62,6 +62,10 @@ struct Texts {
   const char* full_screen;
   const char* mouse_turns;
   const char* any_key;
+  // The HUD's label of the robots left, and the note naming a screenshot
+  // ("ZAPISANO: vorbexia-....png").
+  const char* robots_left;
+  const char* screenshot_saved;
 };
 
 const Texts& TextsIn(Language language);

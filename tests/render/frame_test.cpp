@@ -135,6 +135,40 @@ double Detail(const Image& image, int x0, int y0, int x1, int y1) {
   return sum / count;
 }
 
+// A robot hit a moment ago is drawn white-hot where it stands, and nothing
+// else in the frame changes.
+TEST_F(FrameTest, AFlashingRobotChangesOnlyItsOwnPixels) {
+  VORBEXIA_REQUIRE_GL(context_);
+  ClearRobots();
+  state_.robots[0] = RobotState{2.0f, 5.0f, 0.0f, 2};
+  state_.player = PlayerState{2.0f, 2.0f, 180.0f};
+  renderer_.DrawScene(state_);  // every frame but the first starts on the gun's last normal
+  renderer_.DrawScene(state_);
+  const Image plain = ReadBackBuffer(kWidth, kHeight);
+  RobotFlashes flashes{};
+  flashes[0] = true;
+  renderer_.DrawScene(state_, flashes);
+  const Image flashing = ReadBackBuffer(kWidth, kHeight);
+  int column = 0, row = 0;
+  ASSERT_TRUE(Project(WorldPoint{2.0, 0.3, 5.0}, column, row));
+  const Colour lit = MeanColour(flashing, column, row, 1);
+  EXPECT_GT(lit.r + lit.g + lit.b, 3 * 200.0) << "the robot's middle is not white-hot";
+  int changed = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      if (std::equal(plain.At(x, y), plain.At(x, y) + 3, flashing.At(x, y))) continue;
+      ++changed;
+      // The robot is within 0.6 world units of its origin: at 3 units away,
+      // well inside 120 pixels of where that lands.
+      ASSERT_LT(std::abs(x - column) + std::abs(y - row), 240) << x << ", " << y;
+    }
+  }
+  EXPECT_GT(changed, 1000);
+  renderer_.DrawScene(state_);
+  EXPECT_EQ(CountDifferentPixels(plain, ReadBackBuffer(kWidth, kHeight), 0), 0)
+      << "the next frame is not drawn as before the flash";
+}
+
 // The centre of the screen shows the wall straight ahead, which tells the
 // heading's direction: 180 looks along +z, 0 along -z, 90 along -x, 270 +x.
 TEST_F(FrameTest, CameraLooksAlongTheHeading) {

@@ -40,7 +40,7 @@ class HudTest : public ::testing::Test {
     Random random = random_;
     AdvanceWorld(state, random);
     renderer_.DrawScene(state);
-    if (hud) renderer_.DrawHud(state);
+    if (hud) renderer_.DrawHud(state, HudText{"Roboty", "1:23"});
     return ReadBackBuffer(kWidth, kHeight);
   }
 
@@ -54,11 +54,11 @@ bool InBox(int x, int y, int x0, int y0, int x1, int y1) {
   return x >= x0 && x < x1 && y >= y0 && y < y1;
 }
 
-TEST_F(HudTest, ChangesOnlyTheCrosshairAndTheCount) {
+TEST_F(HudTest, ChangesOnlyTheCrosshairTheCountItsLabelAndTheClock) {
   VORBEXIA_REQUIRE_GL(context_);
   const Image plain = Frame(false);
   const Image hud = Frame(true);
-  int crosshair = 0, count = 0;
+  int crosshair = 0, count = 0, label = 0, clock = 0, clock_right = 0;
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       if (std::equal(plain.At(x, y), plain.At(x, y) + 3, hud.At(x, y))) continue;
@@ -68,6 +68,11 @@ TEST_F(HudTest, ChangesOnlyTheCrosshairAndTheCount) {
         ++crosshair;
       } else if (InBox(x, y, 16, 16, 28, 38)) {
         ++count;
+      } else if (InBox(x, y, 37, 24, 37 + 6 * 12 - 2, 38)) {
+        ++label;  // six letters of 2-pixel cells on the digit's baseline
+      } else if (InBox(x, y, 800 - 16 - (4 * 18 - 3), 16, 800 - 16, 37)) {
+        ++clock;  // four characters of 3-pixel cells, 16 pixels from the right
+        clock_right = std::max(clock_right, x);
       } else {
         ADD_FAILURE() << "pixel " << x << ", " << y << " changed";
         return;
@@ -78,6 +83,9 @@ TEST_F(HudTest, ChangesOnlyTheCrosshairAndTheCount) {
   // The 4: segments b, c, f and g, 3 pixels thick, 11 or 12 long.
   EXPECT_GT(count, 4 * 3 * 10);
   EXPECT_LT(count, 4 * 3 * 13);
+  EXPECT_GT(label, 6 * 10 * 4);  // at least ten cells a letter
+  EXPECT_GT(clock, 3 * 9 * 9);
+  EXPECT_EQ(clock_right, 800 - 16 - 1);
 }
 
 // The digit whose segments the HUD lit at column x (pixels from the left),

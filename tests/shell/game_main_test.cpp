@@ -308,7 +308,44 @@ TEST_F(GameMainTest, AScreenshotsNameReachesTheTerminalEscaped) {
   GameMain(state, platform, picture, session);
   EXPECT_NE(notes.str().find("/a\\x1B[2J/vorbexia-"), std::string::npos) << notes.str();
 }
+
+TEST_F(GameMainTest, AScreenshotsNameStaysOnTheScreenForTwoSecondsButNotInTheNextOne) {
+  test::TempDirectory temp;
+  GameSession session;
+  session.fullscreen = false, session.pictures = temp.File("pictures");
+  platform.on_swap = [this](int swap) {
+    if (swap == 1 || swap == 50) platform.Push(EventCode::kKeyDown, 123);  // F12
+    if (swap == 2 || swap == 51) platform.Push(EventCode::kKeyUp, 123);
+    if (swap == 300) platform.Push(EventCode::kKeyDown, kKeyEscape);
+  };
+  OnePixelRenderer picture{platform};
+  GameMain(state, platform, picture, session);
+  // Frame by frame: '+' with the note drawn, '.' without. Frame 2 and 51
+  // are the pictures taken.
+  std::string notes;
+  for (const std::string& entry : platform.log) {
+    if (entry == "DrawScene") notes += '.';
+    if (entry.rfind("Note ZAPISANO: vorbexia-", 0) == 0) notes.back() = '+';
+  }
+  EXPECT_EQ(notes.substr(0, 51), ".." + std::string(48, '+') + ".");
+  EXPECT_EQ(notes.substr(51), std::string(120, '+') + std::string(notes.size() - 171, '.'));
+}
 #endif
+
+TEST_F(GameMainTest, AHitRobotFlashesForEightFramesAndTheHudKeepsTheTime) {
+  GameSession session;
+  session.fullscreen = false, session.hud = true;
+  std::string flashes;  // robot 2 each frame: '*' flashing
+  renderer.on_draw = [&] {
+    flashes += renderer.flashes[2] ? '*' : '.';
+    if (renderer.draws == 5) state.robots[2].hp -= 1;  // hit in frame 5's step
+    if (renderer.draws == 20) platform.Push(EventCode::kKeyDown, kKeyEscape);
+  };
+  GameMain(state, platform, renderer, session);
+  EXPECT_EQ(flashes.substr(0, 16), ".....********...");
+  EXPECT_EQ(renderer.hud.robots, "ROBOTY");
+  EXPECT_EQ(renderer.hud.clock, "0:00");  // 20 frames
+}
 
 // A victory sound that plays on through `length` waits of the loop; each
 // wait goes into the platform's log, and after `quit_after` of them the

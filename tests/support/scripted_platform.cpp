@@ -79,8 +79,9 @@ bool ScriptedRenderer::BuildModels() {
   return build_models_result;
 }
 
-void ScriptedRenderer::DrawScene(const GameState&) {
+void ScriptedRenderer::DrawScene(const GameState&, const RobotFlashes& drawn_flashes) {
   platform_.log.push_back("DrawScene");
+  flashes = drawn_flashes;
   ++draws;
   if (on_draw) on_draw();
 }

@@ -81,11 +81,20 @@ class ScriptedRenderer : public Renderer {
 
   bool InitGL() override;
   bool BuildModels() override;
-  void DrawScene(const GameState& state) override;
-  void DrawHud(const GameState&) override { platform_.log.push_back("DrawHud"); }
+  // What the last frames were drawn with.
+  RobotFlashes flashes{};
+  HudText hud;
+
+  using Renderer::DrawScene;
+  void DrawScene(const GameState& state, const RobotFlashes& flashes) override;
+  void DrawHud(const GameState&, const HudText& text) override {
+    platform_.log.push_back("DrawHud");
+    hud = text;
+  }
   void DrawOverlay(const std::vector<std::string>& lines) override {
     platform_.log.push_back("Overlay " + (lines.empty() ? std::string() : lines[0]));
   }
+  void DrawNote(const std::string& line) override { platform_.log.push_back("Note " + line); }
   void SetViewport(int width, int height, double aspect, int x = 0,
                    int y = 0) override;
 
