@@ -27,7 +27,12 @@ enum class EventCode : uint32_t {
   kMouseMove, // relative motion `dx`, `dy` pixels while the mouse is captured
   kDesktopLeft,  // desktop full screen was left from outside the game (the
                  // browser's own Esc or F11)
+  kPointer,   // the pointer, not captured, moved to or `button` pressed at
+              // `x`, `y` pixels of the client area (from its top left)
 };
+
+// kPointer: what the pointer did.
+enum class PointerButton { kNone, kLeft, kRight };
 
 struct Event {
   EventCode code = EventCode::kQuit;
@@ -44,6 +49,9 @@ struct Event {
   int source = 0;
   int dx = 0;  // kMouseMove: pixels to the right
   int dy = 0;  // kMouseMove: pixels down
+  int x = 0;   // kPointer: pixels from the client area's left edge
+  int y = 0;   // kPointer: pixels from its top edge
+  PointerButton button = PointerButton::kNone;  // kPointer: kNone a move
 };
 
 }  // namespace vorbexia

@@ -46,8 +46,7 @@ void DrawDigit(int digit, float x, float y) {
   }
 }
 
-// The count's digits with their label after them; returns nothing, draws
-// in the amber it sets.
+// The count's digits in amber, and their label after them.
 void DrawCount(int count, const std::string& label, float x, float y) {
   glColor3f(1.0f, 0.85f, 0.3f);
   const std::string digits = std::to_string(count);

@@ -353,12 +353,6 @@ constexpr Glyph kFont[] = {
            0b00100}},
 };
 
-constexpr int kAdvance = kGlyphColumns + 1;  // cells, one blank between
-constexpr int kLinePitch = kGlyphRows + 3;   // cells, three blank between
-constexpr int kPadding = 4;                  // cells around the text
-constexpr int kLargeCell = 8;   // pixels, one line, 600-pixel-high viewport
-constexpr int kSmallCell = 3;   // pixels, several lines, the same viewport
-constexpr int kBaseHeight = 600;  // pixels, the game's window
 constexpr int kNotePadding = 2;   // cells around a note's text
 constexpr int kNoteLift = 8;      // cells from the viewport's bottom to a note's band
 
@@ -441,28 +435,6 @@ std::string OverlayCells(const std::string& utf8_line) {
     i += std::max(length, 1);
   }
   return cells;
-}
-
-OverlayLayout LayOutOverlay(int line_count, int columns, int width, int height) {
-  const int text_width = std::max(columns * kAdvance - 1, 0);  // cells
-  const int text_height = std::max(line_count * kLinePitch - 3, 0);
-  const int panel_width = text_width + 2 * kPadding;
-  const int panel_height = text_height + 2 * kPadding;
-  const int base = line_count == 1 ? kLargeCell : kSmallCell;
-  int cell = std::max(base * height / kBaseHeight, 1);
-  while (cell > 1 && (panel_width * cell > width || panel_height * cell > height)) --cell;
-
-  OverlayLayout layout;
-  layout.cell = cell;
-  layout.panel_left = (width - panel_width * cell) / 2;
-  layout.panel_bottom = (height - panel_height * cell) / 2;
-  layout.panel_right = layout.panel_left + panel_width * cell;
-  layout.panel_top = layout.panel_bottom + panel_height * cell;
-  layout.text_left = layout.panel_left + kPadding * cell;
-  layout.text_top = layout.panel_top - kPadding * cell;
-  layout.advance = kAdvance * cell;
-  layout.line_pitch = kLinePitch * cell;
-  return layout;
 }
 
 void DrawOverlay(const std::vector<std::string>& lines) {

@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace vorbexia {
+#include "render/overlay_layout.h"
 
-constexpr int kGlyphColumns = 5;  // cells
-constexpr int kGlyphRows = 7;     // cells
+namespace vorbexia {
 
 // The rows of a character's glyph, top row first; in a row, bit 4 is the
 // leftmost cell. Upper case A to Z, 0 to 9 and + - / . , : ( ) = > ? ! have
@@ -24,23 +23,6 @@ std::array<uint8_t, kGlyphRows> GlyphRows(char c);
 // letters, and anything without a glyph (a byte that is not UTF-8 too)
 // a space.
 std::string OverlayCells(const std::string& utf8_line);
-
-// Where the overlay goes in a viewport of width x height pixels, for lines
-// of at most `columns` characters. Pixels from the viewport's lower left
-// corner, y growing upwards.
-struct OverlayLayout {
-  int cell = 0;  // pixels a font cell is wide and high
-  int panel_left = 0, panel_bottom = 0, panel_right = 0, panel_top = 0;
-  int text_left = 0;  // the first character's left edge
-  int text_top = 0;   // the first line's top edge
-  int advance = 0;    // pixels from one character to the next
-  int line_pitch = 0; // pixels from one line to the next
-};
-
-// A single line is large (8-pixel cells in a 600-pixel-high viewport), a
-// few lines smaller (3-pixel cells there); both grow with the viewport's
-// height and shrink, down to 1-pixel cells, until the panel fits.
-OverlayLayout LayOutOverlay(int line_count, int columns, int width, int height);
 
 // Draws the lines into the current viewport. Every piece of render state it
 // touches is pushed first and popped after, so the next frame draws exactly

@@ -180,6 +180,15 @@ void GameWindowProc(GameWindow& window, const Event& event) {
   }
 }
 
+namespace {
+
+void SetView(GameWindow& window, int client_height, int x, int y, int width, int height) {
+  window.client_height = client_height;
+  window.view_x = x, window.view_y = y, window.view_width = width, window.view_height = height;
+}
+
+}  // namespace
+
 void ResizeViewport(GameWindow& window, int width, int height) {
   // Size events can arrive before the context is current or after the
   // teardown has detached it; with no context there is nothing to set.
@@ -191,10 +200,12 @@ void ResizeViewport(GameWindow& window, int width, int height) {
     const int shown_width = static_cast<int>(std::lround(kPictureWidth * scale));
     const int shown_height = std::max(1, static_cast<int>(std::lround(kPictureHeight * scale)));
     const float aspect = static_cast<float>(kPictureWidth) / static_cast<float>(kPictureHeight);
-    window.renderer.SetViewport(shown_width, shown_height, aspect, (width - shown_width) / 2,
-                                (height - shown_height) / 2);
+    SetView(window, height, (width - shown_width) / 2, (height - shown_height) / 2, shown_width,
+            shown_height);
+    window.renderer.SetViewport(shown_width, shown_height, aspect, window.view_x, window.view_y);
     return;
   }
+  SetView(window, height, 0, 0, width, height);
   // The two pixel counts divided in single precision, handed on as a double.
   const float aspect = static_cast<float>(width) / static_cast<float>(height);
   window.renderer.SetViewport(width, height, aspect);

@@ -22,6 +22,10 @@ struct GameWindow {
   bool active = true;
   // Of the boxes' texts.
   Language language = Language::kPolish;
+  // The client area's height and the viewport in it (x and y from its lower
+  // left corner), pixels: where the pointer is over the picture.
+  int client_height = 0;
+  int view_x = 0, view_y = 0, view_width = 0, view_height = 0;
   bool has_display = false;
   bool has_window = false;
   bool has_drawable = false;

@@ -208,6 +208,12 @@ void BindInMenu(Menu& menu, Settings& settings, uint32_t key) {
   }
 }
 
+bool PointAtLine(Menu& menu, int line) {
+  if (line < 1 || line > ItemCount(menu.screen)) return false;
+  menu.item = line - 1;
+  return true;
+}
+
 std::vector<std::string> MenuLines(const Menu& menu, const Settings& settings) {
   const Texts& texts = TextsIn(settings.language);
   std::vector<std::string> lines;

@@ -46,4 +46,8 @@ void BindInMenu(Menu& menu, Settings& settings, uint32_t key);
 // the note.
 std::vector<std::string> MenuLines(const Menu& menu, const Settings& settings);
 
+// The pointer over line `line` of MenuLines (the title is line 0): the item
+// there is selected. False where that line is no item.
+bool PointAtLine(Menu& menu, int line);
+
 }  // namespace vorbexia

@@ -1,6 +1,7 @@
 #include "shell/play_controls.h"
 
 #include "controls/help_text.h"
+#include "render/overlay_layout.h"
 
 namespace vorbexia {
 namespace {
@@ -42,6 +43,22 @@ void ApplyOptions(GameSession& session, PlayState& play, const Settings& before)
   play.input.mouse.sensitivity = now.mouse_sensitivity;
 }
 
+// A move in the menu and what it asks of the shell; a change of the
+// options takes effect at once.
+void MoveAndFollow(GameWindow& window, GameSession& session, PlayState& play, MenuMove move) {
+  const Settings before = session.settings;
+  switch (MoveInMenu(play.menu, session.settings, move)) {
+    case MenuOutcome::kNone: break;
+    case MenuOutcome::kContinue: CloseMenu(window, session, play); break;
+    case MenuOutcome::kHelp: ShowHelp(window, session, play, true); break;
+    case MenuOutcome::kQuit:
+      CloseMenu(window, session, play);
+      window.platform.PostQuit();
+      break;
+  }
+  ApplyOptions(session, play, before);
+}
+
 // A press while the menu is up: it moves in the menu and does nothing in
 // the game. The screenshot key still takes a picture; the pause key closes
 // the menu, the help key shows the help over it; on the keys screen every
@@ -65,19 +82,46 @@ void FollowMenu(GameWindow& window, GameSession& session, PlayState& play, const
       event.code == EventCode::kKeyDown ? MenuMoveOfKey(event.key, session.settings.bindings)
       : posted.action ? MenuMoveOfAction(*posted.action)
                       : std::nullopt;
-  if (!move) return;
-  const Settings before = session.settings;
-  switch (MoveInMenu(menu, session.settings, *move)) {
-    case MenuOutcome::kNone: break;
-    case MenuOutcome::kContinue: CloseMenu(window, session, play); break;
-    case MenuOutcome::kHelp: ShowHelp(window, session, play, true); break;
-    case MenuOutcome::kQuit:
-      CloseMenu(window, session, play);
-      window.platform.PostQuit();
-      break;
-  }
-  ApplyOptions(session, play, before);
+  if (move) MoveAndFollow(window, session, play, *move);
 }
+
+// Characters a UTF-8 line shows: one a code point.
+int CellCount(const std::string& line) {
+  int count = 0;
+  for (const char c : line) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+// The line of the text over the picture at the pointer; -1 off it.
+int LineAtPointer(const GameWindow& window, const std::vector<std::string>& lines,
+                  const Event& event) {
+  int columns = 0;
+  for (const std::string& line : lines) columns = std::max(columns, CellCount(line));
+  const int count = static_cast<int>(lines.size());
+  const OverlayLayout layout = LayOutOverlay(count, columns, window.view_width, window.view_height);
+  return OverlayLineAt(layout, count, event.x - window.view_x,
+                       window.client_height - 1 - event.y - window.view_y);
+}
+
+// The pointer over the menu selects the item under it; a left click
+// chooses that item, a right click goes back a level, as Return and Esc.
+// Over the help either click goes back, as any key.
+void FollowPointer(GameWindow& window, GameSession& session, PlayState& play,
+                   const Event& event) {
+  if (play.help) {
+    if (event.button != PointerButton::kNone) ShowHelp(window, session, play, false);
+    return;
+  }
+  if (!play.menu.open) return;
+  if (event.button == PointerButton::kRight) {
+    return MoveAndFollow(window, session, play, MenuMove::kBack);
+  }
+  const int line = LineAtPointer(window, MenuLines(play.menu, session.settings), event);
+  if (PointAtLine(play.menu, line) && event.button == PointerButton::kLeft) {
+    MoveAndFollow(window, session, play, MenuMove::kChoose);
+  }
+}
+
 
 // A press in play or over the help. F1 shows the help and hides it again
 // (back to the game); any other press over the help goes back a level, to
@@ -130,6 +174,9 @@ void FollowEvent(GameWindow& window, GameSession& session, PlayState& play, cons
     case EventCode::kActionDown:
     case EventCode::kActionUp:
     case EventCode::kMouseMove:
+      return;
+    case EventCode::kPointer:
+      FollowPointer(window, session, play, event);
       return;
     case EventCode::kActivate:
       GameWindowProc(window, event);

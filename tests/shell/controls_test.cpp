@@ -236,6 +236,20 @@ TEST(Controls, InEnglishTheBoxesTheMenuAndTheHelpSpeakEnglish) {
   EXPECT_EQ(game.platform.boxes[0].yes + game.platform.boxes[0].no, "YesNo");
 }
 
+// The pointer in the menu: over an item it selects it, a left click
+// chooses, a right click goes back; the title is no item.
+TEST(Controls, ThePointerSelectsAndClicksInTheMenu) {
+  // Over line `line` of the top screen's six (800 x 600: 3-pixel cells,
+  // lines 30 pixels apart, the first one's top 214 pixels from the top).
+  const auto at = [](int line, PointerButton button) {
+    return Batch{{.code = EventCode::kPointer, .x = 400, .y = 224 + 30 * line, .button = button}};
+  };
+  EXPECT_EQ(Played({Tap("P"), at(2, PointerButton::kNone), Tap("Enter"),
+                    at(0, PointerButton::kRight), at(0, PointerButton::kLeft),
+                    at(1, PointerButton::kLeft), {}}),
+            "[PAUZA]x2 [OPCJE] [PAUZA]x2 .x2");
+}
+
 TEST(Controls, TheMouseIsLetGoWhilePausedAndTurnsNothingThen) {
   EXPECT_EQ(Played({Tap("P"), {Mouse(100)}, Tap("F1"), Tap("F1"), {}}, true),
             "capture release [PAUZA]x2 [KLAWISZE] capture .x2 release");

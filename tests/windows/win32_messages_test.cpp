@@ -116,10 +116,20 @@ TEST(Win32Messages, SystemKeysPassMarkedWithAltAndOnlyAltF4IsLeftToWindows) {
 
 // Client coordinates are signed: a pointer left of the client area has a
 // negative x. The move back to the centre reports nothing.
-TEST(Win32Messages, CapturedMouseReportsTheOffsetFromTheCentreOnly) {
+TEST(Win32Messages, AFreePointerReportsWhereItIsACapturedOneTheOffsetFromTheCentreOnly) {
   WindowMessages messages;
-  EXPECT_FALSE(TakeWindowMessage(messages, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)));
+  // Free, the pointer is where it is (the menu follows it), clicks too.
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)));
+  EXPECT_TRUE(TakeWindowMessage(messages, WM_RBUTTONDOWN, 0, MAKELPARAM(12, 11)));
+  ASSERT_EQ(messages.events.size(), 2u);
+  EXPECT_EQ(messages.events[0].code, EventCode::kPointer);
+  EXPECT_EQ(messages.events[0].button, PointerButton::kNone);
+  EXPECT_EQ(messages.events[1].button, PointerButton::kRight);
+  EXPECT_EQ(messages.events[1].x, 12);
+  EXPECT_EQ(messages.events[1].y, 11);
+  messages.events.clear();
   messages.mouse = MouseCapture{.on = true, .centre_x = 400, .centre_y = 300};
+  EXPECT_FALSE(TakeWindowMessage(messages, WM_LBUTTONDOWN, 0, MAKELPARAM(400, 300)));
   EXPECT_TRUE(TakeWindowMessage(messages, WM_MOUSEMOVE, 0, MAKELPARAM(400, 300)));
   EXPECT_TRUE(TakeWindowMessage(messages, WM_MOUSEMOVE, 0, MAKELPARAM(-3, 301)));
   ASSERT_EQ(messages.events.size(), 1u);

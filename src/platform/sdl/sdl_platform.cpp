@@ -411,11 +411,25 @@ bool SdlPlatform::TranslateEvent(const SDL_Event& sdl_event, Event& event) {
       return true;
     }
     case SDL_MOUSEMOTION:
-      if (!SDL_GetRelativeMouseMode()) return false;
+      if (!SDL_GetRelativeMouseMode()) {
+        event = Event{.code = EventCode::kPointer, .x = sdl_event.motion.x,
+                      .y = sdl_event.motion.y};
+        return true;
+      }
       event = Event{.code = EventCode::kMouseMove,
                     .dx = sdl_event.motion.xrel,
                     .dy = sdl_event.motion.yrel};
       return true;
+    case SDL_MOUSEBUTTONDOWN: {
+      const Uint8 button = sdl_event.button.button;
+      if (SDL_GetRelativeMouseMode() || (button != SDL_BUTTON_LEFT && button != SDL_BUTTON_RIGHT)) {
+        return false;
+      }
+      event = Event{.code = EventCode::kPointer, .x = sdl_event.button.x, .y = sdl_event.button.y,
+                    .button = button == SDL_BUTTON_LEFT ? PointerButton::kLeft
+                                                        : PointerButton::kRight};
+      return true;
+    }
     case SDL_WINDOWEVENT:
       return TranslateWindowEvent(sdl_event.window, event);
     default:

@@ -225,6 +225,7 @@ void WebPlatform::Listen(bool on) {
   emscripten_set_blur_callback(kCanvas, self, EM_TRUE, on ? OnFocus : nullptr);
   emscripten_set_visibilitychange_callback(self, EM_TRUE, on ? OnVisibility : nullptr);
   emscripten_set_mousemove_callback(kCanvas, self, EM_TRUE, on ? OnMouseMove : nullptr);
+  emscripten_set_mousedown_callback(kCanvas, self, EM_TRUE, on ? OnMouseDown : nullptr);
   emscripten_set_pointerlockchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, self, EM_TRUE,
                                             on ? OnPointerLock : nullptr);
 }
@@ -261,15 +262,46 @@ EM_BOOL WebPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* ch
   return EM_FALSE;
 }
 
-// The motion since the last event, in CSS pixels, only while the pointer is
-// locked: unlocked, the pointer moves over the page and turns nothing.
+namespace {
+
+// The pointer over the canvas in the canvas's own pixels (the page scales
+// the canvas): where it is over the menu.
+Event PointerOverCanvas(const EmscriptenMouseEvent& mouse, PointerButton button) {
+  double css_width = 0, css_height = 0;
+  int width = 0, height = 0;
+  emscripten_get_element_css_size(kCanvas, &css_width, &css_height);
+  emscripten_get_canvas_element_size(kCanvas, &width, &height);
+  const double x_scale = css_width > 0 ? width / css_width : 1.0;
+  const double y_scale = css_height > 0 ? height / css_height : 1.0;
+  return Event{.code = EventCode::kPointer, .x = static_cast<int>(mouse.targetX * x_scale),
+               .y = static_cast<int>(mouse.targetY * y_scale), .button = button};
+}
+
+}  // namespace
+
+// Locked, the motion since the last event, in CSS pixels, turns the view;
+// free, the pointer moves over the page and the menu follows it.
 EM_BOOL WebPlatform::OnMouseMove(int, const EmscriptenMouseEvent* mouse, void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
-  if (!platform.capture_ || !platform.locked_) return EM_FALSE;
+  if (!platform.capture_) {
+    platform.Post(PointerOverCanvas(*mouse, PointerButton::kNone));
+    return EM_FALSE;
+  }
+  if (!platform.locked_) return EM_FALSE;
   platform.Post(Event{.code = EventCode::kMouseMove,
                                     .dx = static_cast<int>(mouse->movementX),
                                     .dy = static_cast<int>(mouse->movementY)});
   return EM_TRUE;
+}
+
+// A click while the mouse turns nothing: the left or right button, for the
+// menu. (The page keeps the browser's own menu off the canvas.)
+EM_BOOL WebPlatform::OnMouseDown(int, const EmscriptenMouseEvent* mouse, void* self) {
+  auto& platform = *static_cast<WebPlatform*>(self);
+  if (platform.capture_ || (mouse->button != 0 && mouse->button != 2)) return EM_FALSE;
+  platform.Post(
+      PointerOverCanvas(*mouse, mouse->button == 0 ? PointerButton::kLeft : PointerButton::kRight));
+  return EM_FALSE;
 }
 
 // The lock lost (Esc, another window) is capture lost: no motion comes

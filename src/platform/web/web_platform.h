@@ -72,6 +72,7 @@ class WebPlatform final : public Platform {
   static EM_BOOL OnVisibility(int type, const EmscriptenVisibilityChangeEvent* change,
                               void* self);
   static EM_BOOL OnMouseMove(int type, const EmscriptenMouseEvent* mouse, void* self);
+  static EM_BOOL OnMouseDown(int type, const EmscriptenMouseEvent* mouse, void* self);
   static EM_BOOL OnPointerLock(int type, const EmscriptenPointerlockChangeEvent* change,
                                void* self);
 

@@ -35,7 +35,6 @@ Event KeyEvent(uint32_t message, uint64_t wparam, int64_t lparam) {
 // there (no offset) reports nothing.
 bool TakeMouseMove(WindowMessages& messages, int64_t lparam) {
   MouseCapture& mouse = messages.mouse;
-  if (!mouse.on) return false;
   // Client coordinates, signed: a pointer left of or above the client area
   // is at a negative position.
   const int x = static_cast<int16_t>(LOWORD(lparam));
@@ -47,6 +46,15 @@ bool TakeMouseMove(WindowMessages& messages, int64_t lparam) {
   QueueEvent(messages, event);
   mouse.moved = true;
   return true;
+}
+
+// The pointer at client coordinates x (low word) and y (high word), signed.
+Event PointerEvent(int64_t lparam, PointerButton button) {
+  Event event{EventCode::kPointer};
+  event.x = static_cast<int16_t>(LOWORD(lparam));
+  event.y = static_cast<int16_t>(HIWORD(lparam));
+  event.button = button;
+  return event;
 }
 
 // The new client area: width in the low word, height in the high word.
@@ -122,7 +130,15 @@ bool TakeWindowMessage(WindowMessages& messages, uint32_t message, uint64_t wpar
     case WM_SYSCHAR:
       return true;
     case WM_MOUSEMOVE:
-      return TakeMouseMove(messages, lparam);
+      if (messages.mouse.on) return TakeMouseMove(messages, lparam);
+      QueueEvent(messages, PointerEvent(lparam, PointerButton::kNone));
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      if (messages.mouse.on) return false;
+      QueueEvent(messages, PointerEvent(lparam, message == WM_LBUTTONDOWN ? PointerButton::kLeft
+                                                                          : PointerButton::kRight));
+      return true;
     case WM_SIZE:
       QueueEvent(messages, SizeEvent(lparam));
       return true;

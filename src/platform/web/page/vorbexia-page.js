@@ -353,6 +353,8 @@ function CreateCanvas(width, height) {
   canvas.hidden = true;
   canvas.addEventListener('mousedown', LockPointerIfWanted);
   canvas.addEventListener('keydown', LockPointerIfWanted);
+  // A right click in the game's menu goes back, without the browser's menu.
+  canvas.addEventListener('contextmenu', (event) => event.preventDefault());
   page.stage.replaceChildren(canvas);
   Module.canvas = canvas;
   return 1;
