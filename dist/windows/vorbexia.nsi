@@ -118,7 +118,7 @@ Function RunInstalledGame
 FunctionEnd
 
 Function .onInit
-  ; Polish by default, whatever the language of Windows.
+  ; Polish first whatever Windows speaks, as the game itself; English is one choice away.
   StrCpy $LANGUAGE ${LANG_POLISH}
   StrCpy $R2 "ask"
   ${GetParameters} $R0
