@@ -3,7 +3,7 @@
 ;            -DTEXTURES=.../textures.nsh -DICON=.../vorbexia.ico \
 ;            -DOUTFILE=.../vorbexia-1.0.0-setup.exe dist/windows/vorbexia.nsi
 ; (absolute paths; STAGE is the folder packed into the zip: vorbexia.exe,
-; textures\*.bmp and CZYTAJ.txt; TEXTURES holds a line
+; textures\*.bmp, CZYTAJ.txt and README-en.txt; TEXTURES holds a line
 ; `${Texture} NAME.bmp` for each picture there).
 ;
 ; It puts the game into "$PROGRAMFILES64\Vorbexia", a shortcut into the
@@ -14,6 +14,12 @@
 ; earlier install first; while the game runs from the folder, neither writes
 ; nor removes anything there and both end with 2. A 64-bit installer for a
 ; 64-bit game: it needs no 32-bit Windows (or Wine) beside it.
+;
+; Both speak Polish or English: the installer asks first, Polish chosen
+; unless the player picks English (/LANG=en or /LANG=pl on the command line
+; instead, which a silent install needs). The uninstaller speaks the
+; language of the install. English also writes the game's settings file
+; with `language = en`, where the player has none yet.
 
 !ifndef VERSION | VERSION_NUMBERS | STAGE | TEXTURES | ICON | OUTFILE
   !error "Give -DVERSION=, -DVERSION_NUMBERS=, -DSTAGE=, -DTEXTURES=, -DICON= and -DOUTFILE= (see tools/build-windows)"
@@ -44,12 +50,13 @@ BrandingText "Vorbexia ${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\CZYTAJ.txt"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\$(ReadmeFile)"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 ; The last page offers to start the game at once ("Run Vorbexia", ticked),
 ; in its folder as the shortcut starts it: the game reads textures\ from its
 ; working folder.
 !define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "$(RunGame)"
 !define MUI_FINISHPAGE_RUN_FUNCTION RunInstalledGame
 
 !insertmacro MUI_PAGE_WELCOME
@@ -59,9 +66,11 @@ BrandingText "Vorbexia ${VERSION}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-; The installer speaks the language of Windows if it is Polish, else English.
-!insertmacro MUI_LANGUAGE "English"
+; Asked before the language is known: in both.
+!define MUI_LANGDLL_WINDOWTITLE "Jezyk / Language"
+!define MUI_LANGDLL_INFO "Wybierz jezyk instalatora. / Choose the installer's language."
 !insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "English"
 
 LangString NeedsWindows7 ${LANG_ENGLISH} "Vorbexia needs 64-bit Windows 7 or later."
 LangString NeedsWindows7 ${LANG_POLISH} "Vorbexia wymaga 64-bitowego Windows 7 lub nowszego."
@@ -69,6 +78,12 @@ LangString GameRunning ${LANG_ENGLISH} "Vorbexia is running from $R0. Close the 
 LangString GameRunning ${LANG_POLISH} "Vorbexia jest uruchomiona z $R0. Zamknij gre i sprobuj ponownie."
 LangString EarlierNotRemoved ${LANG_ENGLISH} "The Vorbexia installed in $R0 could not be removed."
 LangString EarlierNotRemoved ${LANG_POLISH} "Nie udalo sie usunac Vorbexii zainstalowanej w $R0."
+LangString BadLanguage ${LANG_ENGLISH} "/LANG= takes pl or en, not $R1."
+LangString BadLanguage ${LANG_POLISH} "/LANG= przyjmuje pl albo en, nie $R1."
+LangString RunGame ${LANG_ENGLISH} "&Run Vorbexia"
+LangString RunGame ${LANG_POLISH} "&Uruchom Vorbexie"
+LangString ReadmeFile ${LANG_ENGLISH} "README-en.txt"
+LangString ReadmeFile ${LANG_POLISH} "CZYTAJ.txt"
 
 VIProductVersion "${VERSION_NUMBERS}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Vorbexia"
@@ -103,9 +118,29 @@ Function RunInstalledGame
 FunctionEnd
 
 Function .onInit
+  ; Polish first whatever Windows speaks, as the game itself; English is one choice away.
+  StrCpy $LANGUAGE ${LANG_POLISH}
+  StrCpy $R2 "ask"
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/LANG=" $R1
+  ${IfNot} ${Errors}
+    StrCpy $R2 ""
+    ${If} $R1 == "en"
+      StrCpy $LANGUAGE ${LANG_ENGLISH}
+    ${ElseIf} $R1 != "pl"
+      MessageBox MB_OK|MB_ICONSTOP "$(BadLanguage)" /SD IDOK
+      SetErrorLevel 2
+      Abort
+    ${EndIf}
+  ${EndIf}
   ${IfNot} ${AtLeastWin7}
     MessageBox MB_OK|MB_ICONSTOP "$(NeedsWindows7)" /SD IDOK
     Abort
+  ${EndIf}
+  ; Asked unless the command line said it (or the install is silent).
+  ${If} $R2 == "ask"
+    !insertmacro MUI_LANGDLL_DISPLAY
   ${EndIf}
   SetRegView 64
   SetShellVarContext all
@@ -146,6 +181,7 @@ Section "Vorbexia"
   SetOutPath "$INSTDIR"
   File "${STAGE}/vorbexia.exe"
   File "${STAGE}/CZYTAJ.txt"
+  File "${STAGE}/README-en.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; The shortcut's working folder is the output path: the install folder.
@@ -157,18 +193,42 @@ Section "Vorbexia"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vorbexia.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  ; The uninstaller speaks it too.
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Language" "$LANGUAGE"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  ; English for the game too, in the settings of the player who installs:
+  ; only a new file, never over one of theirs (nor over anything else of
+  ; that name). The uninstaller leaves it, as it does every setting.
+  ${If} $LANGUAGE == ${LANG_ENGLISH}
+    SetShellVarContext current
+    ${IfNot} ${FileExists} "$APPDATA\Vorbexia\vorbexia.conf"
+      CreateDirectory "$APPDATA\Vorbexia"
+      ClearErrors
+      FileOpen $R1 "$APPDATA\Vorbexia\vorbexia.conf" w
+      ${IfNot} ${Errors}
+        FileWrite $R1 "language = en         # chosen in the installer$\r$\n"
+        FileClose $R1
+      ${EndIf}
+    ${EndIf}
+    SetShellVarContext all
+  ${EndIf}
 SectionEnd
 
 ; Told before the confirmation, and checked again when it is given.
 Function un.onInit
   SetRegView 64
   SetShellVarContext all
+  StrCpy $LANGUAGE ${LANG_POLISH}
+  ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "Language"
+  ${If} $R0 == ${LANG_ENGLISH}
+    StrCpy $LANGUAGE ${LANG_ENGLISH}
+  ${EndIf}
   !insertmacro RefuseWhileRunning "$INSTDIR"
 FunctionEnd
 
@@ -186,6 +246,7 @@ Section "Uninstall"
   RMDir "$INSTDIR\textures"
   Delete "$INSTDIR\vorbexia.exe"
   Delete "$INSTDIR\CZYTAJ.txt"
+  Delete "$INSTDIR\README-en.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Under Wine: the installer built by tools/build-windows beside GAME.exe
 # (vorbexia-<version>-setup.exe) installs silently (/S) the staged game,
-# pictures and CZYTAJ.txt into C:\Program Files\Vorbexia, its uninstaller,
+# pictures and readmes into C:\Program Files\Vorbexia, its uninstaller,
 # a Start-menu shortcut that starts the game in that folder and the
 # uninstall entry in the 64-bit registry. Installed again into another
 # folder, the game leaves the first one. The game started as the shortcut
 # starts it draws the lit maze and ends with 0 on Esc; while it runs, the
 # uninstaller and the installer end with 2 and change nothing. The silent
 # uninstall then leaves no file, shortcut, folder or registry key of ours.
+# Page by page, in Polish, the last page's "run" starts the game. In
+# English (/LANG=en) the game's settings file says so, unless the player
+# has one, which stays as it was.
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
@@ -87,10 +90,16 @@ link_paths() {
   printf '%s\n%s\n' "$target" "$work"
 }
 
+# The English install's settings, which would make the other tests' game
+# speak English.
+SETTINGS_DIR=$prefix/drive_c/users/$(id -un)/AppData/Roaming/Vorbexia
+trap 'rm -rf "$SETTINGS_DIR"; wine_cleanup' EXIT
+
 # What an earlier run that failed half-way may have left.
 forget_install() {
   win reg delete "$KEY" /f /reg:64 >/dev/null 2>&1
-  rm -rf "$(unix_path "$INSTALL_DIR")" "$(unix_path "$OTHER_DIR")" "$(unix_path "$LINK")"
+  rm -rf "$(unix_path "$INSTALL_DIR")" "$(unix_path "$OTHER_DIR")" "$(unix_path "$LINK")" \
+         "$SETTINGS_DIR"
 }
 forget_install
 
@@ -188,7 +197,8 @@ reg_values /reg:64 >/dev/null && fail "the key $KEY outlived the uninstall"
 VORBEXIA_BOX_LOG=$(win winepath -w "$box_log" | tr -d '\r')
 start_game "$SETUP" "/D=$OTHER_DIR"
 VORBEXIA_BOX_LOG=$box_log
-setup=$(wait_window "Vorbexia Setup" 60)
+answer_box "Jezyk / Language" Return  # Polish, chosen at first
+setup=$(wait_window "Instalator Vorbexia" 60)
 wine_key "$setup" Return  # the welcome page's Next
 sleep 2
 wine_key "$setup" Return  # the folder page's Install
@@ -215,7 +225,23 @@ timeout 60 "$WINE_RUN" "$OTHER_DIR\\uninstall.exe" /S "_?=$OTHER_DIR" || fail "t
 rm -rf "$install"
 WINEPREFIX=$prefix timeout 60 wineserver -w || fail "Wine's programs did not end after the run"
 
+# In English: the settings file is written only where there is none.
+timeout 60 "$WINE_RUN" "$SETUP" /S /LANG=de; code=$?
+[ $code = 2 ] && [ ! -e "$install" ] || fail "the install with /LANG=de ended with $code"
+timeout 120 "$WINE_RUN" "$SETUP" /S /LANG=en "/D=$OTHER_DIR" || fail "the English install ended with $?"
+cmp -s "$STAGE/README-en.txt" "$install/README-en.txt" || fail "no English readme in $OTHER_DIR"
+[ "$(reg_value Language)" = 1033 ] || fail "the uninstaller's language is \"$(reg_value Language)\""
+grep -qx $'language = en *# chosen in the installer\r' "$SETTINGS_DIR/vorbexia.conf" ||
+  fail "the English install's settings: $(cat "$SETTINGS_DIR/vorbexia.conf")"
+printf 'volume = 50\r\n' >"$SETTINGS_DIR/vorbexia.conf"
+timeout 120 "$WINE_RUN" "$SETUP" /S /LANG=en "/D=$OTHER_DIR" || fail "the English reinstall ended with $?"
+[ "$(cat "$SETTINGS_DIR/vorbexia.conf")" = $'volume = 50\r' ] || fail "the player's settings were changed"
+timeout 60 "$WINE_RUN" "$OTHER_DIR\\uninstall.exe" /S "_?=$OTHER_DIR" || fail "the English uninstall ended with $?"
+rm -rf "$install"
+WINEPREFIX=$prefix timeout 60 wineserver -w || fail "Wine's programs did not end after the English install"
+
 echo "ok: installer $version under Wine: silent install, files, shortcut and 64-bit key;" \
      "a second folder replaces the first; the installed game's lit maze (brightness $brightness," \
      "$colours colours), Esc ends with 0; no uninstall or install beside it running;" \
-     "silent uninstall leaves nothing; the last page's Run Vorbexia starts the game in its folder"
+     "silent uninstall leaves nothing; the last page's Run Vorbexia starts the game in its folder;" \
+     "/LANG=en: the English readme, and language = en only where the player has no settings"
