@@ -1,5 +1,6 @@
-// The page around whole games. A game answered, its volume turned down in
-// the menu (kept in the browser) and ended by Esc alone (no gesture that
+// The page around whole games. A game answered, its volume turned down and
+// fire given walk's Up in the menu (kept in the browser beside the player's
+// comment) and ended by Esc alone (no gesture that
 // lets sound start); "Zagraj ponownie" then starts a new game
 // in the same page: bench/win.demo replayed to its victory, a screenshot on
 // the way, the file offered under its own name and the page's inner path
@@ -17,6 +18,7 @@ const Ended = page => page.waitForFunction(() => document.getElementById('status
 RunTest([process.argv[2]], async (browser, url) => {
   const page = await OpenPage(browser, url + '?replay=win.demo', () => {
     window.sameDocument = true;
+    if (!localStorage.getItem('vorbexia.conf')) localStorage.setItem('vorbexia.conf', '# my own line\n');
     // A desktop browser's sound policy, which headless Chromium does not
     // keep: sound starts suspended, and resume() waits for a gesture (Esc
     // is none); closing the context first refuses the resume.
@@ -39,13 +41,17 @@ RunTest([process.argv[2]], async (browser, url) => {
         'P pauza, F1 klawisze, F12 zrzut ekranu, Alt+Enter pelny ekran.', 'status while playing: ' + await Status(page));
   // The menu's change is kept in the browser for the next games; the game
   // takes the keys in the order they came, so none waits for the one before.
-  for (const key of ['KeyP', 'ArrowDown', 'Enter', 'ArrowLeft', 'Escape', 'Escape']) {
+  // OPCJE: the volume down a step; KLAWISZE: STRZAL (the fifth) takes Up.
+  for (const key of ['KeyP', 'ArrowDown', 'Enter', 'ArrowLeft', 'Escape', 'ArrowDown', 'Enter',
+                     'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter', 'ArrowUp',
+                     'Escape', 'Escape']) {
     await page.keyboard.press(key);
   }
   await page.keyboard.press('Escape');
   await Ended(page);
-  Check(/^volume = 90$/m.test(await page.evaluate(() => localStorage.getItem('vorbexia.conf') || '')),
-        'the menu\'s volume was not kept');
+  const kept = await page.evaluate(() => localStorage.getItem('vorbexia.conf') || '');
+  Check(/^# my own line$/m.test(kept) && /^volume = 90$/m.test(kept) && /^fire = Up$/m.test(kept) &&
+        /^walk = no key$/m.test(kept), 'the menu\'s changes were not kept: ' + JSON.stringify(kept));
   await sleep(1);  // what the end leaves pending settles
   Check(page.errors.length === 0, 'errors in the page: ' + page.errors.join('; '));
 
