@@ -4,6 +4,7 @@
 // a pixel, in 3-degree steps; no turn unlocked). A shot flies, P holds the
 // picture still; F12 offers the picture as a BMP; F1 shows the keys;
 // Alt+Enter enters and leaves full screen; the browser acts on none of them.
+// Fire rebound to E in the menu: E fires, Space no longer.
 'use strict';
 const {RunTest, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed} = require('./lib.js');
 
@@ -96,6 +97,18 @@ RunTest([process.argv[2]], async (browser, url) => {
   const browserKeys = await page.evaluate(() => notPrevented);
   Check(!browserKeys.some(key => ['falseF1', 'falseF12', 'trueEnter'].includes(key)), 'browser: ' + browserKeys);
 
+  // KLAWISZE, STRZAL (the fifth): E. Space then fires nothing, E fires.
+  for (const key of ['KeyP', 'ArrowDown', 'ArrowDown', 'Enter', 'ArrowDown', 'ArrowDown',
+                     'ArrowDown', 'ArrowDown', 'Enter', 'KeyE', 'Escape', 'Escape']) {
+    await page.keyboard.press(key);
+  }
+  for (const key of ['Space', 'KeyE']) {
+    await sleep(0.5);  // the pointer lock a key asks for comes and settles
+    await page.keyboard.down(key);
+    await sleep(0.5);
+    await page.keyboard.up(key);
+  }
+
   const motion = await page.evaluate(() => motion);
   await page.keyboard.press('Escape');
   const frames = (await (await page.waitForSelector('#download a', {timeout: 30000}))
@@ -103,4 +116,8 @@ RunTest([process.argv[2]], async (browser, url) => {
   const [walks, rights, lefts] = ['U', 'R', 'L'].map(key => frames.filter(keys => keys.includes(key)).length);
   console.log(frames.length + ' frames: ' + walks + ' walking; ' + motion + ' pixels: ' + rights + ' right');
   Check(walks >= 5 && rights === Math.floor(motion * 0.15 / 3) && lefts === 0, walks + ' U, ' + rights + ' R');
+  // A press fires in its first frame: the first Space's, then E's, and not
+  // the second Space's.
+  const fires = frames.filter(keys => keys.includes('S')).length;
+  Check(fires === 2, fires + ' frames fired: 2 expected (Space before the menu, then E alone)');
 });
