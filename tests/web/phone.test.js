@@ -1,10 +1,11 @@
 // The game on a phone held sideways (touch, no mouse): the touch controls
 // over the picture's edges, the 4:3 picture filling the height; the mode
-// question answered by a tap; the cross's walk held changes the view; Fire
+// question answered by a tap; full screen by its button; the cross's walk held changes the view; Fire
 // tapped by a second finger while the first walks is in the recording's
 // frames with the walk; the menu opened and the game ended by taps; the
 // recording replayed in the page ends where vorbexia-sim ends it. Held
-// upright, the page asks to turn the phone. Pictures of both go to /tmp.
+// upright, the page asks to turn the phone, in English too.
+// Pictures of both go to /tmp.
 'use strict';
 const {execFileSync} = require('child_process');
 const fs = require('fs');
@@ -50,6 +51,11 @@ RunTest([process.argv[2]], async (browser, url) => {
         canvas.top === 0, 'the picture does not fill the height: ' + JSON.stringify(canvas));
   await sleep(1);
   await page.screenshot({path: '/tmp/phone-landscape.png'});
+  // The full-screen button, in and out again.
+  for (const wanted of ['stage', 'none']) {
+    await Tap(page, 'fullscreen');
+    await page.waitForFunction(id => (document.fullscreenElement?.id || 'none') === id, {timeout: 5000}, wanted);
+  }
   const start = await View(page);
 
   // One finger on the walk, then a second on Fire and off again, the
@@ -112,4 +118,9 @@ RunTest([process.argv[2]], async (browser, url) => {
   const turnText = await page.$eval('#turn', turn => turn.checkVisibility() ? turn.textContent : '');
   Check(turnText.includes('Obroc telefon poziomo'), 'upright, the page says ' + JSON.stringify(turnText));
   await page.screenshot({path: '/tmp/phone-portrait.png'});
+  await page.evaluate(() => localStorage.setItem('vorbexia.conf', 'language = en\n'));
+  await page.goto(url);
+  const english = [await page.$eval('#turn', turn => turn.textContent), await page.$eval('#touch-fire', fire => fire.textContent)];
+  Check(english[0] === 'Turn your phone sideways to play.' && english[1] === 'Fire',
+        'in English the page says ' + JSON.stringify(english));
 });

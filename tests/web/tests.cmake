@@ -38,3 +38,4 @@ vorbexia_web_test(golden ${CMAKE_CURRENT_LIST_DIR} $<TARGET_FILE_DIR:golden_test
 vorbexia_web_test(misuse ${web_site})
 vorbexia_web_test(page ${web_site})
 vorbexia_web_test(phone ${web_site} ${VORBEXIA_WEB_SIM})
+vorbexia_web_test(offline ${web_site})
