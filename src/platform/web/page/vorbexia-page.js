@@ -158,7 +158,8 @@ function ShowPageTexts() {
     element.textContent = Text(element.dataset.text);
   }
   for (const element of document.querySelectorAll('[data-label]')) {
-    element.title = element.ariaLabel = Text(element.dataset.label);
+    element.title = Text(element.dataset.label);
+    element.setAttribute('aria-label', element.title);
   }
   const keys = document.getElementById('keys');
   for (const [key, action] of TouchDevice() ? [['keyTouch', 'doTouch'], ...kKeys] : kKeys) {
