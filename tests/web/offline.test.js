@@ -8,9 +8,12 @@ const {RunTest, Serve, OpenPage, Check, WaitForBox, Answer, ViewPixels, Changed}
 
 const sleep = seconds => new Promise(resolve => setTimeout(resolve, seconds * 1000));
 const Mark = page => page.$eval('meta[name="vorbexia-version"]', meta => meta.content);
-// Until the worker keeps this build's files, and no other build's.
-const KeptOnly = (page, mark) => page.waitForFunction(cache => caches.keys().then(kept => kept.join() === cache),
-                                                      {timeout: 30000}, 'vorbexia-' + mark);
+// Until the worker keeps this build's files, and no other build's: its
+// cache is there from the start of its install, but it serves the page
+// only once the install is done.
+const KeptOnly = (page, mark) => page.waitForFunction(
+    cache => navigator.serviceWorker.controller?.state === 'activated' &&
+             caches.keys().then(kept => kept.join() === cache), {timeout: 30000}, 'vorbexia-' + mark);
 
 RunTest([], async browser => {
   const site = fs.mkdtempSync('/tmp/vorbexia-site-');
