@@ -28,12 +28,13 @@ WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-6
 WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
                        xvfb xauth xdotool x11-utils imagemagick)
 
-# The web (tools/build-web): Emscripten, which brings its own clang and node.
+# The web (tools/build-web): Emscripten, which brings its own clang and node;
+# ImageMagick scales the icon to the sizes of an installed page.
 # ./test --web: headless Chromium, node with npm for puppeteer-core (the
 # tests' driver of the browser, installed into build/web-test; npm is
 # Debian's package `npm` unless the nodejs installed brings its own), and
 # GoogleTest's sources for the golden views' test built for the browser.
-WEB_PACKAGES=(emscripten cmake make libstb-dev)
+WEB_PACKAGES=(emscripten cmake make libstb-dev imagemagick)
 WEB_TEST_PACKAGES=(chromium nodejs googletest)
 
 # ensure_packages NAME...: installs the missing ones with apt-get when run as

@@ -8,12 +8,13 @@ const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
 
-const kTypes = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+const kTypes = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.png': 'image/png', '.webmanifest': 'application/manifest+json'};
 const pages = [];  // their consoles are shown when a test fails
 
 // Serves the files of `folders` (the first that has the name) on a free
-// port of 127.0.0.1.
-function Serve(folders) {
+// port of 127.0.0.1, or on `port`.
+function Serve(folders, port = 0) {
   const server = http.createServer((request, response) => {
     const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
     const file = folders.map(folder => path.join(folder, decodeURIComponent(name)))
@@ -22,7 +23,7 @@ function Serve(folders) {
     response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream'});
     fs.createReadStream(file).pipe(response);
   });
-  return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
+  return new Promise(resolve => server.listen(port, '127.0.0.1', () => resolve(server)));
 }
 
 const profiles = [];  // removed at the end of the test
@@ -59,6 +60,11 @@ async function RunTest(folders, test) {
 // its console lines gather in page.lines, and an error in it fails
 // ConsoleLine.
 async function OpenPage(browser, url, before = () => {}, ...args) {
+  return OpenPageIn(browser, {width: 1000, height: 500}, url, before, ...args);  // the page can scroll
+}
+
+// The same in a `viewport` of puppeteer's (a phone's, with touch).
+async function OpenPageIn(browser, viewport, url, before = () => {}, ...args) {
   const page = await browser.newPage();
   pages.push(page);
   page.lines = [];
@@ -66,7 +72,7 @@ async function OpenPage(browser, url, before = () => {}, ...args) {
   page.on('console', message => page.lines.push(message.text()));
   page.on('pageerror', error => page.errors.push(error.message));
   await page.evaluateOnNewDocument(before, ...args);
-  await page.setViewport({width: 1000, height: 500});  // the page can scroll
+  await page.setViewport(viewport);
   await page.goto(url);
   return page;
 }
@@ -131,4 +137,4 @@ function Changed(a, b) {
   return changed;
 }
 
-module.exports = {RunTest, Launch, OpenPage, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed};
+module.exports = {RunTest, Serve, Launch, OpenPage, OpenPageIn, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed};

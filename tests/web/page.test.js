@@ -35,6 +35,7 @@ RunTest([process.argv[2]], async (browser, url) => {
     };
   });
   await WaitForBox(page, 'Wybor trybu');
+  Check(!await page.$eval('#touch', controls => controls.checkVisibility()), 'touch controls on a desktop');
   await page.keyboard.press('Escape');  // "Nie"
   await page.waitForSelector('#canvas:not([hidden])');
   Check(await Status(page) === 'Gra trwa: strzalki, spacja, Esc konczy, Tab pokazuje HUD, ' +

@@ -28,12 +28,12 @@ PadState PadStateOf(const StandardPad& sample, const PadState& before);
 
 class WebGamepads {
  public:
+  static constexpr int kPads = 32;  // pad i is source i + 1
+
   // Takes a sample of every pad and adds the events of what changed.
   void Sample(std::vector<Event>& events);
 
  private:
-  static constexpr int kPads = 32;  // pad i is source i + 1
-
   // One pad's sample: the events of what changed for pad `index`.
   void Follow(int index, const StandardPad& sample, std::vector<Event>& events);
 

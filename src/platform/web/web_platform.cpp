@@ -9,6 +9,7 @@
 #include "fixedgl/api.h"
 #include "platform/common/box_log.h"
 #include "platform/web/key_map.h"
+#include "platform/web/web_touch.h"
 
 // The page (page/vorbexia-page.js) draws the boxes, makes the canvas and
 // asks for full screen; each call below waits for its answer while the
@@ -348,7 +349,13 @@ void WebPlatform::NoticeFullscreenLeft() {
   }
 }
 
-void WebPlatform::PumpEvents() { NoticeFullscreenLeft(); }
+// The page's touch controls queue their presses; one is posted at a time,
+// in the order the fingers made them.
+void WebPlatform::PumpEvents() {
+  NoticeFullscreenLeft();
+  Event touch;
+  if (TakePageTouch(touch)) Post(touch);
+}
 
 int WebPlatform::QuitSignal() { return PageEndsGame() ? SIGTERM : 0; }
 

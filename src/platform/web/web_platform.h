@@ -62,8 +62,9 @@ class WebPlatform final : public Platform {
   void SendBoxesToStderr() { boxes_ = false; }
 
  protected:
-  // The browser's events are posted as its callbacks come; here only what
-  // the page does not report itself: full screen left by the browser.
+  // The browser's events are posted as its callbacks come; here what the
+  // page does not report itself (full screen left by the browser) and the
+  // touches its controls queued.
   void PumpEvents() override;
 
  private:

@@ -1,8 +1,9 @@
 // The page around the game (vorbexia.js): the game's command line from the
 // address's query, the player's settings kept in the browser, the boxes as
 // modal dialogs, the canvas, full screen, the pointer lock for turning by
-// mouse, the output, a recorded demo and the screenshots to download, and
-// pictures dropped on the page.
+// mouse, the touch controls of phones, the output, a recorded demo and the
+// screenshots to download, pictures dropped on the page, and the worker
+// that keeps the page for playing offline.
 'use strict';
 
 // The seven pictures, by the names the game reads.
@@ -56,6 +57,21 @@ const kTexts = {
   doMouse: {
     pl: 'obrot, z ustawieniem mouse = on, gdy kliknieto obraz gry',
     en: 'turns, with the setting mouse = on, once the picture is clicked',
+  },
+  keyTouch: {pl: 'Dotyk', en: 'Touch'},
+  doTouch: {
+    pl: 'krzyzyk po lewej chodzi i obraca (palec mozna przesuwac), Strzal strzela, ' +
+        'Pauza otwiera menu, ramka w rogu to pelny ekran',
+    en: 'the cross on the left walks and turns (slide your finger), Fire fires, ' +
+        'Pause opens the menu, the frame in the corner is full screen',
+  },
+  touchFire: {pl: 'Strzal', en: 'Fire'},
+  touchPause: {pl: 'Pauza', en: 'Pause'},
+  touchFullscreen: {pl: 'Pelny ekran', en: 'Full screen'},
+  turnDevice: {pl: 'Obroc telefon poziomo, aby grac.', en: 'Turn your phone sideways to play.'},
+  playingTouch: {
+    pl: 'Gra trwa: krzyzyk chodzi i obraca, Strzal strzela, Pauza otwiera menu.',
+    en: 'Game on: the cross walks and turns, Fire fires, Pause opens the menu.',
   },
   keyPad: {pl: 'Pad', en: 'Pad'},
   doPad: {
@@ -115,6 +131,20 @@ function PageLanguage() {
 }
 const kLanguage = PageLanguage();
 
+// Touch controls only where the device has touch and its pointer is a
+// finger: a desktop with a mouse (touch screen or not) sees the page as
+// it always was.
+const kFingerPointer = [matchMedia('(pointer: coarse)'), matchMedia('(any-hover: none)')];
+function TouchDevice() {
+  return (navigator.maxTouchPoints > 0 || 'ontouchstart' in window) &&
+         kFingerPointer.some(query => query.matches);
+}
+function MarkTouchDevice() {
+  document.documentElement.classList.toggle('touch', TouchDevice());
+}
+MarkTouchDevice();
+for (const query of kFingerPointer) query.addEventListener('change', MarkTouchDevice);
+
 // A text of the table in the page's language; a name not in it is shown
 // as it is (a key's own name).
 function Text(name, ...blanks) {
@@ -127,8 +157,12 @@ function ShowPageTexts() {
   for (const element of document.querySelectorAll('[data-text]')) {
     element.textContent = Text(element.dataset.text);
   }
+  for (const element of document.querySelectorAll('[data-label]')) {
+    element.title = Text(element.dataset.label);
+    element.setAttribute('aria-label', element.title);
+  }
   const keys = document.getElementById('keys');
-  for (const [key, action] of kKeys) {
+  for (const [key, action] of TouchDevice() ? [['keyTouch', 'doTouch'], ...kKeys] : kKeys) {
     const term = document.createElement('dt');
     const description = document.createElement('dd');
     term.textContent = Text(key);
@@ -355,7 +389,8 @@ function CreateCanvas(width, height) {
   canvas.addEventListener('keydown', LockPointerIfWanted);
   // A right click in the game's menu goes back, without the browser's menu.
   canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-  page.stage.replaceChildren(canvas);
+  page.stage.querySelector('canvas')?.remove();
+  page.stage.prepend(canvas);  // under the touch controls
   Module.canvas = canvas;
   return 1;
 }
@@ -364,7 +399,7 @@ function ShowCanvas() {
   const canvas = document.getElementById('canvas');
   canvas.hidden = false;
   canvas.focus();
-  SetPhase('playing');
+  SetPhase(document.documentElement.classList.contains('touch') ? 'playingTouch' : 'playing');
 }
 
 // The canvas goes when the game ends, or when it could not start.
@@ -376,19 +411,31 @@ function RemoveCanvas() {
   return 1;
 }
 
-// 1 when the stage went full screen; 0 when the browser refused.
+// 1 when the stage went full screen; 0 when the browser refused. A phone
+// is then held sideways where the browser lets the page say so; most
+// refuse (desktops, iPhones), and the game plays on as it is.
 async function EnterFullscreen() {
   try {
     await page.stage.requestFullscreen({navigationUI: 'hide'});
-    return 1;
   } catch (error) {
     console.log('full screen refused: ' + error.message);
     return 0;
   }
+  try {
+    await screen.orientation.lock('landscape');
+  } catch (error) {
+    console.log('orientation not locked: ' + error.message);
+  }
+  return 1;
 }
 
 async function LeaveFullscreen() {
   if (!document.fullscreenElement) return;
+  try {
+    screen.orientation.unlock();
+  } catch (error) {
+    // never locked
+  }
   try {
     await document.exitFullscreen();
   } catch (error) {
@@ -438,6 +485,74 @@ document.addEventListener('pointerlockchange', () => {
   ShowMouseHint();
 });
 
+// --- Touch controls ----------------------------------------------------------
+
+// Each finger on a control is numbered (the lowest number free) and holds
+// the actions of the control under it: sliding from one to the next lets go
+// of the first and presses the next. The game takes the presses from
+// Module.vorbexiaTouches (web_touch.cpp) as [finger, action, down], as it
+// samples a pad; full screen is the page's own, toggled as the finger
+// leaves the button (a gesture the browser takes for it).
+const fingers = new Map();  // touch identifier -> {number, actions}
+
+function ActionsAt(x, y) {
+  const control = document.elementFromPoint(x, y)?.closest('#touch [data-action]');
+  return control ? control.dataset.action.split(' ') : [];
+}
+
+function ShowHeld() {
+  const held = new Set([...fingers.values()].flatMap(finger => finger.actions));
+  for (const control of document.querySelectorAll('#touch [data-action]')) {
+    control.classList.toggle('held', control.dataset.action.split(' ').every(name => held.has(name)));
+  }
+}
+
+function QueueTouch(number, actions, down) {
+  for (const action of actions) {
+    if (action !== 'fullscreen' && running) Module.vorbexiaTouches.push([number, action, down]);
+  }
+}
+
+function FollowFinger(touch, type) {
+  const ending = type === 'touchend' || type === 'touchcancel';
+  let finger = fingers.get(touch.identifier);
+  if (!finger) {
+    if (ending) return;
+    const taken = new Set([...fingers.values()].map(finger => finger.number));
+    let number = 0;
+    while (taken.has(number)) ++number;
+    finger = {number, actions: []};
+    fingers.set(touch.identifier, finger);
+  }
+  const now = ending ? [] : ActionsAt(touch.clientX, touch.clientY);
+  QueueTouch(finger.number, finger.actions.filter(action => !now.includes(action)), false);
+  QueueTouch(finger.number, now.filter(action => !finger.actions.includes(action)), true);
+  if (ending) {
+    fingers.delete(touch.identifier);
+    if (type === 'touchend' && finger.actions.includes('fullscreen')) {
+      document.fullscreenElement ? LeaveFullscreen() : EnterFullscreen();
+    }
+  }
+  finger.actions = now;
+}
+
+// The browser is kept from scrolling, zooming or clicking at the controls.
+function FollowTouches(event) {
+  event.preventDefault();
+  for (const touch of event.changedTouches) FollowFinger(touch, event.type);
+  ShowHeld();
+}
+for (const type of ['touchstart', 'touchmove', 'touchend', 'touchcancel']) {
+  document.getElementById('touch').addEventListener(type, FollowTouches, {passive: false});
+}
+
+// The fingers still down when a game ends hold nothing in the next.
+function ForgetFingers() {
+  Module.vorbexiaTouches = [];
+  for (const finger of fingers.values()) finger.actions = [];
+  ShowHeld();
+}
+
 // --- Screenshots ---------------------------------------------------------------
 
 // The picture the game wrote, offered for download under its own name
@@ -477,6 +592,7 @@ function StartGame() {
   running = true;
   restartWanted = false;
   Module.vorbexiaEndRequested = false;
+  ForgetFingers();
   page.playAgain.hidden = true;
   page.download.replaceChildren();
   // The game before's recording goes: a game that does not start records
@@ -499,6 +615,7 @@ function StartGame() {
 // Called by main just before it returns: the next game starts once it has.
 function GameEnded(result) {
   SetPhase(result);
+  ForgetFingers();
   KeepGameFiles();
   console.log('vorbexia: the game ended with ' + result);
   CaptureMouse(false);
@@ -614,4 +731,15 @@ var Module = {
   vorbexiaCaptureMouse: CaptureMouse,
   vorbexiaGameEnded: GameEnded,
   vorbexiaEndRequested: false,
+  vorbexiaTouches: [],
 };
+
+// --- Offline --------------------------------------------------------------------
+
+// The worker keeps the page and the game for playing with no network; a
+// new build's worker replaces the old at the next visit. Browsers run
+// workers only on secure origins (https, or this machine).
+if ('serviceWorker' in navigator && window.isSecureContext) {
+  navigator.serviceWorker.register('vorbexia-worker.js').catch(
+      error => console.log('no offline play: ' + error.message));
+}
