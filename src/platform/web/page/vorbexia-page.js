@@ -52,7 +52,7 @@ const kTexts = {
   doF1: {pl: 'klawisze na obrazie', en: 'the keys over the picture'},
   doF12: {pl: 'zrzut ekranu do pobrania pod gra', en: 'a screenshot to download below the game'},
   doAltEnter: {pl: 'pelny ekran i z powrotem', en: 'full screen and back'},
-  doTab: {pl: 'HUD: celownik i liczba robotow', en: 'the HUD: crosshair and robots left'},
+  doTab: {pl: 'HUD: celownik, liczba robotow i czas gry', en: 'the HUD: crosshair, robots left and time played'},
   keyMouse: {pl: 'Mysz', en: 'Mouse'},
   doMouse: {
     pl: 'obrot, z ustawieniem mouse = on, gdy kliknieto obraz gry',
