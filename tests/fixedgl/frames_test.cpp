@@ -1,10 +1,9 @@
 // Frames one after another through one layer context on ES 2, as the game
-// draws them: what the layer keeps from one draw to the next (the lighting's
-// inputs, the uniform sent, the texture bound, the state ES 2 holds) must
-// leave each frame as a fresh context draws it.
+// draws them: what the layer keeps between draws (the lighting's inputs, the
+// uniform sent, the texture bound, the state ES 2 holds) must leave each
+// frame as a fresh context draws it.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "fixedgl/api.h"
@@ -16,8 +15,9 @@
 namespace vorbexia {
 namespace {
 
-constexpr int kWidth = 200;  // pixels
-constexpr int kHeight = 150;
+constexpr int kWidth = 200, kHeight = 150;  // pixels
+const PlayerState kStart{2.0f, 2.0f, 180.0f};
+const PlayerState kNiche{37.0f, 2.0f, 160.0f};
 
 struct Frame {
   PlayerState player;
@@ -42,10 +42,8 @@ std::vector<unsigned char> LastFrame(const std::vector<Frame>& frames) {
   for (const Frame& frame : frames) {
     state.player = frame.player;
     if (frame.scene) renderer.DrawScene(state);
-    if (frame.flat) {
-      renderer.DrawHud(state, HudText{"5", "01:02"});
-      renderer.DrawOverlay({"PAUZA"});
-    }
+    if (frame.flat) renderer.DrawHud(state, HudText{"5", "01:02"});
+    if (frame.flat) renderer.DrawOverlay({"PAUZA"});
     fixedgl::Flush();
   }
   std::vector<unsigned char> rgb = es.ReadRgb(kWidth, kHeight);
@@ -53,16 +51,13 @@ std::vector<unsigned char> LastFrame(const std::vector<Frame>& frames) {
   return rgb;
 }
 
-const PlayerState kStart{2.0f, 2.0f, 180.0f};
-const PlayerState kNiche{37.0f, 2.0f, 160.0f};
-
 TEST(FixedGlFramesTest, SecondFrameIsAFreshContextsFrame) {
   EXPECT_TRUE(LastFrame({{kStart}, {kNiche}}) == LastFrame({{kNiche}}));
 }
 
 TEST(FixedGlFramesTest, FlatDrawingLeavesTheNextFrameAsItWas) {
   EXPECT_TRUE(LastFrame({{kNiche, true, true}, {kNiche}}) == LastFrame({{kNiche}}));
-  // Drawn first, it leaves nothing of its own state behind either.
+  // Drawn first, over nothing, it leaves nothing of its own behind either.
   EXPECT_TRUE(LastFrame({{kNiche, false, true}, {kNiche}}) == LastFrame({{kNiche}}));
 }
 
