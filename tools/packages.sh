@@ -9,10 +9,11 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libgl1-mesa-dev
 # Tests: GoogleTest, benchmarks, a virtual display with input and screenshots
 # (SDL's X11 message boxes need the fonts of xfonts-base), the fuzzer, and
 # zlib for the icon generator, whose test checks the committed icons, and
-# OpenGL ES 2 with EGL for the fixed-function layer's frames.
+# OpenGL ES 2 with EGL for the fixed-function layer's frames, and ccache
+# (compiler_cache_options).
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                xfonts-base x11-utils imagemagick python3 clang libclang-rt-14-dev
-               zlib1g-dev libgles-dev libegl-dev openbox)
+               zlib1g-dev libgles-dev libegl-dev openbox ccache)
 
 # The Debian package (tools/make-package): dpkg-shlibdeps and file for its
 # dependencies; its test checks the menu entry and the AppStream metadata.
@@ -24,7 +25,7 @@ PACKAGE_TEST_PACKAGES=(desktop-file-utils appstream xvfb xauth xdotool xfonts-ba
 # tools/build-windows; Wine, GoogleTest's sources and the virtual display for
 # ./test --windows (Wine draws OpenGL through the system's libGL).
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip nsis
-                  libstb-dev)
+                  libstb-dev ccache)
 WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dri
                        xvfb xauth xdotool x11-utils imagemagick)
 
@@ -36,6 +37,16 @@ WINDOWS_TEST_PACKAGES=(wine wine64 googletest libgl1 libglx-mesa0 libgl1-mesa-dr
 # GoogleTest's sources for the golden views' test built for the browser.
 WEB_PACKAGES=(emscripten cmake make libstb-dev imagemagick)
 WEB_TEST_PACKAGES=(chromium nodejs googletest)
+
+# compiler_cache_options: CMake's options that put ccache before the C and
+# C++ compilers when it is installed (else none, also in a tree that had
+# it): a tree built anew (a clean clone, a second tree with the same flags)
+# takes what was already compiled from ccache's cache.
+compiler_cache_options() {
+  local launcher=""
+  command -v ccache >/dev/null && launcher=ccache
+  echo "-DCMAKE_C_COMPILER_LAUNCHER=$launcher -DCMAKE_CXX_COMPILER_LAUNCHER=$launcher"
+}
 
 # ensure_packages NAME...: installs the missing ones with apt-get when run as
 # root; otherwise prints the one apt-get line to run and stops.

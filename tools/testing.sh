@@ -18,26 +18,30 @@ start_test_display() {
   export DISPLAY=":$number"
 }
 
-# run_tests BUILD: every test of BUILD with CTest. The unit tests (all but
-# the label e2e) run once, side by side: one that fails is a fault. The
-# end-to-end tests run one after another, and one that fails runs once more,
-# as under load a display or Wine can drop a connection; the tests that
-# needed the second run are named at the end, and one that fails twice is a
-# fault. Returns 1 when any test failed.
+# run_tests BUILD [LABEL]: every test of BUILD with CTest; with LABEL, of
+# the end-to-end tests only those that also carry LABEL (the sanitizers' run
+# takes its unit tests and those). The unit tests (all but the label e2e)
+# run once, side by side: one that fails is a fault. The end-to-end tests
+# run side by side too (each has its own display; those that share
+# something are kept apart by CTest's RUN_SERIAL or RESOURCE_LOCK), and one
+# that fails runs once more, alone, as under load a display or Wine can drop
+# a connection; the tests that needed the second run are named at the end,
+# and one that fails twice is a fault. Returns 1 when any test failed.
 run_tests() {
-  local build=$1 status=0 first=() second=() name
+  local build=$1 status=0 first=() second=() name e2e=(-L '^e2e$')
+  [ -z "${2:-}" ] || e2e+=(-L "^$2\$")
   # CTest names the tests that failed there, one "NUMBER:NAME" a line.
   local failed_log=$build/Testing/Temporary/LastTestsFailed.log
 
   ctest --test-dir "$build" -LE '^e2e$' --output-on-failure -j"$(nproc)" || status=1
 
-  if ! ctest --test-dir "$build" -L '^e2e$' --output-on-failure; then
+  if ! ctest --test-dir "$build" "${e2e[@]}" --output-on-failure -j"$(nproc)"; then
     mapfile -t first < <(cut -d: -f2- "$failed_log")
     if [ ${#first[@]} -eq 0 ]; then
       status=1  # CTest failed without naming a test
     else
       echo "Running the end-to-end tests that failed once more: ${first[*]}"
-      if ! ctest --test-dir "$build" -L '^e2e$' --rerun-failed --output-on-failure; then
+      if ! ctest --test-dir "$build" "${e2e[@]}" --rerun-failed --output-on-failure; then
         mapfile -t second < <(cut -d: -f2- "$failed_log")
         [ ${#second[@]} -gt 0 ] || second=("${first[@]}")
       fi

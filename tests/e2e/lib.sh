@@ -81,6 +81,20 @@ start_windowed() {
   sleep 1
 }
 
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second
+# until it succeeds; after SECONDS the test fails, saying WHAT did not come.
+# For what a test can see (a window, a line in a file, a size) instead of a
+# fixed sleep, which is too short under load and too long otherwise.
+wait_until() {
+  local seconds=$1 what=$2 deadline=$((SECONDS + $1))
+  shift 2
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && fail "$what not within $seconds s"
+    sleep 0.1
+  done
+  return 0
+}
+
 # wait_game SECONDS: waits for the game to end; sets GAME_CODE to its exit code.
 GAME_CODE=""
 wait_game() {

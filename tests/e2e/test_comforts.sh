@@ -14,20 +14,21 @@ printf 'start = window\nkeys = wasd\nmouse = on\ncolour = red\n' \
 
 start_xvfb 1024x768x24
 openbox >/dev/null 2>&1 &
-sleep 1
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 10 "the window manager" wm_up
 # Seed 10 has a robot walking in view in its first seconds.
 start_game "$GAME" --seed 10 --record "$DEMO"
 id=$(wait_window "Vorbexia" 20)
-sleep 1
+warned() { grep -qF "vorbexia.conf:4: unknown setting 'colour'; ignored" "$E2E_TMP/stderr"; }
+wait_until 5 "the warning for the junk line" warned
 [ -s "$VORBEXIA_BOX_LOG" ] && fail "boxes shown: $(cat "$VORBEXIA_BOX_LOG")"
-grep -qF "vorbexia.conf:4: unknown setting 'colour'; ignored" "$E2E_TMP/stderr" ||
-  fail "no warning for the junk line: $(cat "$E2E_TMP/stderr")"
 
 shot() { x_try import -window "$id" "$E2E_TMP/$1.png" || fail "no screenshot $1"; }
 differing() { compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1; }
 
-shot running1; sleep 1; shot running2
-[ "$(differing running1 running2)" -gt 0 ] || fail "nothing moves in view"
+moved() { shot running2; [ "$(differing running1 running2)" -gt 0 ]; }
+shot running1
+wait_until 10 "something moving in view" moved
 press p 0.1; sleep 0.3
 shot paused1; sleep 1; shot paused2
 [ "$(differing paused1 paused2)" = 0 ] || fail "the picture changed while paused"
@@ -52,10 +53,11 @@ for _ in $(seq 10); do x_try xdotool mousemove_relative -- 20 0; sleep 0.05; don
 sleep 0.5
 
 size() { xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-game_key key alt+Return; sleep 1
-[ "$(size)" = 1024x768 ] || fail "desktop full screen is $(size), not the screen's 1024x768"
-game_key key alt+Return; sleep 1
-[ "$(size)" = 800x600 ] || fail "the window came back at $(size), not 800x600"
+sized() { [ "$(size)" = "$1" ]; }
+game_key key alt+Return
+wait_until 5 "desktop full screen at the screen's 1024x768" sized 1024x768
+game_key key alt+Return
+wait_until 5 "the window back at 800x600" sized 800x600
 press Escape
 expect_exit_code 0 20
 

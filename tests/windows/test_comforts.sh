@@ -33,8 +33,12 @@ expect_change "the mouse" x_try xdotool mousemove_relative -- 150 0
 
 convert "$E2E_TMP/after.png" -crop "$view" +repage "$E2E_TMP/frame.png"
 press F12
-sleep 1
-bmp=$(ls "$HOME"/Vorbexia/*.bmp) || fail "no screenshot in the Pictures folder"
+# Written whole: as long as its header says.
+written() {
+  bmp=$(ls "$HOME"/Vorbexia/*.bmp 2>/dev/null) &&
+    [ "$(stat -c %s "$bmp")" = "$(od -An -tu4 -j2 -N4 "$bmp" | tr -d ' ')" ]
+}
+wait_until 10 "the screenshot in the Pictures folder" written
 # "BM", 24 bits per pixel at byte 28; the very frame, give or take a robot.
 [ "$(head -c2 "$bmp")" = BM ] && [ "$(od -An -tu2 -j28 -N2 "$bmp" | tr -d ' ')" = 24 ] ||
   fail "not a 24-bit BMP: $bmp"
