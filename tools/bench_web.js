@@ -26,6 +26,7 @@ async function Measure(browser, url) {
   const bench = await OpenPage(browser, url + 'bench.html' + (fast ? '?fast' : ''));
   const end = await ConsoleLine(bench, /^(scene_to_fill_ratio |vorbexia: )/, 900);
   if (end.startsWith('vorbexia: ')) throw new Error('the bench page: ' + end.slice(10));
+  if (!bench.lines.includes('drawing ' + drawing)) throw new Error('the bench page drew otherwise');
   const figures = ['fill_frame_ms_median', 'scene_frame_ms_median', 'scene_to_fill_ratio']
                       .map(name => [name, Figure(bench, name)]);
   await bench.close();
