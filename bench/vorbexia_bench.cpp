@@ -41,14 +41,19 @@
 #include "image/dib_writer.h"
 #include "platform/sdl/sdl_platform.h"
 #include "render/gl_renderer.h"
-#include "render/lights.h"
 #include "shell/game_main.h"
 #include "shell/game_window.h"
 #include "world/world.h"
+#include "frame_bench.h"
 
 namespace vorbexia {
 namespace {
 
+using bench::kViews;
+using bench::Median;
+using bench::Percentile;
+using bench::Print;
+using bench::View;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kWidth = 800;   // pixels, the game's window
@@ -59,40 +64,8 @@ constexpr int kTimedFrames = 300;  // per view
 constexpr uint32_t kSeed = 2026;
 constexpr double kPacedSeconds = 10.0;
 
-// Fixed places to look from: x and z in world units, heading in degrees
-// (0 looks down -z, 90 down -x, 180 down +z, 270 down +x).
-struct View {
-  const char* name;
-  PlayerState player;
-};
-constexpr View kViews[] = {
-    {"start", {2.0f, 2.0f, 180.0f}},           // along the west wall, 18 units
-    {"facing_wall", {2.0f, 2.0f, 0.0f}},       // two units from the south wall
-    {"corridor", {47.0f, 12.5f, 90.0f}},       // down the corridor z 10 to 15
-    {"robots", {20.0f, 17.5f, 90.0f}},         // robot 1 ahead, at (15, 17)
-    {"room_corner", {48.0f, 33.0f, 45.0f}},    // across the north-east room
-    {"green_light", {3.0f, 13.0f, 180.0f}},    // under the green light
-    {"blue_niche", {37.0f, 2.0f, 160.0f}},     // towards the blue light
-};
-
 double MsBetween(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-// The value below which `fraction` of the values lie (nearest rank).
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  const double rank = fraction * static_cast<double>(values.size() - 1);
-  return values[static_cast<size_t>(rank + 0.5)];
-}
-
-double Median(const std::vector<double>& values) {
-  return Percentile(values, 0.5);
-}
-
-void Print(const std::string& name, double value) {
-  std::printf("%s %.3f\n", name.c_str(), value);
-  std::fflush(stdout);
 }
 
 // Everything the game keeps while it runs, on the SDL platform with the
@@ -166,38 +139,16 @@ double TimeEmptyFrame(BenchGame& game) {
   return MsBetween(start, Clock::now());
 }
 
-// One screen filled once on the game's fragment state: lit by the lights as
-// they stand at the start, the brick texture (GL_LINEAR), the depth test, a
-// perspective projection. The quad stands 1 unit ahead of the eye, facing
-// it, and reaches past every edge of the 45-degree view (0.414 up, 0.552
-// across at 4:3). Timed as a scene frame is: drawing, swap, glFinish.
+// One screen filled once on the game's fragment state (bench/frame_bench.h),
+// timed as a scene frame is: drawing, swap, glFinish.
 double TimeFillFrame(BenchGame& game) {
   DrainEvents(game);
-  // The maze is lit with the current normal: the next scene frame gets the
-  // one the last left.
-  GLfloat normal[4] = {0, 0, 1, 0};
-  glGetFloatv(GL_CURRENT_NORMAL, normal);
+  const bench::KeptNormal normal;
   const Clock::time_point start = Clock::now();
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glLoadIdentity();
-  PlaceLights(kViews[0].player.x, kViews[0].player.z);
-  glBindTexture(GL_TEXTURE_2D, game.renderer.resources().textures[kTextureBrick]);
-  glNormal3f(0.0f, 0.0f, 1.0f);
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex3f(-0.6f, -0.45f, -1.0f);
-  glTexCoord2f(1.0f, 0.0f);
-  glVertex3f(0.6f, -0.45f, -1.0f);
-  glTexCoord2f(1.0f, 1.0f);
-  glVertex3f(0.6f, 0.45f, -1.0f);
-  glTexCoord2f(0.0f, 1.0f);
-  glVertex3f(-0.6f, 0.45f, -1.0f);
-  glEnd();
+  bench::DrawFillQuad(game.renderer.resources());
   game.platform.SwapBuffers();
   glFinish();
-  const double ms = MsBetween(start, Clock::now());
-  glNormal3f(normal[0], normal[1], normal[2]);
-  return ms;
+  return MsBetween(start, Clock::now());
 }
 
 // Frame times of every view, in view order; prints each view's own figures.

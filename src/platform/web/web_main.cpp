@@ -20,6 +20,10 @@ EM_JS(void, TellPageGameEnded, (int result), {
   if (Module.vorbexiaGameEnded) Module.vorbexiaGameEnded(result);
 });
 
+// tools/bench-web --fast sets this on the page before the game starts, to
+// measure the fast drawing in the browser beside the reference one.
+EM_JS(int, PageWantsFastDrawing, (), { return globalThis.vorbexiaFastDrawing === true ? 1 : 0; });
+
 int main(int argc, char** argv) {
   using namespace vorbexia;
   const std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -39,7 +43,8 @@ int main(int argc, char** argv) {
       // the sound (on that thread) fell silent.
       .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
         auto renderer = std::make_unique<GlRenderer>(std::move(reader_box));
-        renderer->set_drawing(SceneDrawing::kReference);
+        renderer->set_drawing(PageWantsFastDrawing() ? SceneDrawing::kFast
+                                                     : SceneDrawing::kReference);
         return renderer;
       },
       .open_sound = [](int volume) { return OpenWebSound(volume); },
