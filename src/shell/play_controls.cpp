@@ -105,9 +105,15 @@ int LineAtPointer(const GameWindow& window, const std::vector<std::string>& line
 
 // The pointer over the menu selects the item under it; a left click
 // chooses that item, a right click goes back a level, as Return and Esc.
-// Over the help either click goes back, as any key.
+// Over the help either click goes back, as any key. A motion that did not
+// move the pointer (the window system tells of one now and then, such as
+// after a click) selects nothing: the pointer resting where a click left it
+// must not pick a line of the next screen.
 void FollowPointer(GameWindow& window, GameSession& session, PlayState& play,
                    const Event& event) {
+  const bool moved = event.x != play.pointer_x || event.y != play.pointer_y;
+  play.pointer_x = event.x, play.pointer_y = event.y;
+  if (event.button == PointerButton::kNone && !moved) return;
   if (play.help) {
     if (event.button != PointerButton::kNone) ShowHelp(window, session, play, false);
     return;

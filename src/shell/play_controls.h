@@ -27,6 +27,7 @@ struct PlayState {
   HitFlash flash;           // robots flashing from a hit
   std::string note;         // low on the screen: the last screenshot's name
   int note_frames = 0;      // frames shown the note has left
+  int pointer_x = -1, pointer_y = -1;  // where the pointer was last seen
 };
 
 // The menu or the help is up: no frame runs.

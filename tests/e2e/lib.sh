@@ -95,6 +95,14 @@ wait_until() {
   return 0
 }
 
+# start_window_manager: openbox on the display, once it manages windows (a
+# window mapped while it starts may be lost between it and the server).
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  wait_until 10 "the window manager" wm_up
+}
+
 # wait_game SECONDS: waits for the game to end; sets GAME_CODE to its exit code.
 GAME_CODE=""
 wait_game() {

@@ -13,9 +13,7 @@ printf 'start = window\nkeys = wasd\nmouse = on\ncolour = red\n' \
   >"$XDG_CONFIG_HOME/vorbexia/vorbexia.conf"
 
 start_xvfb 1024x768x24
-openbox >/dev/null 2>&1 &
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 10 "the window manager" wm_up
+start_window_manager
 # Seed 10 has a robot walking in view in its first seconds.
 start_game "$GAME" --seed 10 --record "$DEMO"
 id=$(wait_window "Vorbexia" 20)

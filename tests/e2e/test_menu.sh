@@ -17,7 +17,7 @@ printf '# my own line\nstart = window\n' >"$SETTINGS"
 DEMO=$E2E_TMP/menu.demo
 
 start_xvfb 1024x768x24
-openbox >/dev/null 2>&1 &
+start_window_manager
 start_game "$GAME" --seed 5 --record "$DEMO"
 id=$(wait_window Vorbexia 20)
 

@@ -248,6 +248,17 @@ TEST(Controls, ThePointerSelectsAndClicksInTheMenu) {
                     at(0, PointerButton::kRight), at(0, PointerButton::kLeft),
                     at(1, PointerButton::kLeft), {}}),
             "[PAUZA]x2 [OPCJE] [PAUZA]x2 .x2");
+  // A click on KLAWISZE, then a motion where the pointer already is (as
+  // the window system may send one): the keys screen keeps its first line.
+  ScriptedGame game;
+  int saves = 0;
+  game.session.save_settings = [&](const Settings& settings, std::string&) {
+    EXPECT_EQ(KeyNames(settings.bindings, Action::kWalk), "X");
+    return ++saves == 1;
+  };
+  game.Play({Tap("P"), at(3, PointerButton::kLeft), at(3, PointerButton::kNone), Tap("Enter"),
+             Tap("X"), Tap("Escape"), Tap("Escape")});
+  EXPECT_EQ(saves, 1);
 }
 
 TEST(Controls, TheMouseIsLetGoWhilePausedAndTurnsNothingThen) {
