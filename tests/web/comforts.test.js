@@ -103,9 +103,9 @@ RunTest([process.argv[2]], async (browser, url) => {
     await page.keyboard.press(key);
   }
   for (const key of ['Space', 'KeyE']) {
-    await sleep(0.5);  // the pointer lock a key asks for comes and settles
-    await page.keyboard.down(key);
-    await sleep(0.5);
+    await page.keyboard.down(key);  // also asks for the pointer lock back
+    await page.waitForFunction(() => document.pointerLockElement, {timeout: 5000});
+    await sleep(0.3);  // held
     await page.keyboard.up(key);
   }
 
