@@ -19,15 +19,16 @@ set_target_properties(golden_tests PROPERTIES SUFFIX .js)
 
 # The browser tests: headless Chromium on pages served from 127.0.0.1,
 # driven by puppeteer-core from build/web-test, on the game in build/web
-# (tools/build-web). Like the desktop's end-to-end tests they run side by
-# side (each serves its pages on a port of its own to a browser with a
-# profile of its own), and once more when they fail.
+# (tools/build-web). They run one at a time, and once more when they fail:
+# though each has its own port and browser profile, the browser draws on
+# both cores (SwiftShader), and two at once took longer than one after the
+# other.
 set(VORBEXIA_WEB_SIM ${PROJECT_SOURCE_DIR}/build/web-sim/tools/vorbexia-sim CACHE FILEPATH
     "The desktop's headless replay, for the final state of a demo")
 function(vorbexia_web_test name)
   add_test(NAME web.${name} COMMAND node ${CMAKE_CURRENT_LIST_DIR}/${name}.test.js ${ARGN}
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-  set_tests_properties(web.${name} PROPERTIES LABELS e2e TIMEOUT 300
+  set_tests_properties(web.${name} PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE
                        ENVIRONMENT NODE_PATH=${PROJECT_SOURCE_DIR}/build/web-test/node_modules)
 endfunction()
 set(web_site ${PROJECT_SOURCE_DIR}/build/web)
