@@ -534,7 +534,8 @@ std::vector<std::pair<std::string_view, std::string>> ValueLines(const Settings&
 
 // `text` with the line that sets `name` last made to set `value` (its
 // comment kept), or the line added at the end.
-std::string WithSetting(std::string_view text, std::string_view name, const std::string& value) {
+std::string WithSetting(std::string_view text, std::string_view name, const std::string& value,
+                        std::string_view eol) {
   size_t last = std::string_view::npos, last_end = 0;
   for (size_t at = 0; at < text.size();) {
     const size_t end = std::min(text.find('\n', at), text.size());
@@ -551,8 +552,8 @@ std::string WithSetting(std::string_view text, std::string_view name, const std:
   const std::string line = std::string(name) + " = " + value;
   if (last == std::string_view::npos) {
     std::string out(text);
-    if (!out.empty() && out.back() != '\n') out += '\n';
-    return out + line + '\n';
+    if (!out.empty() && out.back() != '\n') out += eol;
+    return out.append(line).append(eol);
   }
   // A comment keeps its place after the value.
   const bool comment = last_end < text.size() && text[last_end] == '#';
@@ -570,20 +571,22 @@ std::string UpdatedSettingsText(std::string_view text, const Settings& settings)
   } else {
     updated = std::string(text);
   }
+  // Lines added end as the file's own do (Notepad's CRLF stays CRLF).
+  const std::string_view eol = updated.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   std::vector<std::string> ignored;
   const auto wanted = ValueLines(settings);
   const auto was = ValueLines(ParseSettings(updated, "", ignored));
   for (size_t i = 0; i < wanted.size(); ++i) {
     if (wanted[i].second != was[i].second) {
-      updated = WithSetting(updated, wanted[i].first, wanted[i].second);
+      updated = WithSetting(updated, wanted[i].first, wanted[i].second, eol);
     }
   }
   // A later line (`keys = wasd`, another action's keys) can undo a line
   // changed in place; every action's keys at the end are read last.
   if (ValueLines(ParseSettings(updated, "", ignored)) != wanted) {
-    if (!updated.empty() && updated.back() != '\n') updated += '\n';
+    if (!updated.empty() && updated.back() != '\n') updated += eol;
     for (const auto& [name, value] : wanted) {
-      if (ActionNamed(name)) updated += std::string(name) + " = " + value + '\n';
+      if (ActionNamed(name)) updated.append(name).append(" = ").append(value).append(eol);
     }
   }
   return updated;

@@ -165,10 +165,14 @@ TEST(SettingsFile, TheMenusChangesAreWrittenInPlaceAndReadBackTheSame) {
   Bind(settings.bindings, Action::kWalk, {'X'});
   const std::string updated = UpdatedSettingsText(text, settings);
   // The walk line changed in place would be undone by `keys = wasd` after
-  // it: the actions' keys follow at the end.
+  // it: the actions' keys follow at the end. Every line added ends in CRLF
+  // like the file's own.
   EXPECT_TRUE(updated.starts_with("# mine\r\nvolume = 70 # quiet\r\nwalk = X\r\nkeys = wasd\r\n"
-                                  "colour = red\nhud = on\n"))
+                                  "colour = red\r\nhud = on\r\n"))
       << updated;
+  size_t bare = 0;  // line ends without their CR
+  for (size_t i = 0; i < updated.size(); ++i) bare += updated[i] == '\n' && (i == 0 || updated[i - 1] != '\r');
+  EXPECT_EQ(bare, 0u) << updated;
   Settings read;
   Lines warnings = Warned(updated, read);
   EXPECT_EQ(read.volume, 70);
