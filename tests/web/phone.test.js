@@ -73,7 +73,7 @@ RunTest([process.argv[2]], async (browser, url) => {
   Check(state === desktop, 'the page ends the recording elsewhere than vorbexia-sim');
 
   await page.setViewport({...kPhone, width: 390, height: 844, isLandscape: false});
-  await sleep(0.5);
+  await page.waitForFunction(() => document.getElementById('turn').checkVisibility(), {timeout: 5000});
   Check(await page.$eval('#turn', turn => turn.checkVisibility() && turn.textContent) ===
         'Obroc telefon poziomo, aby grac.', 'upright, no request to turn the phone');
   await page.screenshot({path: '/tmp/phone-portrait.png'});

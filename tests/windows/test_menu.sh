@@ -45,22 +45,21 @@ changed_and_still "$E2E_TMP/menu.png"
 [ -n "${E2E_SHOT:-}" ] && convert "$SHOWN" -crop "$view" +repage "$E2E_SHOT"
 wine_key "$id" --delay 120 Escape Escape
 
-deadline=$((SECONDS + 10))
-until grep -q '^fire = Up' "$SETTINGS"; do
-  [ $SECONDS -ge $deadline ] && fail "the menu saved no settings: $(cat "$SETTINGS")"
-  sleep 0.2
-done
+saved() { grep -q '^fire = Up' "$SETTINGS"; }
+wait_until 10 "the menu's settings in the file" saved
 saved=$(tr -d '\r' <"$SETTINGS")
 grep -qx '# my own line' <<<"$saved" && grep -qx 'volume = 70' <<<"$saved" &&
   grep -qx 'start = window' <<<"$saved" || fail "the saved settings: $saved"
 grep -qx 'walk = no key' <<<"$saved" || fail "walk keeps a key in the saved settings: $saved"
 
 # The recording grows a frame at a time: Space's frames, then Up's.
+frames() { wc -l <"$DEMO.part"; }
+grown_past() { [ "$(frames)" -gt "$1" ]; }
 press space 0.3
-sleep 0.3
-space_frames=$(wc -l <"$DEMO.part")
+wait_until 5 "frames after Space" grown_past $(($(frames) + 2))
+space_frames=$(frames)
 press Up 0.3
-sleep 0.3
+wait_until 5 "frames after Up" grown_past $(($(frames) + 2))
 press Escape
 expect_exit_code 0 20
 head -n "$space_frames" "$DEMO" | grep -q S && fail "Space still fires"
