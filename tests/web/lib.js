@@ -128,6 +128,18 @@ async function ViewPixels(page) {
   return {...view, rgba: Buffer.from(view.rgba, 'base64')};
 }
 
+// The view once the game has drawn the maze into it (a tenth of its pixels
+// lit above 16 levels; the first frames may still be black), within 10 s.
+async function DrawnView(page) {
+  for (const end = Date.now() + 10000; ;) {
+    const view = await ViewPixels(page);
+    let lit = 0;
+    for (let i = 0; i < view.rgba.length; i += 4) lit += view.rgba[i] + view.rgba[i + 1] + view.rgba[i + 2] > 48;
+    if (lit * 40 > view.rgba.length) return view;
+    if (Date.now() > end) throw new Error('the game drew no maze within 10 s');
+  }
+}
+
 // The share of the pixels that differ by more than 8 levels in a channel.
 function Changed(a, b) {
   let changed = 0;
@@ -137,4 +149,4 @@ function Changed(a, b) {
   return changed;
 }
 
-module.exports = {RunTest, Serve, Launch, OpenPage, OpenPageIn, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, Changed};
+module.exports = {RunTest, Serve, Launch, OpenPage, OpenPageIn, Check, ConsoleLine, WaitForBox, Answer, ViewPixels, DrawnView, Changed};

@@ -4,7 +4,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const {RunTest, Serve, OpenPage, Check, WaitForBox, Answer, ViewPixels, Changed} = require('./lib.js');
+const {RunTest, Serve, OpenPage, Check, WaitForBox, Answer, ViewPixels, DrawnView, Changed} = require('./lib.js');
 
 const sleep = seconds => new Promise(resolve => setTimeout(resolve, seconds * 1000));
 const Mark = page => page.$eval('meta[name="vorbexia-version"]', meta => meta.content);
@@ -35,8 +35,7 @@ RunTest([], async browser => {
   await Offline();
   await Answer(page, 'no');
   await page.waitForSelector('#canvas:not([hidden])');
-  await sleep(1);
-  const start = await ViewPixels(page);
+  const start = await DrawnView(page);
   await page.keyboard.down('ArrowUp');
   await sleep(1.5);
   Check(Changed(start, await ViewPixels(page)) > 0.05, 'offline, Up did not walk');

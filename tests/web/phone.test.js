@@ -7,7 +7,7 @@
 'use strict';
 const {execFileSync} = require('child_process');
 const fs = require('fs');
-const {RunTest, OpenPageIn, Check, WaitForBox, ConsoleLine, ViewPixels, Changed} = require('./lib.js');
+const {RunTest, OpenPageIn, Check, WaitForBox, ConsoleLine, ViewPixels, DrawnView, Changed} = require('./lib.js');
 
 const sleep = seconds => new Promise(resolve => setTimeout(resolve, seconds * 1000));
 const kPhone = {width: 844, height: 390, isMobile: true, hasTouch: true, isLandscape: true};
@@ -18,7 +18,7 @@ const Middle = (page, selector) => page.$eval(selector, element => {
 });
 const Spot = (page, action) => Middle(page, `#touch [data-action="${action}"]`);
 const Tap = (page, spot) => page.touchscreen.tap(spot.x, spot.y).then(() => sleep(0.3));
-const View = page => ViewPixels(page).then(async view => {
+const View = (page, take = ViewPixels) => take(page).then(async view => {
   await page.$eval('#stage', stage => { stage.style.width = ''; });  // the layout as it was
   return view;
 });
@@ -34,9 +34,8 @@ RunTest([process.argv[2]], async (browser, url) => {
   const canvas = await page.$eval('#canvas', canvas => canvas.getBoundingClientRect().toJSON());
   Check(canvas.top === 0 && Math.abs(canvas.height - 390) <= 1 && Math.abs(canvas.width - 520) <= 1,
         'the picture does not fill the height: ' + JSON.stringify(canvas));
-  await sleep(1);
+  const start = await View(page, DrawnView);
   await page.screenshot({path: '/tmp/phone-landscape.png'});
-  const start = await View(page);
 
   // Two fingers: the browser's own touch events, the walk held throughout.
   const cdp = await page.createCDPSession();
