@@ -7,12 +7,38 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 WINE_RUN="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run.sh"
 
 # start_wine_xvfb WxHxD GAME.exe: a fresh display of that mode, and a Wine
-# prefix of the end-to-end tests beside the game (one at a time; the unit
-# tests have their own).
+# prefix of the test's own (copy_wine_prefix), so that the tests run side by
+# side, each with its own Wine server.
 start_wine_xvfb() {
-  export VORBEXIA_WINEPREFIX
-  VORBEXIA_WINEPREFIX="$(cd "$(dirname "$2")" && pwd)/wineprefix-e2e"
+  copy_wine_prefix "$(cd "$(dirname "$2")" && pwd)/wineprefix-e2e"
   start_xvfb "$1"
+}
+
+# copy_wine_prefix TEMPLATE: sets VORBEXIA_WINEPREFIX to a new prefix in the
+# test's folder, a copy of TEMPLATE, which the first test makes (wineboot
+# costs seconds of CPU; a copy a fraction of one). The 630 MB of built-in
+# DLLs in system32, which Wine writes only when it updates a prefix to a new
+# version of itself, are hard links; the rest (the registry, which Wine
+# rewrites in place, and the user folders) is copied outright.
+copy_wine_prefix() {
+  local template=$1 own=$E2E_TMP/wineprefix
+  (
+    flock 9
+    if [ ! -f "$template/.vorbexia-template" ]; then
+      rm -rf "$template"
+      VORBEXIA_WINEPREFIX=$template "$WINE_RUN" cmd /c exit >/dev/null 2>&1
+      # The server writes the registry out as it ends.
+      WINEPREFIX=$template wineserver -w
+      [ -f "$template/system.reg" ] && touch "$template/.vorbexia-template"
+    fi
+  ) 9>"$template.made.lock"
+  [ -f "$template/.vorbexia-template" ] || fail "no Wine prefix in $template"
+  mkdir -p "$own/drive_c/windows"
+  tar -C "$template" --exclude=./drive_c/windows/system32 --exclude=./.vorbexia-template \
+      -cf - . | tar -C "$own" -xf - || fail "the Wine prefix was not copied"
+  cp -al "$template/drive_c/windows/system32" "$own/drive_c/windows/" ||
+    fail "the Wine prefix's system32 was not linked"
+  export VORBEXIA_WINEPREFIX=$own
 }
 
 # Ends every Wine process of the prefix (the game, its desktop process and
@@ -108,14 +134,19 @@ expect_lit_maze() {
   [ "$colours" -ge 1000 ] || fail "only $colours colours in the frame"
 }
 
-# start_own_prefix_xvfb WxHxD: a fresh display and a new Wine prefix of the
-# test's own, its user folders (Pictures...) linked to a new $HOME: for a
-# test that leaves the player's files. Sets WINE_USER_DIR.
-start_own_prefix_xvfb() {
-  export HOME=$E2E_TMP/home VORBEXIA_WINEPREFIX=$E2E_TMP/wineprefix
+# start_own_home_xvfb WxHxD GAME.exe: start_wine_xvfb, with the prefix's
+# user folders (Pictures...) linked to a new $HOME: for a test that leaves
+# the player's files. Sets WINE_USER_DIR.
+start_own_home_xvfb() {
+  start_wine_xvfb "$1" "$2"
+  export HOME=$E2E_TMP/home
   mkdir -p "$HOME"
-  start_xvfb "$1"
-  "$WINE_RUN" cmd /c exit >/dev/null 2>&1 || fail "no Wine prefix"
   WINE_USER_DIR=$VORBEXIA_WINEPREFIX/drive_c/users/$(id -un)
   [ -d "$WINE_USER_DIR/AppData/Roaming" ] || fail "no AppData in $WINE_USER_DIR"
+  # Wine links these to the home of whoever made the prefix.
+  local folder
+  for folder in "$WINE_USER_DIR"/*; do
+    [ -L "$folder" ] && ln -sfn "$HOME" "$folder"
+  done
+  return 0
 }

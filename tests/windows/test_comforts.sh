@@ -8,7 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_own_prefix_xvfb 1280x720x24
+start_own_home_xvfb 1280x720x24 "$GAME"
 mkdir -p "$WINE_USER_DIR/AppData/Roaming/Vorbexia"
 printf 'start = window\r\nkeys = wasd\r\nmouse = on\r\nscreenshot_format = bmp\r\n' \
   >"$WINE_USER_DIR/AppData/Roaming/Vorbexia/vorbexia.conf"

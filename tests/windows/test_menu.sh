@@ -9,7 +9,7 @@
 source "$(dirname "$0")/lib.sh"
 GAME=$1
 
-start_own_prefix_xvfb 1024x768x24
+start_own_home_xvfb 1024x768x24 "$GAME"
 SETTINGS=$WINE_USER_DIR/AppData/Roaming/Vorbexia/vorbexia.conf
 mkdir -p "${SETTINGS%/*}"
 printf '# my own line\r\nstart = window\r\n' >"$SETTINGS"

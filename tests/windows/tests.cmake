@@ -87,19 +87,13 @@ vorbexia_windows_test_binary(platform_common_tests platform/common vorbexia_plat
 vorbexia_windows_test_binary(win32_tests windows vorbexia_win32 vorbexia_image)
 
 # End-to-end under Wine and Xvfb: tests/windows/test_*.sh, each on its own
-# display. Those on the Wine prefix that the end-to-end tests share (and
-# end with wineserver -k) run one at a time; one with a prefix of its own
-# (start_own_prefix_xvfb) runs beside them.
+# display and Wine prefix (tests/windows/lib.sh), side by side.
 file(GLOB windows_e2e CONFIGURE_DEPENDS ${tests_dir}/windows/test_*.sh)
 foreach(script ${windows_e2e})
   get_filename_component(stem ${script} NAME_WE)
   add_test(NAME e2e.${stem} COMMAND bash ${script} $<TARGET_FILE:vorbexia>
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(e2e.${stem} PROPERTIES LABELS e2e TIMEOUT 180)
-  file(STRINGS ${script} own_prefix REGEX "^[ \t]*start_own_prefix_xvfb")
-  if(NOT own_prefix)
-    set_tests_properties(e2e.${stem} PROPERTIES RESOURCE_LOCK wineprefix-e2e)
-  endif()
 endforeach()
 add_executable(winctl ${tests_dir}/windows/winctl.cpp)
 foreach(script ${windows_e2e})
