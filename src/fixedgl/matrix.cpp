@@ -5,7 +5,6 @@
 namespace fixedgl {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 float& At(Mat4& m, int row, int column) { return m[column * 4 + row]; }
 

@@ -8,6 +8,8 @@
 
 namespace fixedgl {
 
+inline constexpr double kPi = 3.14159265358979323846;
+
 using Mat4 = std::array<float, 16>;  // element (row r, column c) at [c * 4 + r]
 
 Mat4 Identity();

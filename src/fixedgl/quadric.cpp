@@ -1,12 +1,13 @@
 #include "fixedgl/quadric.h"
 
+#include "fixedgl/matrix.h"
+
 #include <array>
 #include <cmath>
 
 namespace fixedgl {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // GLU's angle tables hold this many entries; more slices or stacks are cut
 // down to one less.
 constexpr int kCacheSize = 240;

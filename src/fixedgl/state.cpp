@@ -7,7 +7,6 @@ namespace fixedgl {
 namespace {
 
 constexpr size_t kAttribDepth = 16;  // OpenGL's least stack depth
-constexpr double kPi = 3.14159265358979323846;
 
 Vec4 Product(const Vec4& a, const Vec4& b) {
   return {a[0] * b[0], a[1] * b[1], a[2] * b[2], a[3] * b[3]};

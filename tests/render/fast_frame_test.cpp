@@ -21,8 +21,6 @@
 namespace vorbexia {
 namespace {
 
-constexpr int kWidth = 800;   // pixels
-constexpr int kHeight = 600;  // pixels
 constexpr int kNear = 8;      // levels
 constexpr int kWorst = 32;    // levels
 constexpr double kShareNear = 0.995;

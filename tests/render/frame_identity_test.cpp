@@ -18,8 +18,6 @@
 namespace vorbexia {
 namespace {
 
-constexpr int kWidth = 800;   // pixels
-constexpr int kHeight = 600;  // pixels
 
 struct View {
   const char* name;

@@ -17,8 +17,6 @@
 namespace vorbexia {
 namespace {
 
-constexpr int kWidth = 800;   // pixels
-constexpr int kHeight = 600;  // pixels
 
 struct WorldPoint {
   double x, y, z;

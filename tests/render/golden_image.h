@@ -13,6 +13,10 @@
 
 namespace vorbexia {
 
+// The frames the render tests draw: the game's window, in pixels.
+inline constexpr int kWidth = 800;
+inline constexpr int kHeight = 600;
+
 // An RGB image, rows from the top, three bytes per pixel.
 struct Image {
   int width = 0;

@@ -15,8 +15,6 @@
 namespace vorbexia {
 namespace {
 
-constexpr int kWidth = 800;   // pixels
-constexpr int kHeight = 600;  // pixels
 
 class HudTest : public ::testing::Test {
  protected:

@@ -27,7 +27,7 @@ const Log kWindowedBuild = {
     "MakeCurrent",  "ShowWindow",            "SetViewport 800x600",
     "InitGL"};
 
-const Log kTeardown = {"DetachContext", "DeleteContext",
+const Log kWindowTeardown = {"DetachContext", "DeleteContext",
                        "ReleaseDrawable", "DestroyWindow",
                        "CloseDisplay"};
 
@@ -45,7 +45,7 @@ TEST_F(GameWindowTest, TeardownReleasesInReverseOrder) {
   ASSERT_TRUE(Create(false));
   platform.log.clear();
   DestroyGameWindow(window);
-  EXPECT_EQ(platform.log, kTeardown);
+  EXPECT_EQ(platform.log, kWindowTeardown);
   EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -57,7 +57,7 @@ TEST_F(GameWindowTest, FullscreenHidesTheCursorAndRestoresFirst) {
   platform.log.clear();
   DestroyGameWindow(window);
   Log expected = {"LeaveFullscreen"};
-  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  expected.insert(expected.end(), kWindowTeardown.begin(), kWindowTeardown.end());
   EXPECT_EQ(platform.log, expected);
 }
 
@@ -79,7 +79,7 @@ TEST_F(GameWindowTest, RefusedFullscreenAnsweredYesRunsInAWindow) {
   // restore at the end.
   platform.log.clear();
   DestroyGameWindow(window);
-  EXPECT_EQ(platform.log, kTeardown);
+  EXPECT_EQ(platform.log, kWindowTeardown);
 }
 
 TEST_F(GameWindowTest, RefusedFullscreenAnsweredNoEndsWithoutTeardown) {
@@ -161,7 +161,7 @@ TEST_F(GameWindowTest, FailureAfterFullscreenRestoresBeforeTheBox) {
   renderer.init_gl_result = false;
   EXPECT_FALSE(Create(true));
   Log expected = {"InitGL failed", "LeaveFullscreen"};
-  expected.insert(expected.end(), kTeardown.begin(), kTeardown.end());
+  expected.insert(expected.end(), kWindowTeardown.begin(), kWindowTeardown.end());
   expected.push_back("Box ERROR: Blad w procedurze InitGL.");
   const Log tail(platform.log.end() - static_cast<long>(expected.size()),
                  platform.log.end());
