@@ -11,7 +11,7 @@ const puppeteer = require('puppeteer-core');
 const {Serve, OpenPage, ConsoleLine} = require('../tests/web/lib.js');
 
 const [drawing, ...folders] = process.argv.slice(2);
-const fast = drawing === 'fast';
+const reference = drawing === 'reference';
 
 // The value of the page's `name value` line.
 function Figure(page, name) {
@@ -23,7 +23,7 @@ function Figure(page, name) {
 // The figures, in the order they are printed; the pages' work one at a time
 // so that neither measures the other.
 async function Measure(browser, url) {
-  const bench = await OpenPage(browser, url + 'bench.html' + (fast ? '?fast' : ''));
+  const bench = await OpenPage(browser, url + 'bench.html' + (reference ? '?reference' : ''));
   const end = await ConsoleLine(bench, /^(scene_to_fill_ratio |vorbexia: )/, 900);
   if (end.startsWith('vorbexia: ')) throw new Error('the bench page: ' + end.slice(10));
   if (!bench.lines.includes('drawing ' + drawing)) throw new Error('the bench page drew otherwise');
@@ -31,9 +31,10 @@ async function Measure(browser, url) {
                       .map(name => [name, Figure(bench, name)]);
   await bench.close();
 
-  // The game's page draws the fast way when told so before its scripts run.
+  // The game's page draws the reference way when told so before its scripts run.
   const game = await OpenPage(browser, url + '?timedemo=win.demo',
-                              fast => { if (fast) globalThis.vorbexiaFastDrawing = true; }, fast);
+                              reference => { if (reference) globalThis.vorbexiaReferenceDrawing = true; },
+                              reference);
   const line = await ConsoleLine(game, /^timedemo: \d+ frames, [\d.]+ seconds, [\d.]+ fps$/, 600);
   figures.push(['timedemo_fps', Number(line.split(' ')[5])]);
   await game.close();

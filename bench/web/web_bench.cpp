@@ -2,8 +2,8 @@
 // vorbexia-bench (bench/vorbexia_bench.cpp) for the web build, the same
 // world and renderer drawn on WebGL through the fixed-function layer.
 // tools/bench-web builds and serves bench/web/bench.html and runs it in
-// headless Chromium; `?fast` draws the scene the fast way (the desktop
-// game's), without it the reference way (the web game's, web_main.cpp).
+// headless Chromium; it draws the scene the fast way (the game's, as
+// web_main.cpp sets it), `?reference` the reference way.
 //
 // In an 800 x 600 canvas with the game's own window, context and InitGL
 // (the web platform, unpaced), it draws from the desktop bench's fixed views
@@ -159,8 +159,8 @@ int RunFigures(SceneDrawing drawing) {
 }  // namespace vorbexia
 
 int main(int argc, char** argv) {
-  const bool fast = argc > 1 && std::strcmp(argv[1], "--fast") == 0;
-  std::printf("drawing %s\n", fast ? "fast" : "reference");
-  return vorbexia::RunFigures(fast ? vorbexia::SceneDrawing::kFast
-                                   : vorbexia::SceneDrawing::kReference);
+  const bool reference = argc > 1 && std::strcmp(argv[1], "--reference") == 0;
+  std::printf("drawing %s\n", reference ? "reference" : "fast");
+  return vorbexia::RunFigures(reference ? vorbexia::SceneDrawing::kReference
+                                        : vorbexia::SceneDrawing::kFast);
 }

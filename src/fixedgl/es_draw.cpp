@@ -1,5 +1,6 @@
 #include "fixedgl/es_draw.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace fixedgl {
@@ -45,9 +46,18 @@ void EsDraw::TexParameteri(GLuint texture, GLenum pname, GLint param) {
   ::glTexParameteri(GL_TEXTURE_2D, pname, param);
 }
 
-// The planes are solved in double from the corners' window coordinates
-// (the viewport's transform of their clip coordinates); a triangle without
-// area, which covers no pixel, gets the first corner's values throughout.
+// The planes of the triangle's s / w, t / w and 1 / w over window
+// coordinates are solved in double from the corners' exact places (the
+// viewport's transform of their clip coordinates). The rasterizer
+// interpolates from its corners snapped to its sub-pixel grid
+// (SwiftShader's GL_SUBPIXEL_BITS is 4: 1/16 pixel), and with the corners'
+// own values there its planes were tilted: on far, minified walls and
+// floors the texture moved by a good part of a texel. So each corner gets
+// the planes' values at its snapped place, through which the rasterizer's
+// planes are the triangle's own. (Mesa's llvmpipe interpolates from the
+// exact corners; snapped to its 1/256 pixel, the values there are off by
+// at most the plane's change over 1/512 pixel.) A triangle without area,
+// which covers no pixel, gets the first corner's coordinates throughout.
 void EsDraw::AddDrawTriangle(const std::array<GLint, 4>& view, const EyeVertex& a,
                              const EyeVertex& b, const EyeVertex& c) {
   const std::array<const EyeVertex*, 3> corner{&a, &b, &c};
@@ -63,23 +73,24 @@ void EsDraw::AddDrawTriangle(const std::array<GLint, 4>& view, const EyeVertex& 
   }
   const double x1 = x[1] - x[0], y1 = y[1] - y[0], x2 = x[2] - x[0], y2 = y[2] - y[0];
   const double area = x1 * y2 - x2 * y1;
-  auto plane = [&](const std::array<double, 3>& f) {
-    if (area == 0) return std::array<float, 3>{0, 0, static_cast<float>(f[0] / q[0])};
-    const double da = ((f[1] - f[0]) * y2 - (f[2] - f[0]) * y1) / area;
-    const double db = (x1 * (f[2] - f[0]) - x2 * (f[1] - f[0])) / area;
-    return std::array<float, 3>{static_cast<float>(da), static_cast<float>(db),
-                                static_cast<float>(f[0] - da * x[0] - db * y[0])};
+  // A plane's slopes along x and y.
+  auto slopes = [&](const std::array<double, 3>& f) {
+    if (area == 0) return std::array<double, 2>{0, 0};
+    return std::array<double, 2>{((f[1] - f[0]) * y2 - (f[2] - f[0]) * y1) / area,
+                                 (x1 * (f[2] - f[0]) - x2 * (f[1] - f[0])) / area};
   };
-  const std::array<float, 3> plane_s = plane(s), plane_t = plane(t);
-  const std::array<float, 3> plane_q =
-      area == 0 ? std::array<float, 3>{0, 0, 1} : plane(q);
-  for (const EyeVertex* v : corner) {
+  const std::array<double, 2> ds = slopes(s), dt = slopes(t), dq = slopes(q);
+  auto snap = [this](double v) { return grid_ > 0 ? std::nearbyint(v * grid_) / grid_ : v; };
+  for (int i = 0; i < 3; ++i) {
+    const int k = area == 0 ? 0 : i;
+    const double dx = snap(x[k]) - x[k], dy = snap(y[k]) - y[k];
+    const double w = corner[i]->clip[3];
     DrawVertex d;
-    d.clip = v->clip;
-    d.plane_s = plane_s;
-    d.plane_t = plane_t;
-    d.plane_q = plane_q;
-    d.color = v->color;
+    d.clip = corner[i]->clip;
+    d.stq = {static_cast<float>((s[k] + ds[0] * dx + ds[1] * dy) * w),
+             static_cast<float>((t[k] + dt[0] * dx + dt[1] * dy) * w),
+             static_cast<float>((q[k] + dq[0] * dx + dq[1] * dy) * w)};
+    d.color = corner[i]->color;
     draw_.push_back(d);
   }
 }
@@ -99,11 +110,12 @@ void EsDraw::SetUpProgram() {
                             reinterpret_cast<const void*>(offset));
   };
   attribute(program_.clip, 4, offsetof(DrawVertex, clip));
-  attribute(program_.plane_s, 3, offsetof(DrawVertex, plane_s));
-  attribute(program_.plane_t, 3, offsetof(DrawVertex, plane_t));
-  attribute(program_.plane_q, 3, offsetof(DrawVertex, plane_q));
+  attribute(program_.stq, 3, offsetof(DrawVertex, stq));
   attribute(program_.color, 4, offsetof(DrawVertex, color));
   sent_valid_ = false;
+  GLint bits = 0;
+  ::glGetIntegerv(GL_SUBPIXEL_BITS, &bits);
+  grid_ = bits > 0 && bits <= 16 ? static_cast<double>(1 << bits) : 0;
 }
 
 void EsDraw::Draw(const std::array<GLint, 4>& viewport, GLuint texture, bool texturing) {

@@ -20,13 +20,12 @@
 
 namespace fixedgl {
 
-// A vertex as the program takes it: with the planes of its triangle's
-// s / w, t / w and 1 / w over window coordinates (a, b, c of a x + b y + c).
+// A vertex as the program takes it: with s / w, t / w and 1 / w of its
+// triangle's planes over window coordinates, at the place where the
+// rasterizer puts the vertex, times the vertex's w (program.cpp).
 struct DrawVertex {
   std::array<float, 4> clip;
-  std::array<float, 3> plane_s;
-  std::array<float, 3> plane_t;
-  std::array<float, 3> plane_q;
+  std::array<float, 3> stq;
   Vec4 color;  // lit
 };
 
@@ -81,6 +80,8 @@ class EsDraw final : public TriangleSink {
   Program program_;
   GLuint buffer_ = 0;
   bool program_failed_ = false;
+  // The rasterizer's sub-pixel grid: 1 / grid_ of a pixel (0: none known).
+  double grid_ = 0;
   // The uniform last sent, and the texture ES 2 has bound.
   int sent_texturing_ = 0;
   bool sent_valid_ = false;

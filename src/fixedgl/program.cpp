@@ -4,26 +4,24 @@ namespace fixedgl {
 namespace {
 
 // The vertices come lit (lighting.cpp) and in clip coordinates; with each
-// come the planes of its triangle's s / w, t / w and 1 / w over window
-// coordinates (a x + b y + c, the same at its three vertices).
+// come s / w, t / w and 1 / w of its triangle's planes over window
+// coordinates where the rasterizer puts the corner (es_draw.cpp), times
+// the corner's w. A varying is interpolated perspective-correct: its
+// value over w goes linearly over the window and is divided by 1 / w,
+// which goes linearly too. So v_stq is the three planes, each divided by
+// that same 1 / w, which s / w over 1 / w takes out again.
 constexpr char kVertexShader[] = R"(
 precision highp float;
 attribute vec4 a_clip;
-attribute vec3 a_plane_s;
-attribute vec3 a_plane_t;
-attribute vec3 a_plane_q;
+attribute vec3 a_stq;
 attribute vec4 a_color;
 varying vec4 v_color;
-varying vec3 v_plane_s;
-varying vec3 v_plane_t;
-varying vec3 v_plane_q;
+varying vec3 v_stq;
 
 void main() {
   gl_Position = a_clip;
   v_color = a_color;
-  v_plane_s = a_plane_s;
-  v_plane_t = a_plane_t;
-  v_plane_q = a_plane_q;
+  v_stq = a_stq;
 }
 )";
 
@@ -36,23 +34,11 @@ precision mediump float;
 uniform bool u_texturing;
 uniform sampler2D u_texture;
 varying vec4 v_color;
-varying vec3 v_plane_s;
-varying vec3 v_plane_t;
-varying vec3 v_plane_q;
-
-// The texture coordinate at the pixel's centre, perspective-correct, from
-// the planes of the triangle's exact corners (context.cpp). The
-// rasterizer's own interpolation starts from corners snapped to its
-// sub-pixel grid (SwiftShader's is 1/16 pixel, Mesa's 1/256), which moves a
-// far, minified texture by a good part of a texel.
-vec2 TexCoord() {
-  vec3 p = vec3(gl_FragCoord.xy, 1.0);
-  return vec2(dot(v_plane_s, p), dot(v_plane_t, p)) / dot(v_plane_q, p);
-}
+varying vec3 v_stq;
 
 void main() {
   if (u_texturing) {
-    gl_FragColor = v_color * texture2D(u_texture, TexCoord());
+    gl_FragColor = v_color * texture2D(u_texture, v_stq.xy / v_stq.z);
   } else {
     gl_FragColor = v_color;
   }
@@ -95,9 +81,7 @@ bool BuildProgram(Program& program) {
   Program p;
   p.id = id;
   p.clip = ::glGetAttribLocation(id, "a_clip");
-  p.plane_s = ::glGetAttribLocation(id, "a_plane_s");
-  p.plane_t = ::glGetAttribLocation(id, "a_plane_t");
-  p.plane_q = ::glGetAttribLocation(id, "a_plane_q");
+  p.stq = ::glGetAttribLocation(id, "a_stq");
   p.color = ::glGetAttribLocation(id, "a_color");
   p.texturing = ::glGetUniformLocation(id, "u_texturing");
   p.texture = ::glGetUniformLocation(id, "u_texture");

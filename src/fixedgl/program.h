@@ -9,7 +9,7 @@ namespace fixedgl {
 struct Program {
   GLuint id = 0;
   // Attributes (program.cpp tells them) and uniforms.
-  GLint clip = -1, plane_s = -1, plane_t = -1, plane_q = -1, color = -1;
+  GLint clip = -1, stq = -1, color = -1;
   GLint texturing = -1, texture = -1;
 };
 

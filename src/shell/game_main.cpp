@@ -86,6 +86,9 @@ class WindowView final : public FrameView {
       : window_(window), session_(session), play_(play), stepped_(stepped) {}
   void Draw(const GameState& state) override {
     if (stepped_) FollowHits(play_.flash, state);
+    // A picture the next one replaces unseen would cost its drawing for
+    // nothing.
+    if (!window_.platform.FrameShown()) return;
     window_.renderer.DrawScene(state, Flashing(play_.flash));
     if (session_.hud) {
       window_.renderer.DrawHud(

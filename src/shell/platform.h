@@ -116,6 +116,13 @@ class Platform {
   // Once set, no further box is shown and NextEvent reports the quit event.
   virtual int QuitSignal() { return 0; }
 
+  // Whether the frame now being drawn will be shown. A platform that knows
+  // that the next frame replaces it before the display shows either (the
+  // browser, running the frames due at one animation frame one after the
+  // other) answers false; the frame's world step still runs, its drawing
+  // is left out.
+  virtual bool FrameShown() { return true; }
+
   // Shows the back buffer.
   virtual void SwapBuffers() = 0;
 

@@ -1,9 +1,13 @@
 // The game's golden views drawn by the renderer's own code through the
 // fixed-function layer on OpenGL ES 2 (Mesa's llvmpipe through EGL), held
 // against the desktop's fixed-function frames of the same views
-// (tests/render/golden, drawn on llvmpipe by tests/render/frame_test.cpp).
+// (tests/render/golden, drawn on llvmpipe by tests/render/frame_test.cpp);
+// and the fast drawing, the browser's, held to the reference drawing
+// through the layer, as tests/render/fast_frame_test.cpp holds them on the
+// desktop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +30,10 @@ constexpr int kGoldenWidth = 400;  // the goldens' view, pixels
 constexpr int kGoldenHeight = 300;
 constexpr int kTolerance = 8;      // levels per channel
 constexpr double kLeastShare = 0.99;
+// The fast drawing against the reference: at least this share of the
+// pixels within kTolerance, and none further off than kWorst.
+constexpr double kLeastFastShare = 0.995;
+constexpr int kWorst = 32;  // levels
 
 std::vector<unsigned char> ReadGolden(const std::string& name) {
   std::ifstream in("tests/render/golden/" + name + ".ppm", std::ios::binary);
@@ -77,6 +85,7 @@ class FixedGlGoldenTest : public ::testing::Test {
     renderer_.DrawScene(state_);
     fixedgl::Flush();
     const std::vector<unsigned char> frame = es_.ReadRgb(kGoldenWidth, kGoldenHeight);
+    ExpectFastAsReference(name);
     const std::vector<unsigned char> golden = ReadGolden(name);
     ASSERT_EQ(golden.size(), frame.size()) << name << ": run from the repository root";
     const double share = ShareAlike(frame, golden);
@@ -92,6 +101,27 @@ class FixedGlGoldenTest : public ::testing::Test {
       ADD_FAILURE() << name << ": " << share * 100 << " % alike, at least "
                     << kLeastShare * 100 << " % wanted; this frame is in " << path;
     }
+  }
+
+  // The view drawn the reference way and the fast way again, each after a
+  // frame (the gun's last normal current, as in the game).
+  void ExpectFastAsReference(const std::string& name) {
+    std::vector<unsigned char> frames[2];
+    for (const SceneDrawing drawing : {SceneDrawing::kReference, SceneDrawing::kFast}) {
+      renderer_.set_drawing(drawing);
+      renderer_.DrawScene(state_);
+      fixedgl::Flush();
+      frames[drawing == SceneDrawing::kFast] = es_.ReadRgb(kGoldenWidth, kGoldenHeight);
+    }
+    int worst = 0;
+    for (size_t i = 0; i < frames[0].size(); ++i) {
+      worst = std::max(worst, std::abs(frames[0][i] - frames[1][i]));
+    }
+    const double share = ShareAlike(frames[1], frames[0]);
+    std::cout << name << ": fast drawing: " << share * 100 << " % of pixels within " << kTolerance
+              << " levels of the reference, worst pixel " << worst << " levels\n";
+    EXPECT_GE(share, kLeastFastShare) << name;
+    EXPECT_LE(worst, kWorst) << name;
   }
 
   EsContext es_{kWidth, kHeight};  // outlives the layer's ES objects

@@ -156,6 +156,19 @@ TEST_F(GameMainTest, InactiveFramesSwapWithoutDrawingWhileKeysStillAct) {
   EXPECT_EQ(state.player.heading, 180.0f - 4 * 3.0f);
 }
 
+TEST_F(GameMainTest, FramesReplacedUnseenStepTheWorldWithoutDrawing) {
+  // The second and third frames are replaced before the display shows them.
+  platform.Push(EventCode::kKeyDown, kKeyLeft);
+  platform.on_swap = [this](int swap) {
+    platform.frame_shown = swap > 2;
+    if (swap == 5) platform.Push(EventCode::kKeyDown, kKeyEscape);
+  };
+  Run();
+  EXPECT_EQ(platform.swaps, 5);
+  EXPECT_EQ(renderer.draws, 4);  // the first, fourth, fifth and the Esc frame
+  EXPECT_EQ(state.player.heading, 180.0f + 5 * 3.0f);
+}
+
 TEST_F(GameMainTest, AllPendingEventsAreHandledBeforeAFrame) {
   platform.Push(EventCode::kKeyDown, kKeyLeft);
   platform.Push(EventCode::kKeyDown, kKeyRight);

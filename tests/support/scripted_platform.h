@@ -31,6 +31,8 @@ class ScriptedPlatform : public Platform {
   bool context_current = false;
   // What QuitSignal answers; a test sets it, e.g. from on_box.
   int quit_signal = 0;
+  // What FrameShown answers; a test sets it, e.g. from on_swap.
+  bool frame_shown = true;
   // Runs when a box is shown, before it is answered.
   std::function<void(const Box& box)> on_box;
 
@@ -51,6 +53,7 @@ class ScriptedPlatform : public Platform {
   }
   void SwapBuffers() override;
   int QuitSignal() override { return quit_signal; }
+  bool FrameShown() override { return frame_shown; }
 
   // Queues an event for the loop.
   void Push(EventCode code, uint32_t key = 0) { events.push_back(Event{code, key}); }

@@ -20,9 +20,11 @@ EM_JS(void, TellPageGameEnded, (int result), {
   if (Module.vorbexiaGameEnded) Module.vorbexiaGameEnded(result);
 });
 
-// tools/bench-web --fast sets this on the page before the game starts, to
-// measure the fast drawing in the browser beside the reference one.
-EM_JS(int, PageWantsFastDrawing, (), { return globalThis.vorbexiaFastDrawing === true ? 1 : 0; });
+// tools/bench-web --reference sets this on the page before the game starts,
+// to measure the reference drawing in the browser beside the game's.
+EM_JS(int, PageWantsReferenceDrawing, (), {
+  return globalThis.vorbexiaReferenceDrawing === true ? 1 : 0;
+});
 
 int main(int argc, char** argv) {
   using namespace vorbexia;
@@ -38,13 +40,11 @@ int main(int argc, char** argv) {
         if (unattended) platform->SendBoxesToStderr();
         return platform;
       },
-      // The reference drawing: through the fixed-function layer the fast
-      // one's large lit triangles cost the browser's main thread more, and
-      // the sound (on that thread) fell silent.
+      // The fast drawing, as on the desktop.
       .make_renderer = [](ReaderBox reader_box) -> std::unique_ptr<Renderer> {
         auto renderer = std::make_unique<GlRenderer>(std::move(reader_box));
-        renderer->set_drawing(PageWantsFastDrawing() ? SceneDrawing::kFast
-                                                     : SceneDrawing::kReference);
+        renderer->set_drawing(PageWantsReferenceDrawing() ? SceneDrawing::kReference
+                                                          : SceneDrawing::kFast);
         return renderer;
       },
       .open_sound = [](int volume) { return OpenWebSound(volume); },

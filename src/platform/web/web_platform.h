@@ -55,6 +55,9 @@ class WebPlatform final : public Platform {
   // other pictures); 0 before.
   int QuitSignal() override;
 
+  // False for each frame due at an animation frame but the last: the
+  // browser shows only the last.
+  bool FrameShown() override { return frames_owed_ == 0; }
   void SwapBuffers() override;
 
   // From now on no box is shown: its caption and text go to the console
