@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "fixedgl/api.h"
 #include "platform/common/box_log.h"
@@ -289,6 +290,10 @@ EM_BOOL WebPlatform::OnMouseMove(int, const EmscriptenMouseEvent* mouse, void* s
     return EM_FALSE;
   }
   if (!platform.locked_) return EM_FALSE;
+  // Deliberately dropped: the browser measures the first move after a lock
+  // from where the pointer was before it (or before a full-screen change
+  // moved the canvas), a jump of hundreds of pixels the player never made.
+  if (std::exchange(platform.lock_fresh_, false)) return EM_TRUE;
   platform.Post(Event{.code = EventCode::kMouseMove,
                                     .dx = static_cast<int>(mouse->movementX),
                                     .dy = static_cast<int>(mouse->movementY)});
@@ -311,6 +316,7 @@ EM_BOOL WebPlatform::OnPointerLock(int, const EmscriptenPointerlockChangeEvent* 
                                    void* self) {
   auto& platform = *static_cast<WebPlatform*>(self);
   platform.locked_ = change->isActive && change->id == kCanvasId;
+  platform.lock_fresh_ = platform.locked_;
   return EM_FALSE;
 }
 

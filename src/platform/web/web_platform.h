@@ -99,6 +99,7 @@ class WebPlatform final : public Platform {
   bool capture_ = false;  // the game wants the mouse's motion
   bool desktop_ = false;  // the page is full screen at Alt+Enter
   bool locked_ = false;   // the browser holds the pointer on the canvas
+  bool lock_fresh_ = false;  // no motion seen since the lock came
   EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
   std::unique_ptr<fixedgl::Context> gl_;  // the OpenGL 1.1 state on context_
   int width_ = 0, height_ = 0;  // the canvas's drawing buffer, pixels
