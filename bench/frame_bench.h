@@ -4,13 +4,76 @@
 // screen, the statistics and the `name value` lines.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "render/gl_renderer.h"
 #include "render/gl_resources.h"
+#include "shell/game_window.h"
 #include "world/game_state.h"
+#include "world/level.h"
+#include "world/random.h"
 
 namespace vorbexia::bench {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 800;   // pixels, the game's window or canvas
+constexpr int kHeight = 600;  // pixels
+constexpr int kBits = 16;     // bits per pixel asked for, as the game does
+constexpr uint32_t kSeed = 2026;
+
+inline double MsBetween(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Everything the game keeps while it runs, on the benchmark's platform
+// (its constructor takes `platform_arguments`) with the GL renderer.
+template <typename PlatformType>
+struct BenchGame {
+  template <typename... Arguments>
+  explicit BenchGame(SceneDrawing drawing, Arguments... platform_arguments)
+      : platform(platform_arguments...) {
+    renderer.set_drawing(drawing);
+  }
+
+  PlatformType platform;
+  GlRenderer renderer{[](const char* text) { std::fprintf(stderr, "vorbexia: %s\n", text); }};
+  GameState state;
+  GameWindow window{platform, renderer};
+  Random random;
+};
+
+// Robots back at their start, no shot in flight: every view starts alike.
+template <typename PlatformType>
+void ResetMovers(BenchGame<PlatformType>& game) {
+  SeedRandom(game.random, kSeed);
+  SetupRobots(game.state, game.random);
+  game.state.shot = ShotState{};
+}
+
+// The game's start: the level and the robots, then from the mode answer on
+// the window, context and InitGL (textures, render state, lights) and the
+// models. False when any of them failed.
+template <typename PlatformType>
+bool OpenGame(BenchGame<PlatformType>& game) {
+  SetupLevel(game.state);
+  ResetMovers(game);
+  return CreateGameWindow(game.window, WindowRequest{"Vorbexia", kWidth, kHeight, kBits, false}) &&
+         game.renderer.BuildModels();
+}
+
+// Hands pending window events to the window procedure, as the loop does.
+template <typename PlatformType>
+void DrainEvents(BenchGame<PlatformType>& game) {
+  Event event;
+  while (game.platform.NextEvent(event)) {
+    if (event.code != EventCode::kQuit) GameWindowProc(game.window, event);
+  }
+}
 
 // Fixed places to look from: x and z in world units, heading in degrees
 // (0 looks down -z, 90 down -x, 180 down +z, 270 down +x).

@@ -1,8 +1,8 @@
 // The game's costs, measured in one run on a real display (Xvfb will do):
 //
-//   DISPLAY=:93 build/perf/bench/vorbexia-bench           the figures below
-//   DISPLAY=:93 build/perf/bench/vorbexia-bench --paced   10 s of paced play
-//   DISPLAY=:93 build/perf/bench/vorbexia-bench --reference   the figures with
+//   DISPLAY=:93 build/release/bench/vorbexia-bench           the figures below
+//   DISPLAY=:93 build/release/bench/vorbexia-bench --paced    10 s of paced play
+//   DISPLAY=:93 build/release/bench/vorbexia-bench --reference   the figures with
 //       the scene drawn the reference way (render/scene.h)
 //
 // Every figure is one `name value` line. The run ends with the summary:
@@ -12,6 +12,9 @@
 // fragment state, the floor the scene's frame cannot go below; one after
 // each timed scene frame) and
 // scene_to_fill_ratio (how many screens' worth of shading a scene frame costs),
+// scene_shaded_screens_median and fill_shaded_screens (the fragments the
+// driver shaded in one frame over the screen's pixels, counted: each view's
+// is printed with its times),
 // world_frame_us (one AdvanceWorld), timedemo_fps (bench/win.demo, a game
 // that walks the maze and wins, played back unpaced through the game's own
 // loop as --timedemo does), startup_ms (window, context, InitGL,
@@ -20,7 +23,9 @@
 // pixel bytes; MB = 10^6 bytes).
 #define SDL_MAIN_HANDLED
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -49,45 +54,23 @@
 namespace vorbexia {
 namespace {
 
+using bench::DrainEvents;
+using bench::kHeight;
+using bench::kSeed;
 using bench::kViews;
+using bench::kWidth;
 using bench::Median;
+using bench::MsBetween;
 using bench::Percentile;
 using bench::Print;
+using bench::ResetMovers;
 using bench::View;
-using Clock = std::chrono::steady_clock;
+using Clock = bench::Clock;
+using BenchGame = bench::BenchGame<SdlPlatform>;
 
-constexpr int kWidth = 800;   // pixels, the game's window
-constexpr int kHeight = 600;  // pixels
-constexpr int kBits = 16;     // bits per pixel asked for, as the game does
 constexpr int kWarmFrames = 20;    // per view, not timed
 constexpr int kTimedFrames = 300;  // per view
-constexpr uint32_t kSeed = 2026;
 constexpr double kPacedSeconds = 10.0;
-
-double MsBetween(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-// Everything the game keeps while it runs, on the SDL platform with the
-// GL renderer.
-struct BenchGame {
-  BenchGame(bool paced, SceneDrawing drawing) : platform(paced) {
-    renderer.set_drawing(drawing);
-  }
-
-  SdlPlatform platform;
-  GlRenderer renderer{[](const char* text) { std::fprintf(stderr, "%s\n", text); }};
-  GameState state;
-  GameWindow window{platform, renderer};
-  Random random;
-};
-
-// Robots back at their start, no shot in flight: every view starts alike.
-void ResetMovers(BenchGame& game) {
-  SeedRandom(game.random, kSeed);
-  SetupRobots(game.state, game.random);
-  game.state.shot = ShotState{};
-}
 
 // One frame's world step and drawing, in the game's order: the shot and
 // the robots step, then the frame is drawn from the state they leave.
@@ -96,27 +79,13 @@ void StepAndDraw(BenchGame& game) {
   game.renderer.DrawScene(game.state);
 }
 
-// The game's start: the level and the robots, then from the mode answer on
-// the window, context and InitGL (textures, render state, lights), the
-// models, then the first frame stepped, drawn and shown.
+// The game's start (bench::OpenGame), then the first frame stepped, drawn
+// and shown.
 bool StartGame(BenchGame& game) {
-  SetupLevel(game.state);
-  ResetMovers(game);
-  if (!CreateGameWindow(game.window, WindowRequest{"Vorbexia", kWidth, kHeight, kBits, false})) {
-    return false;
-  }
-  if (!game.renderer.BuildModels()) return false;
+  if (!bench::OpenGame(game)) return false;
   StepAndDraw(game);
   game.platform.SwapBuffers();
   return true;
-}
-
-// Hands pending window events to the window procedure, as the loop does.
-void DrainEvents(BenchGame& game) {
-  Event event;
-  while (game.platform.NextEvent(event)) {
-    if (event.code != EventCode::kQuit) GameWindowProc(game.window, event);
-  }
 }
 
 // One stepped and drawn frame until the picture is handed to the display.
@@ -151,10 +120,34 @@ double TimeFillFrame(BenchGame& game) {
   return MsBetween(start, Clock::now());
 }
 
+// Fragments shaded in one frame of `frame` over the screen's pixels: the
+// screens' worth of shading a frame costs, counted rather than timed, so
+// that the machine's load does not blur it. A fragment the depth test turns
+// away counts too (llvmpipe tests depth early, in the shader: a screen so
+// turned away costs about a fifth of a fill frame), and llvmpipe shades
+// whole blocks of pixels, so a triangle's edges count the block's pixels
+// outside it: the fill counts 1.01, a thin triangle several times its
+// pixels. Negative where the driver has no such counter.
+template <typename Frame>
+double ShadedScreens(BenchGame& game, Frame frame) {
+  const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  if (!extensions || !std::strstr(extensions, "GL_ARB_pipeline_statistics_query")) return -1.0;
+  GLuint query = 0;
+  glGenQueries(1, &query);
+  glBeginQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, query);
+  frame(game);
+  glEndQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB);
+  GLuint64 fragments = 0;
+  glGetQueryObjectui64v(query, GL_QUERY_RESULT, &fragments);
+  glDeleteQueries(1, &query);
+  return static_cast<double>(fragments) / (kWidth * kHeight);
+}
+
 // Frame times of every view, in view order; prints each view's own figures.
 // A fill frame follows each timed scene frame, so that both see the machine
 // alike (other work on a shared machine comes and goes within seconds).
-std::vector<double> MeasureViews(BenchGame& game, std::vector<double>& fills) {
+std::vector<double> MeasureViews(BenchGame& game, std::vector<double>& fills,
+                                 std::vector<double>& shaded) {
   std::vector<double> all;
   for (const View& view : kViews) {
     ResetMovers(game);
@@ -163,6 +156,8 @@ std::vector<double> MeasureViews(BenchGame& game, std::vector<double>& fills) {
       TimeSceneFrame(game);
       TimeFillFrame(game);
     }
+    shaded.push_back(ShadedScreens(game, TimeSceneFrame));
+    Print(std::string("view_") + view.name + "_shaded_screens", shaded.back());
     std::vector<double> times;
     for (int i = 0; i < kTimedFrames; ++i) {
       times.push_back(TimeSceneFrame(game));
@@ -277,7 +272,7 @@ double MeasureTimedemoFps(SceneDrawing drawing) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 0.0;
   }
-  BenchGame game(false, drawing);
+  BenchGame game(drawing, false);
   GameSession session;
   session.seed = demo.seed;
   session.replay = &demo.frames;
@@ -290,15 +285,16 @@ double MeasureTimedemoFps(SceneDrawing drawing) {
 
 // The full measurement; 1 when the game could not start.
 int RunFigures(SceneDrawing drawing) {
-  BenchGame game(false, drawing);
+  BenchGame game(drawing, false);
   const double exec_ms = MsSinceExec();
   const Clock::time_point start = Clock::now();
   if (!StartGame(game)) return 1;
   const double startup_ms = MsBetween(start, Clock::now());
   Print("startup_from_exec_ms", exec_ms + startup_ms);
 
-  std::vector<double> fills;
-  const std::vector<double> frames = MeasureViews(game, fills);
+  std::vector<double> fills, shaded;
+  const std::vector<double> frames = MeasureViews(game, fills, shaded);
+  const double fill_shaded = ShadedScreens(game, TimeFillFrame);
   const double empty_ms = MeasureEmptyFrameMs(game);
   const double fill_ms = Median(fills);
   DestroyGameWindow(game.window);
@@ -311,6 +307,8 @@ int RunFigures(SceneDrawing drawing) {
   Print("scene_frame_ms_p95", Percentile(frames, 0.95));
   Print("fill_frame_ms_median", fill_ms);
   Print("scene_to_fill_ratio", Median(frames) / fill_ms);
+  Print("scene_shaded_screens_median", Median(shaded));
+  Print("fill_shaded_screens", fill_shaded);
   Print("empty_frame_ms_median", empty_ms);
   Print("world_frame_us", world_us);
   Print("timedemo_fps", timedemo_fps);
@@ -324,7 +322,7 @@ int RunFigures(SceneDrawing drawing) {
 // world step, draw, victory test, swap, keys. Up and Left are held, so the player walks
 // in circles and bumps into walls.
 int RunPaced() {
-  BenchGame game(true, SceneDrawing::kFast);
+  BenchGame game(SceneDrawing::kFast, true);
   if (!StartGame(game)) return 1;
   // Walking and turning left all the way.
   const FrameKeys held{.forward = true, .left = true};

@@ -40,59 +40,17 @@
 namespace vorbexia {
 namespace {
 
+using bench::DrainEvents;
 using bench::Median;
+using bench::MsBetween;
 using bench::Percentile;
 using bench::Print;
-using Clock = std::chrono::steady_clock;
+using bench::ResetMovers;
+using Clock = bench::Clock;
+using BenchGame = bench::BenchGame<WebPlatform>;
 
-constexpr int kWidth = 800;   // pixels, the game's canvas
-constexpr int kHeight = 600;  // pixels
-constexpr int kBits = 16;     // bits per pixel asked for, as the game does
 constexpr int kWarmFrames = 10;    // per view, not timed
 constexpr int kTimedFrames = 100;  // per view
-constexpr uint32_t kSeed = 2026;
-
-double MsBetween(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-// The game's pieces on the unpaced web platform with the GL renderer; boxes
-// go to the console, as nobody is there to answer them.
-struct BenchGame {
-  explicit BenchGame(SceneDrawing drawing) {
-    renderer.set_drawing(drawing);
-    platform.SendBoxesToStderr();
-  }
-
-  WebPlatform platform{false};
-  GlRenderer renderer{[](const char* text) { std::fprintf(stderr, "vorbexia: %s\n", text); }};
-  GameState state;
-  GameWindow window{platform, renderer};
-  Random random;
-};
-
-// Robots back at their start, no shot in flight: every view starts alike.
-void ResetMovers(BenchGame& game) {
-  SeedRandom(game.random, kSeed);
-  SetupRobots(game.state, game.random);
-  game.state.shot = ShotState{};
-}
-
-bool StartGame(BenchGame& game) {
-  SetupLevel(game.state);
-  ResetMovers(game);
-  if (!CreateGameWindow(game.window, WindowRequest{"Vorbexia", kWidth, kHeight, kBits, false})) {
-    return false;
-  }
-  return game.renderer.BuildModels();
-}
-
-void DrainEvents(BenchGame& game) {
-  Event event;
-  while (game.platform.NextEvent(event)) {
-    if (event.code != EventCode::kQuit) GameWindowProc(game.window, event);
-  }
-}
 
 // The layer's gathered triangles go to WebGL and one pixel comes back: the
 // frame is drawn when this returns.
@@ -125,8 +83,9 @@ double TimeFillFrame(BenchGame& game) {
 }
 
 int RunFigures(SceneDrawing drawing) {
-  BenchGame game(drawing);
-  if (!StartGame(game)) {
+  BenchGame game(drawing, false);  // unpaced
+  game.platform.SendBoxesToStderr();  // nobody is there to answer them
+  if (!bench::OpenGame(game)) {
     std::fprintf(stderr, "vorbexia: the bench page got no WebGL context or game window\n");
     return 1;
   }
