@@ -22,7 +22,6 @@
 // frame waited for) comes after the clock has stopped.
 #include <GLES2/gl2.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -31,11 +30,7 @@
 #include "fixedgl/api.h"
 #include "frame_bench.h"
 #include "platform/web/web_platform.h"
-#include "render/gl_renderer.h"
-#include "shell/game_window.h"
 #include "world/frame.h"
-#include "world/level.h"
-#include "world/random.h"
 
 namespace vorbexia {
 namespace {

@@ -5,7 +5,6 @@
 namespace fixedgl {
 namespace {
 
-
 float& At(Mat4& m, int row, int column) { return m[column * 4 + row]; }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "fixedgl/quadric.h"
 
-#include "fixedgl/matrix.h"
-
 #include <array>
 #include <cmath>
+
+#include "fixedgl/matrix.h"
 
 namespace fixedgl {
 namespace {

@@ -27,9 +27,8 @@ const Log kWindowedBuild = {
     "MakeCurrent",  "ShowWindow",            "SetViewport 800x600",
     "InitGL"};
 
-const Log kWindowTeardown = {"DetachContext", "DeleteContext",
-                       "ReleaseDrawable", "DestroyWindow",
-                       "CloseDisplay"};
+const Log kWindowTeardown = {"DetachContext", "DeleteContext", "ReleaseDrawable",
+                             "DestroyWindow", "CloseDisplay"};
 
 TEST_F(GameWindowTest, WindowedBuildRunsEveryStepInOrder) {
   ASSERT_TRUE(Create(false));
