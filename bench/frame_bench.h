@@ -1,7 +1,8 @@
 // What the desktop benchmark (vorbexia_bench.cpp) and the browser's
 // (web/web_bench.cpp) share, so that their frame figures stand for the same
-// work: the fixed places the scene is drawn from, the quad that fills the
-// screen, the statistics and the `name value` lines.
+// work: the game as they start it, the fixed places the scene is drawn
+// from, the quad that fills the screen, the statistics and the `name value`
+// lines.
 #pragma once
 
 #include <chrono>
