@@ -167,7 +167,7 @@ SdlPlatform::SdlPlatform(bool paced) : paced_(paced) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // Deliberately no compose table for X's input method: the game reads keys,
   // never text, and parsing the locale's table (thousands of lines) took
-  // about 15 ms of every start. A table the player names is still used.
+  // about 15 ms of every start. A table named in XCOMPOSEFILE is still used.
   setenv("XCOMPOSEFILE", "/dev/null", 0);
 }
 
